@@ -1,0 +1,70 @@
+#include "app/cli.h"
+
+#include <cstdio>
+
+namespace cli {
+
+std::vector<Command> &commands() {
+    static std::vector<Command> c;
+    return c;
+}
+
+const Command &command(const std::string &name) {
+    for (auto &c : commands())
+        if (c.name == name) return c;
+    return commands().front();
+}
+
+int usageError(const Command &c, const std::string &why) {
+    if (!why.empty()) std::fprintf(stderr, "%s\n", why.c_str());
+    std::fprintf(stderr, "usage : vrek %s\n", c.usage.c_str());
+    return 2;
+}
+
+int fail(const std::string &message) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 1;
+}
+
+bool Options::has(const std::string &n) const {
+    for (auto &p : named)
+        if (p.first == n) return true;
+    return false;
+}
+
+std::string Options::value(const std::string &n) const {
+    for (auto &p : named)
+        if (p.first == n) return p.second;
+    return {};
+}
+
+bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,
+                  const std::vector<std::string> &flags, Options &out, std::string &error) {
+    auto in = [](const std::vector<std::string> &v, const std::string &s) {
+        for (auto &x : v)
+            if (x == s) return true;
+        return false;
+    };
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        if (a.size() > 1 && a[0] == '-' ) {
+            if (in(flags, a)) {
+                out.named.emplace_back(a, "");
+            } else if (in(valued, a)) {
+                if (i + 1 >= args.size()) {
+                    error = "valeur manquante après " + a;
+                    return false;
+                }
+                out.named.emplace_back(a, args[++i]);
+            } else {
+                error = "option inconnue : " + a;
+                return false;
+            }
+        } else {
+            out.positional.push_back(a);
+        }
+    }
+    return true;
+}
+
+}  // namespace cli

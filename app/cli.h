@@ -1,0 +1,44 @@
+// The batch interface: `vrek COMMAND ...` runs without a window. Each command
+// lives in its own app/cli_*.cpp and registers itself with a CliRegistrar.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Exit codes: 0 done, 1 failed (French message on standard error), 2 usage.
+using Run = std::function<int(const std::vector<std::string> &args)>;
+
+struct Command {
+    std::string name;
+    std::string usage;    // one line: "show SERIES.vrk [--boards LIST]"
+    std::string summary;  // one line, French
+    Run run;
+};
+
+std::vector<Command> &commands();
+// The registered command of that name (the caller knows it exists).
+const Command &command(const std::string &name);
+
+struct CliRegistrar {
+    explicit CliRegistrar(Command c) { commands().push_back(std::move(c)); }
+};
+
+// Prints "usage : vrek <usage>" on standard error and returns 2.
+int usageError(const Command &c, const std::string &why = {});
+// Prints a French message on standard error and returns 1.
+int fail(const std::string &message);
+
+// Splits "--name value" options from positional arguments. Returns false on
+// an unknown option or a missing value. Flags listed in `flags` take no value.
+struct Options {
+    std::vector<std::string> positional;
+    std::vector<std::pair<std::string, std::string>> named;
+    bool has(const std::string &n) const;
+    std::string value(const std::string &n) const;
+};
+bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,
+                  const std::vector<std::string> &flags, Options &out, std::string &error);
+
+}  // namespace cli

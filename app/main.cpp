@@ -1,0 +1,39 @@
+// Program entry: a batch command when the first argument names one, else the window.
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+
+#include "app/cli.h"
+#include "app/vrekhp.h"
+
+namespace {
+
+void printHelp() {
+    std::printf("Vrek %s - distributeur de donnes de bridge\n\n", TForm1::kVersion);
+    std::printf("usage : vrek [SERIE.vrk]          ouvre la fenêtre (sur la série donnée)\n");
+    std::printf("        vrek --help | --version\n");
+    for (const auto &c : cli::commands()) std::printf("        vrek %-40s %s\n", c.usage.c_str(), c.summary.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (argc > 1) {
+        if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
+            printHelp();
+            return 0;
+        }
+        if (!std::strcmp(argv[1], "--version")) {
+            std::printf("vrek %s\n", TForm1::kVersion);
+            return 0;
+        }
+        for (const auto &c : cli::commands())
+            if (c.name == argv[1]) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+        if (argv[1][0] == '-') {
+            std::fprintf(stderr, "option inconnue : %s\n", argv[1]);
+            printHelp();
+            return 2;
+        }
+    }
+    return runApplication(argc, argv);
+}

@@ -1,0 +1,77 @@
+// Everything that talks to the desktop goes through this interface, so that
+// tests can script a whole user path headless.
+#pragma once
+#include <QByteArray>
+#include <QColor>
+#include <QDate>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+class QPrinter;
+
+struct FileDialogOptions {
+    QString title;
+    QString defaultSuffix;  // without the dot
+    QString filter;         // "VRK|*.vrk"
+    QString initialName;
+    bool overwritePrompt = false;
+    bool createPrompt = false;
+};
+
+struct ProcessResult {
+    bool started = false;
+    bool finished = false;  // ended within the wait
+    int exitCode = -1;
+    QByteArray output;      // everything read from standard output
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal message boxes.
+    virtual void information(QWidget *parent, const QString &text) = 0;
+    virtual bool question(QWidget *parent, const QString &text) = 0;  // Yes = true
+    virtual void warning(QWidget *parent, const QString &text) = 0;
+    virtual void error(QWidget *parent, const QString &text) = 0;
+
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString openFileName(QWidget *parent, const FileDialogOptions &o) = 0;
+    virtual QString saveFileName(QWidget *parent, const FileDialogOptions &o) = 0;
+
+    // Print dialog on the given printer; false when cancelled.
+    virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    virtual QColor chooseColor(QWidget *parent, const QColor &initial) = 0;  // invalid = cancelled
+
+    virtual void setClipboardImage(const QImage &image) = 0;
+    virtual void setClipboardText(const QString &richText, const QString &plainText) = 0;
+
+    // The desktop's "open" for a web address, mail link or document.
+    virtual bool openUrl(const QString &url) = 0;
+    // HTTP GET; the response's status code, or 0 when no answer came.
+    virtual int httpGet(const QString &url) = 0;
+
+    virtual bool capsLock() = 0;
+    virtual void setCapsLock(bool on) = 0;
+    virtual bool numLock() = 0;
+    virtual void setNumLock(bool on) = 0;
+
+    // Starts a program, feeds `input` to its standard input and reads its
+    // output until it ends or `timeoutMs` passes (then it is killed).
+    // `onOutput` sees the output accumulated so far after each read and may
+    // return false to stop waiting.
+    virtual ProcessResult runProcess(const QString &program, const QStringList &args, const QByteArray &input,
+                                     int timeoutMs,
+                                     const std::function<bool(const QByteArray &)> &onOutput) = 0;
+
+    virtual QString programFolder() = 0;  // with a trailing '/'
+    virtual QDate today() = 0;
+    virtual QString shortDateFormat() = 0;  // the locale's, in QDate's notation
+};
+
+Platform &platform();
+// Installs another implementation (tests); nullptr restores the desktop one.
+void setPlatform(Platform *p);

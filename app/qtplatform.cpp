@@ -1,0 +1,175 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QTimer>
+#include <QElapsedTimer>
+#include <QDir>
+#include <QUrl>
+
+#include "app/keylocks.h"
+#include "app/platform.h"
+
+namespace {
+
+// "VRK|*.vrk" -> "VRK (*.vrk)"
+QString qtFilter(const QString &filter) {
+    QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    return out.join(";;");
+}
+
+class QtPlatform : public Platform {
+public:
+    void information(QWidget *p, const QString &t) override {
+        QMessageBox::information(p, QStringLiteral("Information"), t, QMessageBox::Ok);
+    }
+    bool question(QWidget *p, const QString &t) override {
+        return QMessageBox::question(p, QStringLiteral("Confirmation"), t, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    }
+    void warning(QWidget *p, const QString &t) override {
+        QMessageBox::warning(p, QStringLiteral("Avertissement"), t, QMessageBox::Ok);
+    }
+    void error(QWidget *p, const QString &t) override {
+        QMessageBox::critical(p, QStringLiteral("Erreur"), t, QMessageBox::Ok);
+    }
+
+    QString openFileName(QWidget *p, const FileDialogOptions &o) override {
+        QFileDialog d(p, o.title);
+        d.setAcceptMode(QFileDialog::AcceptOpen);
+        // A new name may be typed: the open dialog also creates series.
+        d.setFileMode(o.createPrompt ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        return run(d, o);
+    }
+    QString saveFileName(QWidget *p, const FileDialogOptions &o) override {
+        QFileDialog d(p, o.title);
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        if (!o.overwritePrompt) d.setOption(QFileDialog::DontConfirmOverwrite);
+        return run(d, o);
+    }
+
+    bool printDialog(QWidget *p, QPrinter &printer) override {
+        QPrintDialog d(&printer, p);
+        return d.exec() == QDialog::Accepted;
+    }
+    QColor chooseColor(QWidget *p, const QColor &initial) override { return QColorDialog::getColor(initial, p); }
+
+    void setClipboardImage(const QImage &image) override { QGuiApplication::clipboard()->setImage(image); }
+    void setClipboardText(const QString &rich, const QString &plain) override {
+        auto *m = new QMimeData;
+        m->setData("text/rtf", rich.toLatin1());
+        m->setData("application/rtf", rich.toLatin1());
+        m->setText(plain);
+        QGuiApplication::clipboard()->setMimeData(m);
+    }
+
+    bool openUrl(const QString &url) override { return QDesktopServices::openUrl(QUrl(url)); }
+    int httpGet(const QString &url) override {
+        QNetworkAccessManager nam;
+        QNetworkRequest req{QUrl(url)};
+        req.setTransferTimeout(10000);
+        QNetworkReply *r = nam.get(req);
+        QEventLoop loop;
+        QObject::connect(r, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        int code = r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        r->deleteLater();
+        return code;
+    }
+
+    bool capsLock() override { return keylocks::state(keylocks::Caps); }
+    void setCapsLock(bool on) override { keylocks::set(keylocks::Caps, on); }
+    bool numLock() override { return keylocks::state(keylocks::Num); }
+    void setNumLock(bool on) override { keylocks::set(keylocks::Num, on); }
+
+    ProcessResult runProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
+                             const std::function<bool(const QByteArray &)> &onOutput) override {
+        ProcessResult res;
+        QProcess proc;
+        proc.setProcessChannelMode(QProcess::SeparateChannels);
+        proc.start(program, args);
+        if (!proc.waitForStarted(timeoutMs)) return res;
+        res.started = true;
+        proc.write(input);
+        proc.closeWriteChannel();
+        QElapsedTimer clock;
+        clock.start();
+        bool keepWaiting = true;
+        while (keepWaiting && clock.elapsed() < timeoutMs) {
+            int left = timeoutMs - static_cast<int>(clock.elapsed());
+            if (proc.waitForReadyRead(std::max(1, std::min(left, 100)))) {
+                res.output += proc.readAllStandardOutput();
+                if (onOutput && !onOutput(res.output)) keepWaiting = false;
+            }
+            if (proc.state() == QProcess::NotRunning) {
+                res.output += proc.readAllStandardOutput();
+                if (onOutput) onOutput(res.output);
+                res.finished = true;
+                res.exitCode = proc.exitCode();
+                break;
+            }
+        }
+        if (proc.state() != QProcess::NotRunning) {
+            if (!res.finished && proc.waitForFinished(0)) {
+                res.finished = true;
+                res.exitCode = proc.exitCode();
+            } else {
+                proc.kill();
+                proc.waitForFinished(1000);
+            }
+        }
+        proc.close();
+        return res;
+    }
+
+    QString programFolder() override {
+        QString d = QCoreApplication::applicationDirPath();
+        return d.endsWith('/') ? d : d + '/';
+    }
+    QDate today() override { return QDate::currentDate(); }
+    QString shortDateFormat() override { return QLocale::system().dateFormat(QLocale::ShortFormat); }
+
+private:
+    QString run(QFileDialog &d, const FileDialogOptions &o) {
+        d.setNameFilter(qtFilter(o.filter));
+        if (!o.defaultSuffix.isEmpty()) d.setDefaultSuffix(o.defaultSuffix);
+        if (!o.initialName.isEmpty()) {
+            QFileInfo fi(o.initialName);
+            if (fi.dir().exists()) d.setDirectory(fi.dir());
+            d.selectFile(fi.fileName());
+        }
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+        QString name = d.selectedFiles().first();
+        if (o.createPrompt && d.acceptMode() == QFileDialog::AcceptOpen && !QFileInfo::exists(name)) {
+            if (!question(d.parentWidget(), name + "\nCe fichier n'existe pas.\nVoulez-vous le créer ?")) return {};
+        }
+        return name;
+    }
+};
+
+QtPlatform &desktop() {
+    static QtPlatform p;
+    return p;
+}
+Platform *current = nullptr;
+
+}  // namespace
+
+Platform &platform() { return current ? *current : desktop(); }
+void setPlatform(Platform *p) { current = p; }

@@ -1,0 +1,37 @@
+// The series file pair: NAME.vrk (96 raw 160-byte records) and NAME.VRT
+// (the text store, one line per CR LF line, Windows-1252).
+#pragma once
+#include <string>
+
+#include "core/series.h"
+
+namespace vrek {
+
+// The text file's name: the series name less its last four characters, plus ".VRT".
+std::string textFileName(const std::string &seriesFile);
+
+std::string serializeDeals(const Series &s);
+std::string serializeTexts(const Series &s);
+// Splits at CR LF, lone CR and lone LF; a NUL ends the text.
+std::vector<std::string> splitTextLines(const std::string &bytes);
+// Pads a loaded text store the way older series need it.
+void padLoadedText(std::vector<std::string> &lines);
+
+// Writes both files atomically. Returns "" or a French error message.
+std::string saveSeries(const std::string &seriesFile, const Series &s);
+
+struct LoadResult {
+    bool ok = false;
+    std::string error;      // French message when !ok, or a warning when ok
+    bool created = false;   // the pair did not exist and was created empty
+};
+
+// Reads the pair into `out`. A missing .vrk creates an empty pair; a missing
+// .VRT next to an existing .vrk starts the texts empty and writes them. On
+// failure `out` is left untouched.
+LoadResult loadSeries(const std::string &seriesFile, Series &out);
+// The same read for batch commands, which never create nor change a file: a
+// missing .vrk is an error and a missing .VRT gives empty texts.
+LoadResult readSeries(const std::string &seriesFile, Series &out);
+
+}  // namespace vrek

@@ -1,0 +1,57 @@
+// The program's persistent settings and their place in vrek.ini.
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/inifile.h"
+
+namespace vrek {
+
+struct Settings {
+    std::string travail;  // working file name, Windows-1252 bytes
+    int donne = 0;
+    bool automatise = false;
+    bool enregistrement = false;
+    int zoom = 10;
+    int imprimante = 1;
+    int ligne = 3;
+    int colonne = 4;
+    int margeD = 390;
+    int margeH = 468;
+    int largeur = 700;
+    int hauteur = 677;
+    bool noValide = false;
+    long date = 0;  // day number (days since 30/12/1899), 0 = no date
+    bool arial = true;
+};
+
+// Short-date text in the user's locale, both ways.
+struct DateFormat {
+    std::function<std::optional<long>(const std::string &)> parse;
+    std::function<std::string(long)> format;
+    // dd/MM/yyyy, the French short date.
+    static DateFormat french();
+};
+
+// Day numbers counted like the desktop's dates: 30/12/1899 is day 0.
+long dayNumber(int year, int month, int day);
+void civilDate(long dayNo, int &year, int &month, int &day);
+
+extern const char *const kSectionRepertoire;  // "Répertoire" in Windows-1252
+
+Settings readSettings(const IniFile &ini, const DateFormat &df);
+// The 30-day lapse of the update opt-out. Returns true when NoValide was
+// switched back off and must be written at once.
+bool expireUpdateOptOut(Settings &s, long today);
+
+// The keys written at exit and after a command-line open, in their order.
+void writeExitSettings(IniFile &ini, const Settings &s);
+void writeZoom(IniFile &ini, int zoom);
+void writeNoValide(IniFile &ini, bool v);
+void writeUpdateOptOut(IniFile &ini, long today, const DateFormat &df);
+
+// Integer value as the profile reader sees it, or the default.
+int profileInt(const std::optional<std::string> &v, int def);
+
+}  // namespace vrek

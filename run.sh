@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Vrek (optionally on a series).
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+"$here/scripts/deps.sh"
+"$here/scripts/build.sh" --target vrek
+exec "$here/build/vrek" "$@"
