@@ -1,0 +1,59 @@
+// Small controls of the main window: the up-down spinner, a label that
+// reports where it was clicked, and the Windows-1252 guard of text fields.
+#pragma once
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QValidator>
+#include <QWidget>
+
+// Up-down control: two arrow buttons over a position within a range. The
+// owner decides what a click does (the line-count spinners balance each other).
+class UpDown : public QWidget {
+    Q_OBJECT
+public:
+    explicit UpDown(QWidget *parent = nullptr);
+    int position() const { return pos_; }
+    void setPosition(int p);
+    void setRange(int lo, int hi) { lo_ = lo, hi_ = hi; }
+    int minimum() const { return lo_; }
+    int maximum() const { return hi_; }
+    QToolButton *upButton() const { return up_; }
+    QToolButton *downButton() const { return down_; }
+    // Same as a click on the upper (+1) or lower (-1) arrow.
+    void click(int delta);
+
+signals:
+    void clicked(int delta);
+
+protected:
+    void resizeEvent(QResizeEvent *) override;
+
+private:
+    QToolButton *up_, *down_;
+    int pos_ = 0, lo_ = 0, hi_ = 12;
+};
+
+// A label that reports mouse presses with their position and button.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void pressed(int x, Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+};
+
+// Accepts only text that Windows-1252 can hold.
+class Cp1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+};
+
+// Removes from a plain-text field any character Windows-1252 cannot hold,
+// keeping the cursor where it was.
+void guardCp1252(QPlainTextEdit *edit);
+bool fitsCp1252(const QString &s);
