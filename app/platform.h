@@ -72,6 +72,10 @@ public:
     virtual QString shortDateFormat() = 0;  // the locale's, in QDate's notation
 };
 
+// The desktop's process dialogue, shared by the real platform and the tests.
+ProcessResult runQtProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
+                           const std::function<bool(const QByteArray &)> &onOutput);
+
 Platform &platform();
 // Installs another implementation (tests); nullptr restores the desktop one.
 void setPlatform(Platform *p);

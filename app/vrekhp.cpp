@@ -513,6 +513,7 @@ void TForm1::buildTextPanel() {
         if (hint) e->setToolTip(QString::fromUtf8(hint));
         e->setTabChangesFocus(!tabs);
         e->setLineWrapMode(QPlainTextEdit::NoWrap);
+        e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return e;
     };
     Attaquant = memo("Attaquant", "Commentaires pour le camp du déclarant", false);

@@ -1,1 +1,71 @@
+// A platform for window tests: answers questions and file dialogs from
+// scripts, records every message box with its exact text, and keeps the
+// program's folder and today's date under the test's control.
 #pragma once
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+#include "app/platform.h"
+
+struct RecordedMessage {
+    enum Kind { Information, Question, Warning, Error } kind;
+    QString text;
+    QString buttons;  // "OK" or "Yes No"
+};
+
+class ScriptedPlatform : public Platform {
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    // Scripts.
+    QQueue<bool> answers;            // question answers; an empty queue answers No
+    QQueue<QString> fileNames;       // dialog results; an empty queue cancels
+    QString folder;                  // program folder, with a trailing '/'
+    QDate date = QDate(2026, 12, 8);
+    QString dateFormat = QStringLiteral("dd/MM/yyyy");
+    int httpStatus = 0;
+    bool caps = false, num = false;
+
+    // Records.
+    QList<RecordedMessage> messages;
+    QList<FileDialogOptions> dialogs;  // every file dialog opened, in order
+    QStringList opened;                // URLs given to the desktop
+    QString clipboardPlain, clipboardRich;
+    QImage clipboardImage;
+
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
+
+    void information(QWidget *, const QString &t) override;
+    bool question(QWidget *, const QString &t) override;
+    void warning(QWidget *, const QString &t) override;
+    void error(QWidget *, const QString &t) override;
+    QString openFileName(QWidget *, const FileDialogOptions &o) override;
+    QString saveFileName(QWidget *, const FileDialogOptions &o) override;
+    bool printDialog(QWidget *, QPrinter &) override { return printAccepted; }
+    QColor chooseColor(QWidget *, const QColor &) override { return chosenColor; }
+    void setClipboardImage(const QImage &image) override { clipboardImage = image; }
+    void setClipboardText(const QString &rich, const QString &plain) override {
+        clipboardRich = rich;
+        clipboardPlain = plain;
+    }
+    bool openUrl(const QString &url) override {
+        opened << url;
+        return openSucceeds;
+    }
+    int httpGet(const QString &) override { return httpStatus; }
+    bool capsLock() override { return caps; }
+    void setCapsLock(bool on) override { caps = on; }
+    bool numLock() override { return num; }
+    void setNumLock(bool on) override { num = on; }
+    ProcessResult runProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
+                             const std::function<bool(const QByteArray &)> &onOutput) override;
+    QString programFolder() override { return folder; }
+    QDate today() override { return date; }
+    QString shortDateFormat() override { return dateFormat; }
+
+    bool printAccepted = false;
+    QColor chosenColor;
+    bool openSucceeds = true;
+};

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "core/settings.h"
+
+using namespace vrek;
+
+TEST(IniFile, NamesMatchWithoutRegardToCase) {
+    IniFile f;
+    f.parse("[r\xC9PERTOIRE]\r\nTRAVAIL=/home/a.vrk\r\ndonne=12\n[FONCTIONNEMENT]\nZOOM = 14\n");
+    EXPECT_EQ(f.get(kSectionRepertoire, "Travail").value_or(""), "/home/a.vrk");
+    EXPECT_EQ(f.get(kSectionRepertoire, "Donne").value_or(""), "12");
+    EXPECT_EQ(f.get("Fonctionnement", "Zoom").value_or(""), "14");
+    EXPECT_FALSE(f.get("Fonctionnement", "Travail").has_value());
+    Settings s = readSettings(f, DateFormat::french());
+    EXPECT_EQ(s.donne, 12);
+    EXPECT_EQ(s.zoom, 14);
+}
+
+TEST(IniFile, SetReplacesInPlaceAppendsToItsSectionAndKeepsTheRest) {
+    IniFile f;
+    f.parse("; notes\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    f.set("a", "X", "5");
+    f.set("A", "z", "6");
+    f.set("C", "w", "7");
+    EXPECT_EQ(f.serialize(), "; notes\r\n[A]\r\nX=5\r\nz=6\r\n\r\n[B]\r\ny=2\r\n\r\n[C]\r\nw=7\r\n");
+}
+
+TEST(Settings, DefaultsWithoutAFile) {
+    Settings s = readSettings(IniFile(), DateFormat::french());
+    EXPECT_EQ(s.travail, "");
+    EXPECT_EQ(s.donne, 0);
+    EXPECT_FALSE(s.automatise);
+    EXPECT_FALSE(s.enregistrement);
+    EXPECT_EQ(s.zoom, 10);
+    EXPECT_EQ(s.imprimante, 1);
+    EXPECT_EQ(s.ligne, 3);
+    EXPECT_EQ(s.colonne, 4);
+    EXPECT_EQ(s.margeD, 390);
+    EXPECT_EQ(s.margeH, 468);
+    EXPECT_EQ(s.largeur, 700);
+    EXPECT_EQ(s.hauteur, 677);
+    EXPECT_FALSE(s.noValide);
+    EXPECT_EQ(s.date, 0);
+    EXPECT_TRUE(s.arial);
+}
+
+TEST(Settings, ValuesThatDoNotConvertGiveTheDefault) {
+    IniFile f;
+    f.parse("[Fonctionnement]\r\nZoom=grand\r\nautomatise=2\r\nImprimante=\r\n[MiseAjour]\r\nDate=31/02/2026\r\n"
+            "NoValide=1\r\n[PressePapier]\r\nArial=0\r\n");
+    Settings s = readSettings(f, DateFormat::french());
+    EXPECT_EQ(s.zoom, 10);
+    EXPECT_TRUE(s.automatise);  // any non-zero integer is true
+    EXPECT_EQ(s.imprimante, 1);
+    EXPECT_EQ(s.date, 0);
+    EXPECT_TRUE(s.noValide);
+    EXPECT_FALSE(s.arial);
+}
+
+TEST(Settings, ExitWriteHasItsKeysInOrder) {
+    IniFile f;
+    Settings s;
+    s.travail = "/srv/Lundi.vrk";
+    s.donne = 7;
+    s.automatise = true;
+    writeExitSettings(f, s);
+    EXPECT_EQ(f.serialize(),
+              "[R\xE9pertoire]\r\nTravail=/srv/Lundi.vrk\r\ndonne=7\r\n\r\n"
+              "[Fonctionnement]\r\nautomatise=1\r\nenregistrement=0\r\nImprimante=1\r\n\r\n"
+              "[Etiquettes]\r\nLigne=3\r\nMarge_D=390\r\nLargeur=700\r\nColonne=4\r\nMarge_H=468\r\nHauteur=677\r\n\r\n"
+              "[PressePapier]\r\nArial=1\r\n");
+    // Zoom is only written on its own, and the exit write leaves it alone.
+    writeZoom(f, 13);
+    writeExitSettings(f, s);
+    EXPECT_EQ(readSettings(f, DateFormat::french()).zoom, 13);
+}
+
+TEST(Settings, UpdateOptOutLastsThirtyDays) {
+    DateFormat df = DateFormat::french();
+    long today = dayNumber(2026, 12, 8);
+    IniFile f;
+    writeUpdateOptOut(f, dayNumber(2026, 11, 7), df);  // 31 days ago
+    EXPECT_EQ(f.get("MiseAjour", "Date").value_or(""), "07/11/2026");
+    Settings s = readSettings(f, df);
+    EXPECT_TRUE(s.noValide);
+    EXPECT_TRUE(expireUpdateOptOut(s, today));
+    EXPECT_FALSE(s.noValide);
+
+    IniFile g;
+    writeUpdateOptOut(g, dayNumber(2026, 11, 8), df);  // 30 days ago
+    Settings t = readSettings(g, df);
+    EXPECT_FALSE(expireUpdateOptOut(t, today));
+    EXPECT_TRUE(t.noValide);
+}
+
+TEST(Settings, DayNumbersMatchTheDesktopCalendar) {
+    EXPECT_EQ(dayNumber(1899, 12, 30), 0);
+    EXPECT_EQ(dayNumber(1900, 1, 1), 2);
+    int y, m, d;
+    civilDate(dayNumber(2024, 2, 29), y, m, d);
+    EXPECT_EQ(y * 10000 + m * 100 + d, 20240229);
+    EXPECT_EQ(DateFormat::french().format(dayNumber(2026, 1, 5)), "05/01/2026");
+    EXPECT_EQ(DateFormat::french().parse("5/1/2026").value_or(-1), dayNumber(2026, 1, 5));
+    EXPECT_FALSE(DateFormat::french().parse("hier").has_value());
+}
+
+TEST(Settings, ProfileIntegers) {
+    EXPECT_EQ(profileInt(std::string("42"), 0), 42);
+    EXPECT_EQ(profileInt(std::string("-3"), 0), -3);
+    EXPECT_EQ(profileInt(std::string("$1F"), 0), 31);
+    EXPECT_EQ(profileInt(std::string("0x10"), 0), 16);
+    EXPECT_EQ(profileInt(std::string("12abc"), 9), 9);
+    EXPECT_EQ(profileInt(std::string("99999999999"), 9), 9);
+    EXPECT_EQ(profileInt(std::nullopt, 5), 5);
+}
