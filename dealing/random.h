@@ -1,0 +1,62 @@
+// The dealer's random numbers: a ChaCha20 keystream, keyed once per run from
+// the system's entropy, read in blocks. Draws below a bound use rejection, so
+// every value is exactly equally likely.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace vrek {
+
+class Random {
+public:
+    using Key = std::array<uint8_t, 32>;
+
+    // Keyed with 32 bytes of system entropy.
+    Random();
+    // A fixed key gives a reproducible stream: for tests and benchmarks only,
+    // never for dealing a tournament.
+    explicit Random(const Key &fixedKey);
+    ~Random();
+    Random(const Random &) = delete;
+    Random &operator=(const Random &) = delete;
+
+    // Uniform in 0 .. bound - 1; bound must be at least 1.
+    uint32_t below(uint32_t bound) {
+        if (bound <= 0x10000u) [[likely]] {
+            // Lemire's multiply-shift on 16 bits: the low half falling under
+            // 65536 mod bound is the only biased zone, and is redrawn.
+            uint32_t m = uint32_t(next16()) * bound;
+            if (uint16_t(m) < bound) [[unlikely]] {
+                uint32_t threshold = (0x10000u - bound) % bound;
+                while (uint16_t(m) < threshold) m = uint32_t(next16()) * bound;
+            }
+            return m >> 16;
+        }
+        return below32(bound);
+    }
+
+    void bytes(void *out, size_t n);
+
+private:
+    static constexpr size_t kBlock = 8192;
+
+    uint16_t next16() {
+        if (pos_ + 2 > kBlock) [[unlikely]] refill();
+        uint16_t v = uint16_t(buf_[pos_] | (buf_[pos_ + 1] << 8));
+        pos_ += 2;
+        return v;
+    }
+    uint32_t below32(uint32_t bound);
+    void refill();
+
+    Key key_{};
+    uint64_t nonce_ = 0;
+    size_t pos_ = kBlock;
+    alignas(64) uint8_t buf_[kBlock];
+};
+
+// The one generator of the program, keyed from entropy on first use.
+Random &processRandom();
+
+}  // namespace vrek
