@@ -1,0 +1,40 @@
+#include "formats/exports.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "formats/dat.h"
+#include "formats/dlm.h"
+#include "formats/dup.h"
+#include "formats/easi.h"
+#include "formats/lin.h"
+#include "formats/pbn.h"
+#include "formats/rtf.h"
+
+namespace vrek {
+
+std::string pbnToday() {
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d.%02d.%02d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+    return buf;
+}
+
+ExportOutput exportSeries(ExportFormat f, const Series &s, const Selection &sel, ExportOptions opt) {
+    if (!appendsTo(f, opt.numbering)) opt.numbering = Numbering::FromOne;
+    switch (f) {
+    case ExportFormat::Dat: return writeDat(s, sel, opt);
+    case ExportFormat::PbnAll: opt.pbn = PbnVariant::All; return writePbn(s, sel, opt);
+    case ExportFormat::PbnBoth: opt.pbn = PbnVariant::Both; return writePbn(s, sel, opt);
+    case ExportFormat::Lin: return writeLin(s, sel, opt);
+    case ExportFormat::Easi: return writeEasi(s, sel, opt);
+    case ExportFormat::Rtf: return writeRtf(s, sel, opt);
+    case ExportFormat::Dup: return writeDup(s, sel, opt);
+    case ExportFormat::Dlm: return writeDlm(s, sel, opt);
+    }
+    return {};
+}
+
+}  // namespace vrek

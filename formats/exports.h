@@ -1,0 +1,37 @@
+// One entry point for the seven writers: the bytes of an export file from
+// the series, the check boxes and the options the dialog gathered.
+#pragma once
+#include <string>
+
+#include "core/series.h"
+#include "formats/exportselection.h"
+
+namespace vrek {
+
+enum class PbnVariant { All, Both };  // the word for both sides vulnerable
+
+struct ExportOptions {
+    Numbering numbering = Numbering::FromOne;
+    PbnVariant pbn = PbnVariant::All;  // set from the format by exportSeries
+    bool rotate = false;               // RTF: declarer always shown South
+    std::string existing;              // append: the chosen file's bytes
+    std::string existingName;          // append: its name, for the messages
+    std::string date;                  // PBN Date value "2024.03.07"; "" = today
+};
+
+struct ExportOutput {
+    std::string bytes;    // the whole file as it must be written
+    int count = 0;        // deals exported by this run
+    std::string error;    // French refusal; nothing may be written then
+    bool nothing = false; // silent no-op (DLM, DUP without box 1)
+    bool ok() const { return error.empty() && !nothing; }
+};
+
+// Builds the file for format f. In append mode (appendsTo(f, numbering))
+// the result replaces the chosen file whole.
+ExportOutput exportSeries(ExportFormat f, const Series &s, const Selection &sel, ExportOptions opt);
+
+// Today's date as PBN writes it, year.month.day.
+std::string pbnToday();
+
+}  // namespace vrek

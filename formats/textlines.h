@@ -1,0 +1,28 @@
+// Small text helpers shared by the export writers.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/cards.h"
+
+namespace vrek {
+
+// Splits at CR LF, lone CR and lone LF; a final line end opens no new line.
+std::vector<std::string> splitLines(const std::string &bytes);
+// Every line followed by CR LF.
+std::string joinLines(const std::vector<std::string> &lines);
+
+// The ranks a holding holds, highest first; a damaged count stops at 9.
+int heldCount(const Holding &h);
+// The ranks through a letter converter, concatenated.
+template <class F>
+std::string rankText(const Holding &h, F letter) {
+    std::string s;
+    for (int k = 0; k < heldCount(h); ++k) s += letter(h.ranks[k]);
+    return s;
+}
+
+// Decimal text of n, at least `width` digits with leading zeros.
+std::string zeroPadded(int n, int width);
+
+}  // namespace vrek
