@@ -1,0 +1,97 @@
+// `vrek export`: writes one export file of a series without opening a window,
+// with the same rules as the export dialog.
+#include <cstdio>
+#include <filesystem>
+
+#include "app/cli.h"
+#include "core/boardlist.h"
+#include "core/fileio.h"
+#include "core/seriesfile.h"
+#include "formats/exports.h"
+
+namespace {
+
+int runExport(const std::vector<std::string> &args);
+
+cli::CliRegistrar reg({"export",
+                       "export FORMAT SERIES.vrk [--boards LIST] [--append] [--rotate] -o FILE",
+                       "exporte des donnes (FORMAT : dlm dup pbn pbn-gib lin dat easi rtf)", runExport});
+
+struct FormatName {
+    const char *name;
+    vrek::ExportFormat format;
+};
+const FormatName kFormats[] = {
+    {"dlm", vrek::ExportFormat::Dlm}, {"dup", vrek::ExportFormat::Dup},       {"pbn", vrek::ExportFormat::PbnAll},
+    {"pbn-gib", vrek::ExportFormat::PbnBoth}, {"lin", vrek::ExportFormat::Lin}, {"dat", vrek::ExportFormat::Dat},
+    {"easi", vrek::ExportFormat::Easi}, {"rtf", vrek::ExportFormat::Rtf},
+};
+
+// The message boxes break lines at CR; a terminal wants LF.
+std::string forTerminal(std::string text) {
+    for (char &c : text)
+        if (c == '\r') c = '\n';
+    return text;
+}
+
+std::string absolutePath(const std::string &path) {
+    std::error_code ec;
+    auto p = std::filesystem::absolute(path, ec);
+    return ec ? path : p.lexically_normal().string();
+}
+
+int runExport(const std::vector<std::string> &args) {
+    const cli::Command &me = cli::command("export");
+    cli::Options o;
+    std::string err;
+    if (!cli::parseOptions(args, {"--boards", "-o"}, {"--append", "--rotate"}, o, err)) return cli::usageError(me, err);
+    if (o.positional.size() != 2) return cli::usageError(me);
+    if (!o.has("-o") || o.value("-o").empty()) return cli::usageError(me, "fichier de sortie manquant (-o FICHIER)");
+
+    const FormatName *fmt = nullptr;
+    for (const auto &f : kFormats)
+        if (o.positional[0] == f.name) fmt = &f;
+    if (!fmt) return cli::usageError(me, "format inconnu : " + o.positional[0]);
+    if (o.has("--rotate") && fmt->format != vrek::ExportFormat::Rtf)
+        return cli::usageError(me, "--rotate ne vaut que pour le format rtf");
+
+    vrek::Series s;
+    vrek::LoadResult loaded = vrek::readSeries(o.positional[1], s);
+    if (!loaded.ok) return cli::fail(loaded.error);
+
+    vrek::Selection sel = vrek::completeBoards(s);  // the dialog's selection on opening
+    if (o.has("--boards")) {
+        auto list = vrek::parseBoardList(o.value("--boards"));
+        if (!list) return cli::usageError(me, "liste de donnes invalide : " + o.value("--boards"));
+        sel = vrek::selectionOf(*list);
+    }
+    if (vrek::exportsNothing(fmt->format, sel))
+        return cli::fail("La donne 1 n'est pas choisie : un fichier pour machine à distribuer commence "
+                         "toujours à la donne 1. Rien n'est exporté.");
+
+    const std::string file = o.value("-o");
+    const std::string path = absolutePath(file);
+    vrek::ExportOptions opt;
+    opt.numbering = o.has("--append") ? vrek::Numbering::From97 : vrek::Numbering::FromOne;
+    opt.rotate = o.has("--rotate");
+    const bool append = vrek::appendsTo(fmt->format, opt.numbering);
+    if (append) {
+        switch (vrek::readWholeFile(file, opt.existing, err)) {
+        case vrek::ReadStatus::Ok: break;
+        case vrek::ReadStatus::Missing: return cli::fail("Le fichier à compléter n'existe pas : " + path);
+        case vrek::ReadStatus::Failed: return cli::fail(err);
+        }
+        opt.existingName = path;
+    }
+
+    vrek::ExportOutput out = vrek::exportSeries(fmt->format, s, sel, opt);
+    if (!out.error.empty()) return cli::fail(forTerminal(out.error));
+
+    std::string written = vrek::writeFileAtomic(file, out.bytes);
+    if (!written.empty()) return cli::fail(written);
+    std::string done = append ? vrek::appendMessage(out.count, path) : vrek::newFileMessage(out.count, path);
+    std::fputs((forTerminal(done) + "\n").c_str(), stdout);
+    return 0;
+}
+
+}  // namespace
