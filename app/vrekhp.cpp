@@ -12,6 +12,8 @@
 #include <QTextBlock>
 
 #include "app/platform.h"
+#include "app/vrekpermut.h"
+#include "app/windows.h"
 #include "core/cp1252.h"
 #include "core/dealview.h"
 #include "core/fileio.h"
@@ -379,6 +381,11 @@ void TForm1::buildMenus() {
         action("PaliceArialBlack1")->setChecked(true);
         settings.arial = false;
     });
+    connect(action("Recopielediagramme"), &QAction::triggered, this, [this] { copyForward(); });
+    connect(action("InsertionDonne"), &QAction::triggered, this, [this] { insertBoard(); });
+    connect(action("SuppressionDonne"), &QAction::triggered, this, [this] { deleteBoard(); });
+    connect(action("Permutation"), &QAction::triggered, this, [this] { permutationClick(false); });
+    connect(action("Recopiedundiagramme1"), &QAction::triggered, this, [this] { permutationClick(true); });
     for (int i = 1; i <= 5; ++i) {
         connect(action(QString("Plus%1").arg(i)), &QAction::triggered, this, [this, i] { zoomBy(i); });
         connect(action(QString("Moins%1").arg(i)), &QAction::triggered, this, [this, i] { zoomBy(-i); });
@@ -419,6 +426,7 @@ void TForm1::buildDealPanel() {
             hand[seat - 1][suit - 1] = l;
             connect(l, &ClickLabel::pressed, this, [this, seat, suit](int x, Qt::MouseButton b) {
                 emit handPressed(seat, suit, x, b);
+                handPressedAt(seat, suit, x, b);
             });
             auto *g = new QLabel(kSuitSign[suit - 1], Table);
             g->setObjectName(kGlyphName[seat - 1][suit - 1]);
@@ -457,7 +465,10 @@ void TForm1::buildDealPanel() {
         setColours(l, kWhite, Qt::black);
         pack[suit - 1] = l;
         connect(l, &ClickLabel::pressed, this,
-                [this, suit](int x, Qt::MouseButton b) { emit packPressed(suit, x, b); });
+                [this, suit](int x, Qt::MouseButton b) {
+                    emit packPressed(suit, x, b);
+                    packPressedAt(suit, x, b);
+                });
         auto *g = new QLabel(kSuitSign[suit - 1], Panel2);
         g->setObjectName(kPackGlyph[suit - 1]);
         g->setAlignment(Qt::AlignCenter);
@@ -492,6 +503,26 @@ void TForm1::buildDealPanel() {
     Distribution = button("Distribution", "Distribution", "Distribuer le reste des cartes");
     Nouvelle = button("Nouvelle", "Effacer", "Enlever les cartes de la table");
     BtClavier = button("BtClavier", "Saisie Clavier", nullptr);
+
+    auto onDeal = [this](void (*op)(Deal &)) {
+        if (!fileOpen || currentDeal < 1) return;
+        op(series.deal(currentDeal));
+        redraw();
+    };
+    connect(Inverser, &QPushButton::clicked, this, [onDeal] { onDeal(swapNorthSouth); });
+    connect(Rotation, &QPushButton::clicked, this, [onDeal] { onDeal(rotate); });
+    connect(Nouvelle, &QPushButton::clicked, this, [onDeal] { onDeal([](Deal &d) { d.clear(); }); });
+    connect(Distribution, &QPushButton::clicked, this, [this] {
+        if (!fileOpen || currentDeal < 1) return;
+        if (Distribution->text() == QStringLiteral("Distribution")) {
+            if (distribute) distribute();
+        } else if (verify) {
+            verify();
+        }
+    });
+    connect(BtClavier, &QPushButton::clicked, this, [this] {
+        if (keyboardEntry) keyboardEntry();
+    });
 }
 
 void TForm1::buildTextPanel() {
@@ -873,6 +904,56 @@ void TForm1::navigated(int n) {
     cancelPendingExchange();
 }
 
+// ---------------------------------------------------------------- card entry
+
+int TForm1::charWidth() const { return QFontMetrics(hand[0][0]->font()).horizontalAdvance('X'); }
+
+namespace {
+vrek::Button buttonOf(Qt::MouseButton b) {
+    if (b == Qt::RightButton) return vrek::Button::Right;
+    if (b == Qt::MiddleButton) return vrek::Button::Middle;
+    return vrek::Button::Left;
+}
+}  // namespace
+
+void TForm1::packPressedAt(int suit, int x, Qt::MouseButton) {
+    if (!fileOpen || currentDeal < 1) return;
+    cancelPendingExchange();
+    if (packClick(series.deal(currentDeal), suit, x, charWidth())) redraw();
+}
+
+void TForm1::handPressedAt(int seat, int suit, int x, Qt::MouseButton b) {
+    if (!fileOpen || currentDeal < 1) return;
+    if (handClick(series.deal(currentDeal), pending, seat, suit, x, charWidth(), buttonOf(b))) redraw();
+}
+
+void TForm1::copyForward() {
+    if (!fileOpen || currentDeal < 1) return;
+    if (currentDeal == 1) setLine(0, Titre->text());
+    vrek::copyForward(series, currentDeal, makeContractLine(toStore(Contrat->text()), counts()));
+    // The displayed deal has not changed: no redraw.
+}
+
+void TForm1::insertBoard() {
+    if (!fileOpen || currentDeal < 1) return;
+    vrek::insertBoard(series, currentDeal);
+    redraw();
+}
+
+void TForm1::deleteBoard() {
+    if (!fileOpen || currentDeal < 1) return;
+    vrek::deleteBoard(series, currentDeal);
+    redraw();
+}
+
+void TForm1::permutationClick(bool copyMode) {
+    if (!fileOpen || currentDeal < 1 || !vrkpermut) return;
+    vrkpermut->setTag(copyMode ? 1 : 0);
+    vrkpermut->activate();
+    vrkpermut->show();
+    vrkpermut->raise();
+}
+
 // ---------------------------------------------------------------- file commands
 
 bool TForm1::openSeries(const QString &name, const QString &captionPrefix) {
@@ -1011,6 +1092,7 @@ int runApplication(int argc, char **argv) {
     QStringList args = QApplication::arguments();
     args.removeFirst();
     TForm1 form(args);
+    createWindows(form);
     if (form.endRequested) return 0;
     form.show();
     return QApplication::exec();

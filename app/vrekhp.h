@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "app/widgets.h"
+#include "core/dealops.h"
 #include "core/series.h"
 #include "core/settings.h"
 
@@ -18,11 +19,7 @@ class QAction;
 class QMenu;
 class QFrame;
 
-// A card taken out of a hand by a first right click, waiting for the second.
-struct PendingExchange {
-    bool active = false;
-    int seat = 0, suit = 0, rank = 0;
-};
+class Tvrkpermut;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -45,18 +42,35 @@ public:
     QString iniFileName;
     int layoutZoom = 10;      // the zoom the window was laid out with
     bool endRequested = false;  // the update check asked the program to end
-    PendingExchange pending;
+    vrek::PendingExchange pending;
 
     // Called by start-up step 8 when set (the update check).
     static std::function<bool(TForm1 &)> updateCheck;
     // Hooks of windows that belong to the exit sequence and to navigation.
     std::function<void()> closeKeyboardEntry;
     std::function<void()> hideProjector;
+    // Actions of the button `Distribution` (deal the rest / verify a full
+    // deal) and of `BtClavier`, given by the windows that carry them out.
+    std::function<void()> distribute;
+    std::function<void()> verify;
+    std::function<void()> keyboardEntry;
+    // The dialogs, created once after the main window.
+    Tvrkpermut *vrkpermut = nullptr;
 
     void redraw();
     // Sets the scroll bar, which navigates (board 1 .. 96).
     void gotoDeal(int n);
     void cancelPendingExchange() { pending = {}; }
+
+    // Card entry and deal operations.
+    void packPressedAt(int suit, int x, Qt::MouseButton button);
+    void handPressedAt(int seat, int suit, int x, Qt::MouseButton button);
+    // Width of one character of the hand and pack labels' fixed-pitch font.
+    int charWidth() const;
+    void copyForward();
+    void insertBoard();
+    void deleteBoard();
+    void permutationClick(bool copyMode);
 
     // File commands.
     void openSeriesDialog(bool isNew);

@@ -1,0 +1,8 @@
+#include "app/windows.h"
+
+#include "app/vrekhp.h"
+#include "app/vrekpermut.h"
+
+void createWindows(TForm1 &form) {
+    form.vrkpermut = new Tvrkpermut(form, &form);
+}

@@ -1,0 +1,203 @@
+// Card entry and deal operations through real mouse clicks on the main window.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "app/vrekhp.h"
+#include "app/vrekpermut.h"
+#include "app/windows.h"
+#include "core/seriesfile.h"
+#include "scriptedplatform.h"
+#include "testutil.h"
+
+using namespace vrek;
+
+class CardEntryTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testutil::TempDir> dir;
+    std::unique_ptr<ScriptedPlatform> plat;
+    std::unique_ptr<TForm1> w;
+
+    // Clicks the k-th card of a label (k = 1 is the first card after "P ").
+    void clickCard(QLabel *l, int k, Qt::MouseButton b = Qt::LeftButton) {
+        int cw = w->charWidth();
+        QTest::mouseClick(l, b, {}, QPoint((k + 1) * cw + cw / 2, l->height() / 2));
+    }
+    QLabel *handLabel(int seat, int suit) { return w->hand[seat - 1][suit - 1]; }
+    QLabel *packLabel(int suit) { return w->pack[suit - 1]; }
+
+private slots:
+    void init() {
+        dir = std::make_unique<testutil::TempDir>();
+        plat = std::make_unique<ScriptedPlatform>();
+        plat->folder = QString::fromStdString(dir->path()) + "/";
+        Series s;
+        s.clear();
+        for (int n = 1; n <= 96; ++n)
+            for (int j = 0; j < 15; ++j) s.setLine(15 * n - j, "b" + std::to_string(n) + "." + std::to_string(j));
+        s.setLine(0, "Titre");
+        s.deal(5) = testutil::shuffledDeal(5);
+        saveSeries(dir->file("s.vrk"), s);
+        w = std::make_unique<TForm1>(QStringList{QString::fromStdString(dir->file("s.vrk"))});
+        createWindows(*w);
+        w->show();
+        w->series.deal(1).clear();
+        w->redraw();
+    }
+    void cleanup() {
+        w.reset();
+        plat.reset();
+        dir.reset();
+    }
+
+    void packClicksFillNorthFirst() {
+        clickCard(packLabel(Spades), 1);
+        QCOMPARE(handLabel(North, Spades)->text(), QString("P A"));
+        QCOMPARE(packLabel(Spades)->text(), QString("P RDVX98765432"));
+        clickCard(packLabel(Spades), 13 - 1);  // the two is now the 12th card
+        QCOMPARE(handLabel(North, Spades)->text(), QString("P A2"));
+        // Right button works in the pack too.
+        clickCard(packLabel(Hearts), 2, Qt::RightButton);
+        QCOMPARE(handLabel(North, Hearts)->text(), QString("C R"));
+        // Just outside the label's cards: nothing.
+        int cw = w->charWidth();
+        QTest::mouseClick(packLabel(Clubs), Qt::LeftButton, {}, QPoint(2 * cw - 2, 5));
+        QTest::mouseClick(packLabel(Clubs), Qt::LeftButton, {}, QPoint(15 * cw + 2, 5));
+        QCOMPARE(handLabel(North, Clubs)->text(), QString("T "));
+        // The first card's left edge and the last card's right edge count.
+        QTest::mouseClick(packLabel(Clubs), Qt::LeftButton, {}, QPoint(2 * cw, 5));
+        QCOMPARE(handLabel(North, Clubs)->text(), QString("T A"));
+        QTest::mouseClick(packLabel(Clubs), Qt::LeftButton, {}, QPoint(14 * cw - 1, 5));
+        QCOMPARE(handLabel(North, Clubs)->text(), QString("T A2"));
+    }
+
+    void handClicksAndExchange() {
+        w->series.deal(1) = testutil::dealFrom("AKQJT.-.-.-", "-.5432.-.-", "-.-.-.-", "-.-.-.-");
+        w->redraw();
+        clickCard(handLabel(North, Spades), 3);
+        QCOMPARE(handLabel(North, Spades)->text(), QString("P ARVX"));
+        QVERIFY(packLabel(Spades)->text().startsWith("P D"));
+        // Right click on North's king, then East's three of hearts.
+        clickCard(handLabel(North, Spades), 2, Qt::RightButton);
+        QVERIFY(w->pending.active);
+        QCOMPARE(handLabel(North, Spades)->text(), QString("P AVX"));
+        clickCard(handLabel(East, Hearts), 3, Qt::RightButton);
+        QVERIFY(!w->pending.active);
+        QCOMPARE(handLabel(North, Hearts)->text(), QString("C 3"));
+        QCOMPARE(handLabel(East, Spades)->text(), QString("P R"));
+        QCOMPARE(handLabel(East, Hearts)->text(), QString("C 542"));
+        // A left click after one right click cancels: the card stays in the pack.
+        clickCard(handLabel(North, Spades), 1, Qt::RightButton);
+        clickCard(handLabel(East, Hearts), 1, Qt::LeftButton);
+        QVERIFY(!w->pending.active);
+        QVERIFY(packLabel(Spades)->text().startsWith("P AD"));
+        // Navigation cancels too.
+        clickCard(handLabel(North, Spades), 1, Qt::RightButton);
+        QVERIFY(w->pending.active);
+        w->ScrollBar1->setValue(2);
+        QVERIFY(!w->pending.active);
+    }
+
+    void buttons() {
+        w->gotoDeal(5);
+        Deal d = w->series.deal(5);
+        QCOMPARE(w->Distribution->text(), QString("Vérification"));
+        int verified = 0, dealt = 0, keyboard = 0;
+        w->verify = [&] { ++verified; };
+        w->distribute = [&] { ++dealt; };
+        w->keyboardEntry = [&] { ++keyboard; };
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);
+        QCOMPARE(verified, 1);
+        QTest::mouseClick(w->Inverser, Qt::LeftButton);
+        QCOMPARE(w->series.deal(5).hand(North).suits[0].count, d.hand(South).suits[0].count);
+        QTest::mouseClick(w->Inverser, Qt::LeftButton);
+        QCOMPARE(w->series.deal(5), d);
+        for (int i = 0; i < 4; ++i) QTest::mouseClick(w->Rotation, Qt::LeftButton);
+        QCOMPARE(w->series.deal(5), d);
+        QTest::mouseClick(w->Rotation, Qt::LeftButton);
+        QCOMPARE(std::memcmp(&w->series.deal(5).hand(East), &d.hand(North), 40), 0);
+        QTest::mouseClick(w->Nouvelle, Qt::LeftButton);
+        QVERIFY(w->series.deal(5).empty());
+        QCOMPARE(w->Distribution->text(), QString("Distribution"));
+        QCOMPARE(w->series.line(themeLine(5)), std::string("b5.14"));  // texts stay
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);
+        QCOMPARE(dealt, 1);
+        QTest::mouseClick(w->BtClavier, Qt::LeftButton);
+        QCOMPARE(keyboard, 1);
+    }
+
+    void copyForwardInsertDelete() {
+        w->gotoDeal(5);
+        Deal d = w->series.deal(5);
+        w->UpAttaquant->click(+1);
+        w->action("Recopielediagramme")->trigger();
+        QCOMPARE(w->series.deal(96), d);
+        QCOMPARE(w->series.line(contractLine(96)).substr(50, 12), std::string("04   03   05"));
+        QCOMPARE(w->series.line(provenanceLine(96)), std::string("b5.0"));
+        QVERIFY(w->series.deal(4).empty());
+        QCOMPARE(w->series.line(themeLine(4)), std::string("b4.14"));
+
+        w->gotoDeal(1);
+        w->Titre->setText("Nouveau titre");
+        w->action("Recopielediagramme")->trigger();
+        QCOMPARE(w->series.line(0), std::string("Nouveau titre"));
+        QVERIFY(w->series.deal(5).empty());
+
+        w->series.deal(10) = d;
+        w->series.setLine(themeLine(10), "dix");
+        w->gotoDeal(10);
+        w->action("InsertionDonne")->trigger();
+        QVERIFY(w->series.deal(10).empty());
+        QCOMPARE(w->Theme->text(), QString());
+        QCOMPARE(w->series.deal(11), d);
+        QCOMPARE(w->series.line(themeLine(11)), std::string("dix"));
+        w->action("SuppressionDonne")->trigger();
+        QCOMPARE(w->series.deal(10), d);
+        QCOMPARE(w->Theme->text(), QString("dix"));
+    }
+
+    void permutationDialog() {
+        w->series.deal(3) = testutil::shuffledDeal(3);
+        w->series.deal(7) = testutil::shuffledDeal(7);
+        Deal d3 = w->series.deal(3), d7 = w->series.deal(7);
+        std::string t3 = w->series.line(themeLine(3)), t7 = w->series.line(themeLine(7));
+        w->gotoDeal(12);
+        w->action("Permutation")->trigger();
+        Tvrkpermut *p = w->vrkpermut;
+        QVERIFY(p->isVisible());
+        QCOMPARE(p->windowTitle(), QString("Permutation entre 2 diagrammes"));
+        QCOMPARE(p->Label1->text(), QString("Permuter le diagramme 12"));
+        QCOMPARE(p->Label2->text(), QString("Avec"));
+        QCOMPARE(p->Label3->text(), QString("          le diagramme 12"));
+        QCOMPARE(p->Imprim->text(), QString("&Permuter"));
+        QCOMPARE(p->ScrollBar2->value(), 12);
+        p->ScrollBar1->setValue(3);
+        p->ScrollBar2->setValue(7);
+        QCOMPARE(p->Label1->text(), QString("Permuter le diagramme 3"));
+        QCOMPARE(p->Label3->text(), QString("          le diagramme 7"));
+        QTest::mouseClick(p->Imprim, Qt::LeftButton);
+        QVERIFY(!p->isVisible());
+        QCOMPARE(w->series.deal(3), d7);
+        QCOMPARE(w->series.deal(7), d3);
+        QCOMPARE(w->series.line(themeLine(3)), t7);
+
+        w->action("Recopiedundiagramme1")->trigger();
+        QCOMPARE(p->windowTitle(), QString("Recopie d'un diagramme"));
+        QCOMPARE(p->Label1->text(), QString("Recopier à la place du 12"));
+        QCOMPARE(p->Label2->text(), QString("  le  "));
+        QCOMPARE(p->Imprim->text(), QString("Reco&pier"));
+        p->ScrollBar1->setValue(3);
+        p->ScrollBar2->setValue(7);
+        QTest::mouseClick(p->Imprim, Qt::LeftButton);
+        QCOMPARE(w->series.deal(3), d3);
+        QCOMPARE(w->series.deal(7), d3);
+        w->action("Permutation")->trigger();
+        QTest::mouseClick(p->Quitter, Qt::LeftButton);
+        QVERIFY(!p->isVisible());
+    }
+};
+
+QTEST_MAIN(CardEntryTest)
+#include "tst_cardentry.moc"
