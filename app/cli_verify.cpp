@@ -1,0 +1,76 @@
+// `vrek verify`: the automatic verification of a series without a window.
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+
+#include "app/cli.h"
+#include "core/boardlist.h"
+#include "core/seriesfile.h"
+#include "verify/exchange.h"
+#include "verify/verification.h"
+#include "verify/vrsolverprocess.h"
+
+namespace {
+
+int verify(const std::vector<std::string> &args);
+
+cli::CliRegistrar reg({"verify", "verify SERIES.vrk [--boards LIST]",
+                       "vérifie les contrats au double mort et écrit les résultats dans la série", verify});
+
+int verify(const std::vector<std::string> &args) {
+    const cli::Command &me = cli::command("verify");
+    cli::Options o;
+    std::string err;
+    if (!cli::parseOptions(args, {"--boards"}, {}, o, err) || o.positional.size() != 1) return cli::usageError(me, err);
+    std::vector<int> boards;
+    if (o.has("--boards")) {
+        auto b = vrek::parseBoardList(o.value("--boards"));
+        if (!b) return cli::usageError(me, "liste de donnes invalide : " + o.value("--boards"));
+        boards = *b;
+    } else {
+        for (int i = 1; i <= vrek::kBoards; ++i) boards.push_back(i);
+    }
+    const std::string seriesFile = o.positional[0];
+    vrek::Series s;
+    vrek::LoadResult r = vrek::readSeries(seriesFile, s);
+    if (!r.ok) return cli::fail(r.error);
+
+    // The program's folder and process handling need an application object.
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "vrek";
+        static char *argv[] = {name, nullptr};
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath("bridge");
+    // A private folder for the exchange file: the program's folder may be
+    // read-only, and a window verifying at the same time uses its own file.
+    QTemporaryDir work(QDir::tempPath() + "/vrek-verify-XXXXXX");
+    if (!work.isValid()) return cli::fail("Impossible de créer un dossier temporaire pour le fichier d'échange.");
+    const std::string exchange = work.filePath(vrek::kExchangeFileName).toStdString();
+
+    auto runner = [&](const std::string &command) {
+        return vrek::runSolverProcess(program, command, vrek::kSolverTimeoutMs);
+    };
+    vrek::BoardsRun run = vrek::verifyBoards(s, boards, exchange, runner, program.toStdString(),
+                                             [](const vrek::BoardResult &b) {
+                                                 std::printf("%s\n", vrek::reportLine(b).c_str());
+                                                 std::fflush(stdout);
+                                             });
+    if (!run.ok())
+        return cli::fail("Donne " + std::to_string(run.failedBoard) + " : " + run.error +
+                         "\nLa série n'a pas été modifiée.");
+
+    if (!run.done.empty()) {
+        for (const vrek::BoardResult &b : run.done) vrek::storeResult(s, b.board, b.v.result);
+        std::string saveError = vrek::saveSeries(seriesFile, s);
+        if (!saveError.empty()) return cli::fail(saveError);
+    }
+    if (!run.skipped.empty()) std::printf("%s\n", vrek::skippedMessage(run.skipped).c_str());
+    return 0;
+}
+
+}  // namespace

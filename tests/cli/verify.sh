@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Batch verification: real solver results written into the series, skipped
+# boards, and fake solvers that hang, stay silent, answer garbage or are missing.
+# usage: bash verify.sh /path/to/vrek   (the solver program "bridge" sits beside it)
+set -u
+vrek="$1"
+bindir="$(cd "$(dirname "$vrek")" && pwd)"
+dir="$(mktemp -d)"
+trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
+fails=0
+check() {  # check "what" command...
+    local what="$1"; shift
+    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
+}
+mkdir "$dir/tmp"
+export TMPDIR="$dir/tmp"
+
+holding() {  # count byte then nine rank bytes
+    local n=0 r
+    for r in "$@"; do printf "\\$(printf '%03o' "$r")"; n=$((n + 1)); done
+    while [ $n -lt 9 ]; do printf '\000'; n=$((n + 1)); done
+}
+hand() {  # hand CLUBS DIAMONDS HEARTS SPADES, each "r r r"
+    local h
+    for h in "$@"; do
+        # shellcheck disable=SC2086
+        set -- $h
+        printf "\\$(printf '%03o' $#)"
+        holding "$@"
+    done
+}
+# North holds every top card: North-South take all thirteen tricks in
+# no-trump or spades, whoever leads.
+deal() {
+    hand "14 13 12" "14 13 12" "14 13 12" "14 13 12 11"
+    hand "11 10 9 8" "11 10 9" "11 10 9" "10 9 8"
+    hand "7 6 5" "8 7 6 5" "8 7 6" "7 6 5"
+    hand "4 3 2" "4 3 2" "5 4 3 2" "4 3 2"
+}
+empty() { head -c 160 /dev/zero; }
+{ deal; empty; deal; deal; deal; for _ in $(seq 91); do empty; done; } > "$dir/serie.vrk"
+check "série de 15360 octets" [ "$(stat -c %s "$dir/serie.vrk")" = 15360 ]
+line5="$(printf '%-50s04   03   05    ' '7SA N')"
+{
+    printf 'Lundi\r\n'
+    printf 'Th\350me 1\r\n4P S entame RC\r\n'; for _ in $(seq 13); do printf '\r\n'; done
+    for _ in $(seq 15); do printf '\r\n'; done
+    printf '\r\n3SA* E\r\n'; for _ in $(seq 13); do printf '\r\n'; done
+    for _ in $(seq 15); do printf '\r\n'; done
+    printf '\r\n%s\r\n' "$line5"; for _ in $(seq 13); do printf '\r\n'; done
+} > "$dir/serie.VRT"
+cp "$dir/serie.vrk" "$dir/avant.vrk"
+cp "$dir/serie.VRT" "$dir/avant.VRT"
+contract() {  # the contract line of board $1 in the text file
+    sed -n "$((15 * $1 - 12))p" "$dir/serie.VRT" | tr -d '\r'
+}
+padded() {  # padded TEXT A D E: the 66-column contract line
+    printf '%-50s%s   %s   %s    ' "$1" "$2" "$3" "$4"
+}
+
+# The real solver, boards 1 to 5.
+out="$("$vrek" verify "$dir/serie.vrk" --boards 1-5)"; rc=$?
+check "réel : code 0" [ $rc = 0 ]
+expected=" 1  4P    S  2P  13    510  4P+3 par S sur entame 2P
+ 3  3SA*  E  5P   0  -2600  3SA*-9 par E sur entame 5P
+ 4  1SA   N  8P  13    270  1SA+6 par N sur entame 8P
+ 5  7SA   N  8P  13   2220  7SA= par N sur entame 8P
+Donne non vérifiée car incomplète : 2."
+check "réel : lignes" [ "$out" = "$expected" ]
+check "réel : donne 1" [ "$(contract 1)" = "$(padded '4P+3 par S sur entame 2P' 03 03 06)" ]
+check "réel : donne 3" [ "$(contract 3)" = "$(padded '3SA*-9 par E sur entame 5P' 03 03 06)" ]
+check "réel : donne 5 garde ses compteurs" [ "$(contract 5)" = "$(padded '7SA= par N sur entame 8P' 04 03 05)" ]
+check "réel : donne 2 intacte" [ "$(contract 2)" = "" ]
+check "réel : thème intact" [ "$(sed -n 2p "$dir/serie.VRT")" = "$(printf 'Th\350me 1\r')" ]
+check "réel : donnes intactes" cmp -s "$dir/serie.vrk" "$dir/avant.vrk"
+check "réel : pas de fichier d'échange restant" [ -z "$(ls -A "$dir/tmp")" ]
+
+# Verifying the result texts again gives the same texts.
+cp "$dir/serie.VRT" "$dir/une.VRT"
+"$vrek" verify "$dir/serie.vrk" --boards 1-5 >/dev/null
+check "deuxième passe : même texte" cmp -s "$dir/serie.VRT" "$dir/une.VRT"
+
+# Fake solvers: a copy of the program beside a script named bridge.
+restore() { cp "$dir/avant.vrk" "$dir/serie.vrk"; cp "$dir/avant.VRT" "$dir/serie.VRT"; }
+mkdir "$dir/fake"
+cp "$vrek" "$dir/fake/vrek"
+fake() {  # fake SCRIPT-BODY
+    printf '#!/bin/sh\n%s\n' "$1" > "$dir/fake/bridge"
+    chmod +x "$dir/fake/bridge"
+}
+refused() {  # refused WHAT MESSAGE: runs the fake, expects failure and an untouched series
+    restore
+    local err rc
+    err="$("$dir/fake/vrek" verify "$dir/serie.vrk" --boards 1-5 2>&1 >/dev/null)"; rc=$?
+    check "$1 : code 1" [ $rc = 1 ]
+    check "$1 : message" [ "$err" = "Donne 1 : $2
+La série n'a pas été modifiée." ]
+    check "$1 : textes intacts" cmp -s "$dir/serie.VRT" "$dir/avant.VRT"
+    check "$1 : pas de fichier d'échange restant" [ -z "$(ls -A "$dir/tmp")" ]
+}
+
+fake 'echo line:; exec sleep 30'
+start=$(date +%s)
+refused "solveur bloqué" "Le programme de calcul n'a pas terminé dans les 7 secondes : il a été arrêté."
+check "solveur bloqué : arrêté à temps" [ $(( $(date +%s) - start )) -lt 15 ]
+
+fake 'exit 0'
+refused "solveur muet" "Le programme de calcul n'a pas affiché son invite « line: »."
+
+fake 'echo line:; cat >/dev/null; echo "NS = 42 tricks after"'
+refused "nombre hors limites" "Le programme de calcul a donné un nombre de levées invalide : «  42 tr »."
+
+fake 'echo line:; cat >/dev/null; echo "des octets sans rien"; exit 3'
+refused "réponse illisible" "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). Code de sortie : 3."
+
+rm "$dir/fake/bridge"
+refused "solveur absent" "Le programme de calcul « $dir/fake/bridge » est introuvable ou ne peut pas être lancé."
+
+# A solver that checks the 255-byte command and keeps the exchange file it was given.
+fake "printf 'li'; sleep 0.2; printf 'ne:\\n'
+head -c 255 > '$dir/commande'
+path=\$(tr -d '\\000' < '$dir/commande' | sed 's/^-dcq //')
+cp \"\$path\" '$dir/vu.txt' && echo 'NS = 13 tricks after'"
+restore
+"$dir/fake/vrek" verify "$dir/serie.vrk" --boards 1 >/dev/null; rc=$?
+check "échange : code 0" [ $rc = 0 ]
+check "échange : commande de 255 octets" [ "$(wc -c < "$dir/commande")" = 255 ]
+check "échange : contenu" [ "$(cat "$dir/vu.txt" 2>/dev/null)" = "$(printf 'n AKQJ.AKQ.AKQ.AKQ\r\ne T98.JT9.JT9.JT98\r\ns 765.876.8765.765\r\nw 432.5432.432.432\r\ns S\r\nS2\r')" ]
+
+# Usage and input errors.
+"$vrek" verify >/dev/null 2>&1; check "sans série : code 2" [ $? = 2 ]
+"$vrek" verify "$dir/serie.vrk" --boards 0-3 >/dev/null 2>&1; check "liste invalide : code 2" [ $? = 2 ]
+err="$("$vrek" verify "$dir/absente.vrk" 2>&1 >/dev/null)"; rc=$?
+check "série absente : code 1" [ $rc = 1 ]
+check "série absente : message" [ -n "$err" ]
+check "série absente : non créée" [ ! -e "$dir/absente.vrk" ]
+
+[ $fails = 0 ] && echo "verify.sh : tout est bon"
+exit $fails
