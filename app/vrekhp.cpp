@@ -331,6 +331,7 @@ void TForm1::buildMenus() {
     };
     QMenuBar *bar = menuBar();
     bar->setObjectName("MainMenu1");
+    bar->setFont(QFont(QStringLiteral("Arial"), 8));
     std::function<void(QMenu *, const std::vector<Item> &)> fill = [&](QMenu *m, const std::vector<Item> &items) {
         for (const Item &it : items) {
             QString caption = QString::fromUtf8(it.caption);
@@ -608,7 +609,9 @@ void TForm1::place(QWidget *w, int x, int y, int wd, int ht, double fontPt) {
 
 void TForm1::layoutForZoom(int zoom) {
     const double z = zoom / 10.0;
-    const int clientW = qRound(700 * z), clientH = qRound(516 * z);
+    // Wide enough for the whole menu bar, which cannot wrap as the designed one did.
+    const int clientW = std::max(qRound(700 * z), menuBar()->sizeHint().width() + 8);
+    const int clientH = qRound(516 * z);
     const int menuH = menuBar()->sizeHint().height();
     const int bottomH = qRound(24 * z);
     const int tableW = qRound(350 * z);
@@ -669,11 +672,11 @@ void TForm1::layoutForZoom(int zoom) {
     place(Panel4, 244, 342, 100, 38);
     place(Label3, 4, 2, 90, 16, 8);
     place(PointsEO, 4, 19, 90, 16, 9);
-    place(Inverser, 4, 388, 64, 26, 8);
-    place(Rotation, 70, 388, 64, 26, 8);
-    place(Distribution, 136, 388, 72, 26, 8);
-    place(Nouvelle, 210, 388, 62, 26, 8);
-    place(BtClavier, 274, 388, 72, 26, 8);
+    place(Inverser, 4, 388, 60, 26, 8);
+    place(Rotation, 66, 388, 60, 26, 8);
+    place(Distribution, 128, 388, 72, 26, 8);
+    place(Nouvelle, 202, 388, 56, 26, 8);
+    place(BtClavier, 260, 388, 86, 26, 8);
 
     // Text panel: fixed rows above the comment fields, whose heights follow
     // their line counts at every redraw.
@@ -1089,6 +1092,9 @@ void TForm1::closeEvent(QCloseEvent *e) {
 int runApplication(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Distributeur"));
+    // The program's own face: Arial (its metric twin where Arial is absent),
+    // narrow enough for the whole menu bar to fit the designed width.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     QStringList args = QApplication::arguments();
     args.removeFirst();
     TForm1 form(args);
