@@ -422,19 +422,20 @@ private slots:
         writeIni("[Fonctionnement]\r\nZoom=5\r\n");
         auto w = start();
         QCOMPARE(w->layoutZoom, 5);
-        int width = w->width();
+        int width = w->Table->width();
         w->action("Moins1")->trigger();
         QCOMPARE(w->settings.zoom, 3);
         QCOMPARE(plat->lastMessage(), QString("Ne sera pris en compte qu'au redémarrage\n          Un Zoom de : ") +
                                           QLocale().toString(0.3, 'f', 2));
         QCOMPARE(plat->messages.last().kind, RecordedMessage::Information);
         QVERIFY(ini().find("Zoom=3") != std::string::npos);
-        QCOMPARE(w->width(), width);  // the layout waits for the next start
+        QCOMPARE(w->Table->width(), width);  // the layout waits for the next start
         w->action("Plus5")->trigger();
         QCOMPARE(w->settings.zoom, 8);
         auto again = start();
         QCOMPARE(again->layoutZoom, 8);
-        QVERIFY(again->width() > width);
+        QCOMPARE(again->Table->width(), 280);
+        QCOMPARE(width, 175);
     }
 
     void theUpdateOptOutLapsesAfterThirtyDays() {
