@@ -3,5 +3,5 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 "$here/scripts/deps.sh"
-"$here/scripts/build.sh" --target vrek
+"$here/scripts/build.sh" --target vrek bridge
 exec "$here/build/vrek" "$@"
