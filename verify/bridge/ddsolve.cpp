@@ -7,8 +7,10 @@ namespace bridge {
 namespace {
 
 void initOnce() {
-    // One thread is enough for one solve and keeps start-up allocation small.
-    static bool done = (SetMaxThreads(1), true);
+    // One solve needs one thread; a modest memory cap keeps the fresh
+    // process's set-up short (the library's own default sizes for every core).
+    // Below about 30 MB DDS has no thread at all and ends the process.
+    static bool done = (SetResources(50, 1), true);
     (void)done;
 }
 
