@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/cp1252.h"
+#include "dealing/bitselect.h"
 
 namespace vrek {
 
@@ -11,44 +12,21 @@ namespace {
 
 uint32_t g_iterations = 0;
 
-// Cards are bits 0 .. 51 in pack order: suit 1 ranks 2 .. 14, then suit 2 ...
-// so the i-th card left in the pack is the i-th set bit of the pack mask.
-constexpr int bitOf(int suit, int rank) { return 13 * (suit - 1) + rank - 2; }
-constexpr int hcpOf(int rank) { return rank > 10 ? rank - 10 : 0; }
+// A card is bit 16 * (suit - 1) + rank - 2 of a mask: the bits run in pack
+// order (suit 1 ranks 2 .. 14, then suit 2 ...), so the i-th card left in
+// the pack is the i-th set bit of its mask, and the suit is the bit >> 4.
+constexpr int bitOf(int suit, int rank) { return 16 * (suit - 1) + rank - 2; }
+constexpr uint64_t kAllCards = 0x1FFF1FFF1FFF1FFFull;
 
-struct CardTables {
-    uint8_t suit[64] = {};  // 0 .. 3
-    uint8_t rank[64] = {};
-    uint8_t step[64] = {};  // added to a suit's profile code: points << 4 | one card
-    uint8_t inByte[8][256] = {};  // position of the k-th set bit of a byte
-    constexpr CardTables() {
-        for (int b = 0; b < 52; ++b) {
-            suit[b] = static_cast<uint8_t>(b / 13);
-            rank[b] = static_cast<uint8_t>(b % 13 + 2);
-            step[b] = static_cast<uint8_t>((hcpOf(rank[b]) << 4) | 1);
-        }
-        for (int x = 0; x < 256; ++x) {
-            int k = 0;
-            for (int p = 0; p < 8; ++p)
-                if (x >> p & 1) inByte[k++][x] = static_cast<uint8_t>(p);
-        }
+// Points of a suit's jack, queen, king and ace bits (bits 9 .. 12 of its field).
+struct HonourTable {
+    uint8_t points[16] = {};
+    constexpr HonourTable() {
+        for (int x = 0; x < 16; ++x)
+            points[x] = static_cast<uint8_t>((x & 1) + 2 * (x >> 1 & 1) + 3 * (x >> 2 & 1) + 4 * (x >> 3 & 1));
     }
 };
-constexpr CardTables kCards;
-
-// Position of the set bit of rank k (0-based) in x (broadword select: the
-// byte holding it from the bytes' running popcounts, then a table).
-inline int selectBit(uint64_t x, unsigned k) {
-    constexpr uint64_t L8 = 0x0101010101010101ull, H8 = 0x8080808080808080ull;
-    uint64_t s = x - ((x >> 1) & 0x5555555555555555ull);
-    s = (s & 0x3333333333333333ull) + ((s >> 2) & 0x3333333333333333ull);
-    s = (s + (s >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-    uint64_t sums = s * L8;  // byte j: set bits in bytes 0 .. j
-    uint64_t ge = ((k * L8 | H8) - sums) & H8;
-    int place = static_cast<int>((((ge >> 7) * L8) >> 56) * 8);
-    unsigned before = static_cast<unsigned>((sums << 8) >> place) & 0xFF;
-    return place + kCards.inByte[k - before][(x >> place) & 0xFF];
-}
+constexpr HonourTable kHonours;
 
 // Which seats each hand may take: for every value of a profile component, a
 // word of four 16-bit lanes (seats) whose bit k - 1 says set k accepts it.
@@ -67,9 +45,9 @@ struct SeatTables {
                 uint64_t bit = uint64_t(1) << (16 * seat + k);
                 for (int v = r[kMinPoints]; v <= r[kMaxPoints] && v < 64; ++v) hand[v] |= bit;
                 for (int s = 1; s <= 4; ++s)
-                    for (int pts = r[suitByte(s, kSuitMinPoints)]; pts <= r[suitByte(s, kSuitMaxPoints)] && pts < 16; ++pts)
-                        for (int len = r[suitByte(s, kSuitMinLength)]; len <= r[suitByte(s, kSuitMaxLength)] && len < 16; ++len)
-                            suit[s - 1][pts << 4 | len] |= bit;
+                    for (int p = r[suitByte(s, kSuitMinPoints)]; p <= r[suitByte(s, kSuitMaxPoints)] && p < 16; ++p)
+                        for (int n = r[suitByte(s, kSuitMinLength)]; n <= r[suitByte(s, kSuitMaxLength)] && n < 16; ++n)
+                            suit[s - 1][p << 4 | n] |= bit;
             }
     }
 };
@@ -80,7 +58,8 @@ const SeatTables &seatTables(const ConstraintTable &t) {
     thread_local SeatTables tables;
     thread_local ConstraintTable builtFor;
     thread_local bool built = false;
-    if (!built || builtFor.records != t.records || builtFor.activeSets() != t.activeSets()) {
+    if (!built || builtFor.activeSets() != t.activeSets() ||
+        std::memcmp(&builtFor.records, &t.records, sizeof t.records) != 0) {
         tables.build(t);
         builtFor = t;
         built = true;
@@ -129,89 +108,187 @@ const AssignTable &assignTable() {
     return t;
 }
 
-// One dealt hand: its suit codes (points << 4 | length), card count and the
-// cards it received.
+// The hands of one attempt: each hand's cards as a mask, and its suit
+// lengths as four bytes (clubs lowest).
 struct Hands {
-    uint8_t code[4][4];
-    uint8_t total[4];
-    uint64_t got[4];
+    uint64_t cards[4];
+    uint32_t lengths[4];
 };
 
-// The caller's deal reduced to what an attempt starts from.
+// The caller's deal reduced to what every attempt starts from.
 struct Start {
     Hands hands{};
-    uint64_t pack = 0;
+    uint8_t total[4] = {};
+    uint64_t pack = 0;  // the cards no hand holds
     unsigned count = 0;
-    unsigned firstOpen = 0;
+    unsigned firstOpen = 0;  // the first hand with fewer than 13 cards
 };
 
-Start prepare(const Deal &d) {
-    Start s;
+// Fills `s` from the deal; false when the deal is not sound (a holding of
+// more than 9 cards or with a rank outside 2 .. 14, a card held twice, a
+// hand of more than 13 cards).
+bool prepare(const Deal &d, Start &s) {
     uint64_t held = 0;
+    unsigned placed = 0;
     for (int seat = 0; seat < 4; ++seat) {
+        unsigned total = 0;
         for (int suit = 0; suit < 4; ++suit) {
             const Holding &h = d.hands[seat].suits[suit];
-            int pts = 0;
+            if (h.count > kMaxHolding) return false;
             for (int k = 0; k < h.count; ++k) {
-                pts += hcpOf(h.ranks[k]);
-                held |= uint64_t(1) << bitOf(suit + 1, h.ranks[k]);
+                unsigned r = h.ranks[k];
+                if (r < 2 || r > 14) return false;
+                uint64_t bit = uint64_t(1) << bitOf(suit + 1, static_cast<int>(r));
+                if (held & bit) return false;
+                held |= bit;
+                s.hands.cards[seat] |= bit;
             }
-            s.hands.code[seat][suit] = static_cast<uint8_t>(pts << 4 | h.count);
+            s.hands.lengths[seat] |= uint32_t(h.count) << (8 * suit);
+            total += h.count;
         }
-        s.hands.total[seat] = static_cast<uint8_t>(d.hands[seat].cards());
+        if (total > 13) return false;
+        s.total[seat] = static_cast<uint8_t>(total);
+        placed += total;
     }
-    s.pack = ~held & ((uint64_t(1) << 52) - 1);
-    s.count = static_cast<unsigned>(__builtin_popcountll(s.pack));
-    while (s.firstOpen < 4 && s.hands.total[s.firstOpen] >= 13) ++s.firstOpen;
-    return s;
+    s.pack = ~held & kAllCards;
+    s.count = 52 - placed;
+    while (s.firstOpen < 4 && s.total[s.firstOpen] >= 13) ++s.firstOpen;
+    return true;
 }
 
-inline void dealOnce(const Start &start, Hands &h, Random &rng) {
-    h = start.hands;
-    uint64_t pack = start.pack;
+template <bool kPdep>
+inline uint64_t takeCard(uint64_t pack, unsigned k) {
+#ifdef VREK_HAVE_PDEP
+    if constexpr (kPdep) return isolateBitPdepInline(pack, k);
+#endif
+    return uint64_t(1) << selectBitInline(pack, k);
+}
+
+// One random completion. The hand being filled is kept in registers: a card
+// goes to it unless it holds nine of the suit, and only then are the later
+// hands looked at.
+template <bool kPdep>
+inline void dealOnce(const Start &start, Hands &out, Random &rng) {
+    Hands h = start.hands;  // a local, which no store can confuse with the generator
     unsigned open = start.firstOpen;
-    for (unsigned count = start.count; count > 0; --count) {
-        int bit = selectBit(pack, rng.below(count));
-        pack ^= uint64_t(1) << bit;
-        unsigned suit = kCards.suit[bit];
-        unsigned seat = open;
-        while (seat < 4 && (h.total[seat] >= 13 || (h.code[seat][suit] & 15) >= kMaxHolding)) ++seat;
-        if (seat == 4) continue;  // no hand can take it: dropped
-        h.code[seat][suit] = static_cast<uint8_t>(h.code[seat][suit] + kCards.step[bit]);
-        h.got[seat] |= uint64_t(1) << bit;
-        if (++h.total[seat] >= 13)
-            while (open < 4 && h.total[open] >= 13) ++open;
+    if (open < 4) {
+        Random::Cursor draw(rng);
+        uint8_t total[4] = {start.total[0], start.total[1], start.total[2], start.total[3]};
+        uint64_t cards = h.cards[open];
+        uint32_t lengths = h.lengths[open];
+        unsigned room = 13u - total[open];
+        uint64_t pack = start.pack;
+        for (unsigned count = start.count; count > 0; --count) {
+            uint64_t card = takeCard<kPdep>(pack, draw.below(count));
+            pack ^= card;
+            unsigned lane = (__builtin_ctzll(card) >> 1) & ~7u;  // 8 * suit
+            if (((lengths >> lane) & 0xFF) < kMaxHolding) [[likely]] {
+                cards |= card;
+                lengths += 1u << lane;
+                if (--room == 0) {
+                    h.cards[open] = cards;
+                    h.lengths[open] = lengths;
+                    total[open] = 13;
+                    do ++open;
+                    while (open < 4 && total[open] >= 13);
+                    if (open == 4) break;  // full hands leave nothing in the pack
+                    cards = h.cards[open];
+                    lengths = h.lengths[open];
+                    room = 13u - total[open];
+                }
+                continue;
+            }
+            // Nine of the suit already: the first later hand with room takes
+            // it, or the card is dropped.
+            for (unsigned seat = open + 1; seat < 4; ++seat)
+                if (total[seat] < 13 && ((h.lengths[seat] >> lane) & 0xFF) < kMaxHolding) {
+                    h.cards[seat] |= card;
+                    h.lengths[seat] += 1u << lane;
+                    ++total[seat];
+                    break;
+                }
+        }
+        if (open < 4) {
+            h.cards[open] = cards;
+            h.lengths[open] = lengths;
+        }
     }
+    out = h;
 }
 
 // The seat matrix of the dealt hands: row = seat, bit = hand.
 inline unsigned seatMatrix(const Hands &h, const SeatTables &t) {
     unsigned matrix = 0;
     for (int hand = 0; hand < 4; ++hand) {
-        const uint8_t *c = h.code[hand];
-        unsigned points = (c[0] >> 4) + (c[1] >> 4) + (c[2] >> 4) + (c[3] >> 4);
-        uint64_t lanes = t.hand[points] & t.suit[0][c[0]] & t.suit[1][c[1]] & t.suit[2][c[2]] & t.suit[3][c[3]];
+        uint64_t lanes = ~uint64_t(0);
+        unsigned points = 0;
+        for (int suit = 0; suit < 4; ++suit) {
+            unsigned pts = kHonours.points[(h.cards[hand] >> (16 * suit + 9)) & 0xF];
+            unsigned len = (h.lengths[hand] >> (8 * suit)) & 0xFF;
+            points += pts;
+            lanes &= t.suit[suit][pts << 4 | len];
+        }
+        lanes &= t.hand[points];
         for (int seat = 0; seat < 4; ++seat)
             if ((lanes >> (16 * seat)) & 0xFFFF) matrix |= 1u << (4 * seat + hand);
     }
     return matrix;
 }
 
-// The candidate as a deal record: the caller's holdings with the dealt cards
-// inserted in descending order.
-Deal candidateOf(const Deal &d, const Hands &h) {
-    Deal c = d;
-    for (int seat = 0; seat < 4; ++seat)
-        for (uint64_t got = h.got[seat]; got; got &= got - 1) {
-            int bit = __builtin_ctzll(got);
-            c.hands[seat].suits[kCards.suit[bit]].insert(kCards.rank[bit]);
+// Ranks of a suit's cards, highest first, one byte each: by its six top
+// cards (nine to ace) and by its seven low cards (two to eight).
+struct RankLists {
+    uint64_t high[64] = {}, low[128] = {};
+    uint8_t highCount[64] = {}, lowCount[128] = {};
+    constexpr RankLists() {
+        for (int x = 0; x < 64; ++x)
+            for (int b = 5; b >= 0; --b)
+                if (x >> b & 1) high[x] |= uint64_t(b + 9) << (8 * highCount[x]++);
+        for (int x = 0; x < 128; ++x)
+            for (int b = 6; b >= 0; --b)
+                if (x >> b & 1) low[x] |= uint64_t(b + 2) << (8 * lowCount[x]++);
+    }
+};
+constexpr RankLists kRanks;
+
+// Writes the candidate into `c`, a copy of the caller's deal `d`: the dealt
+// cards inserted in descending order. A holding that was empty is written
+// whole from its mask, as the insertions would leave it (bytes past the
+// count untouched).
+void writeCandidate(const Deal &d, const Start &start, const Hands &h, Deal &c) {
+    for (int seat = 0; seat < 4; ++seat) {
+        uint64_t dealt = h.cards[seat] & ~start.hands.cards[seat];
+        for (int suit = 0; suit < 4; ++suit) {
+            unsigned got = static_cast<unsigned>(dealt >> (16 * suit)) & 0x1FFF;
+            if (!got) continue;
+            Holding &x = c.hands[seat].suits[suit];
+            if (x.count != 0) {
+                for (; got; got &= got - 1) x.insert(__builtin_ctz(got) + 2);
+                continue;
+            }
+            unsigned hi = got >> 7, lo = got & 0x7F;
+            unsigned hc = kRanks.highCount[hi], n = hc + kRanks.lowCount[lo];
+            // Ranks 1 .. 8 in one word, the ninth (if any) on its own.
+            uint64_t first = kRanks.high[hi] | (kRanks.low[lo] << (8 * hc));
+            uint64_t ninth = hc ? kRanks.low[lo] >> (8 * (8 - hc)) & 0xFF : 0;  // nine cards take hc >= 2
+            // Old bytes from the caller's deal: the copy may only just have been written.
+            const uint8_t *was = d.hands[seat].suits[suit].ranks;
+            uint64_t old;
+            std::memcpy(&old, was, 8);
+            uint64_t keep = n >= 8 ? 0 : ~uint64_t(0) << (8 * n);
+            first = (first & ~keep) | (old & keep);
+            std::memcpy(x.ranks, &first, 8);
+            x.ranks[8] = n == 9 ? static_cast<uint8_t>(ninth) : was[8];
+            x.count = static_cast<uint8_t>(n);
         }
-    return c;
+    }
 }
 
 class Pacer {
 public:
-    explicit Pacer(const AttemptProgress &fn) : fn_(fn), last_(std::chrono::steady_clock::now()) {}
+    explicit Pacer(const AttemptProgress &fn) : fn_(fn) {
+        if (fn_) last_ = std::chrono::steady_clock::now();
+    }
     bool active() const { return static_cast<bool>(fn_); }
     void poll(uint32_t attempts) {
         auto now = std::chrono::steady_clock::now();
@@ -226,39 +303,48 @@ private:
     std::chrono::steady_clock::time_point last_;
 };
 
-uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied) {
-    if (satisfied) *satisfied = false;
-    if (!dealIsSound(d)) return 0;
-    g_iterations = 0;
-    const Start start = prepare(d);
-    const SeatTables &tables = seatTables(t);
+template <bool kPdep>
+uint32_t attempts(const Start &start, const SeatTables &tables, Hands &h, uint8_t &seats, Random &rng,
+                  Pacer &pacer) {
     const AssignTable &fit = assignTable();
-    Hands h;
-    uint8_t seats = kNoFit;
-    uint32_t attempts = 0;
+    uint32_t n = 0;
     // Constant work between clock reads keeps the clock off the hot path.
     constexpr uint32_t kPollEvery = 1024;
     do {
-        dealOnce(start, h, rng);
-        ++attempts;
+        dealOnce<kPdep>(start, h, rng);
+        ++n;
         seats = fit.v[seatMatrix(h, tables)];
-        if (pacer.active() && attempts % kPollEvery == 0) {
-            g_iterations = attempts;
-            pacer.poll(attempts);
+        if (pacer.active() && n % kPollEvery == 0) {
+            g_iterations = n;
+            pacer.poll(n);
         }
         // With nothing left to deal every attempt is the same one.
-        if (start.count == 0 && seats == kNoFit) attempts = kMaxAttempts;
-    } while (seats == kNoFit && attempts < kMaxAttempts);
-    g_iterations = attempts;
+        if (start.count == 0 && seats == kNoFit) n = kMaxAttempts;
+    } while (seats == kNoFit && n < kMaxAttempts);
+    return n;
+}
 
-    Deal candidate = candidateOf(d, h);
-    if (seats == kNoFit) {
-        d = candidate;
+uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied) {
+    if (satisfied) *satisfied = false;
+    Start start;
+    if (!prepare(d, start)) return 0;
+    g_iterations = 0;
+    Hands h;
+    uint8_t seats = kNoFit;
+    uint32_t n = fastSelect() ? attempts<true>(start, seatTables(t), h, seats, rng, pacer)
+                              : attempts<false>(start, seatTables(t), h, seats, rng, pacer);
+    g_iterations = n;
+
+    constexpr uint8_t kInPlace = 0 | 1 << 2 | 2 << 4 | 3 << 6;
+    if (seats == kNoFit || seats == kInPlace) {
+        writeCandidate(d, start, h, d);
     } else {
+        Deal candidate = d;
+        writeCandidate(d, start, h, candidate);
         for (int seat = 0; seat < 4; ++seat) d.hands[seat] = candidate.hands[(seats >> (2 * seat)) & 3];
-        if (satisfied) *satisfied = true;
     }
-    return attempts;
+    if (satisfied) *satisfied = seats != kNoFit;
+    return n;
 }
 
 std::string iterationText(uint32_t attempts) {
@@ -271,27 +357,19 @@ std::string iterationText(uint32_t attempts) {
 uint32_t iterationCounter() { return g_iterations; }
 
 bool dealIsSound(const Deal &d) {
-    if (d.damaged()) return false;
-    uint64_t held = 0;
-    for (int seat = 1; seat <= 4; ++seat) {
-        if (d.hand(seat).cards() > 13) return false;
-        for (int suit = 1; suit <= 4; ++suit) {
-            const Holding &h = d.holding(seat, suit);
-            for (int k = 0; k < h.count; ++k) {
-                uint64_t bit = uint64_t(1) << bitOf(suit, h.ranks[k]);
-                if (held & bit) return false;
-                held |= bit;
-            }
-        }
-    }
-    return true;
+    Start s;
+    return prepare(d, s);
 }
 
 void DealRemainingCards(Deal &d, Random &rng) {
-    if (!dealIsSound(d)) return;
+    Start start;
+    if (!prepare(d, start)) return;
     Hands h;
-    dealOnce(prepare(d), h, rng);
-    d = candidateOf(d, h);
+    if (fastSelect())
+        dealOnce<true>(start, h, rng);
+    else
+        dealOnce<false>(start, h, rng);
+    writeCandidate(d, start, h, d);
 }
 
 void DealRemainingCards(Deal &d) { DealRemainingCards(d, processRandom()); }

@@ -38,6 +38,45 @@ public:
 
     void bytes(void *out, size_t n);
 
+    // Draws for a tight loop: the read position lives in the cursor (in a
+    // register) and goes back to the generator when the cursor ends. The
+    // values are those the generator itself would have given.
+    class Cursor {
+    public:
+        explicit Cursor(Random &r) : r_(r), p_(r.buf_ + r.pos_) {}
+        ~Cursor() { r_.pos_ = static_cast<size_t>(p_ - r_.buf_); }
+        Cursor(const Cursor &) = delete;
+        Cursor &operator=(const Cursor &) = delete;
+
+        uint32_t below(uint32_t bound) {
+            if (bound > 0x10000u) [[unlikely]] {
+                r_.pos_ = static_cast<size_t>(p_ - r_.buf_);
+                uint32_t v = r_.below32(bound);
+                p_ = r_.buf_ + r_.pos_;
+                return v;
+            }
+            uint32_t m = uint32_t(next16()) * bound;
+            if (uint16_t(m) < bound) [[unlikely]] {
+                uint32_t threshold = (0x10000u - bound) % bound;
+                while (uint16_t(m) < threshold) m = uint32_t(next16()) * bound;
+            }
+            return m >> 16;
+        }
+
+    private:
+        uint16_t next16() {
+            if (p_ + 2 > r_.buf_ + kBlock) [[unlikely]] {
+                r_.refill();
+                p_ = r_.buf_;
+            }
+            uint16_t v = uint16_t(p_[0] | (p_[1] << 8));
+            p_ += 2;
+            return v;
+        }
+        Random &r_;
+        const uint8_t *p_;
+    };
+
 private:
     static constexpr size_t kBlock = 8192;
 
