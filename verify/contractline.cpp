@@ -1,5 +1,6 @@
 #include "verify/contractline.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/cards.h"

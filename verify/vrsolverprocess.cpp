@@ -1,6 +1,7 @@
 #include "verify/vrsolverprocess.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <QProcess>
 
 namespace vrek {
