@@ -1,0 +1,151 @@
+// The dealer's distribution against theory, with a fixed key. Each check is
+// set at p < 1e-6 so it never fails by chance, and the card-to-seat check is
+// shown to catch two classic shuffling mistakes at the same sample size.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+
+#include "dealing/dealer.h"
+
+using namespace vrek;
+
+namespace {
+
+constexpr int kDeals = 200000;
+
+Random::Key key(uint8_t k) {
+    Random::Key x{};
+    x.fill(k);
+    return x;
+}
+
+double choose(int n, int k) {
+    if (k < 0 || k > n) return 0;
+    double r = 1;
+    for (int i = 1; i <= k; ++i) r = r * (n - k + i) / i;
+    return r;
+}
+
+double patternProbability(std::array<int, 4> lengths, int permutations) {
+    double ways = 1;
+    for (int l : lengths) ways *= choose(13, l);
+    return permutations * ways / choose(52, 13);
+}
+
+double pointsProbability(int points) {
+    double ways = 0;
+    for (int a = 0; a <= 4; ++a)
+        for (int k = 0; k <= 4; ++k)
+            for (int q = 0; q <= 4; ++q)
+                for (int j = 0; j <= 4; ++j)
+                    if (4 * a + 3 * k + 2 * q + j == points)
+                        ways += choose(4, a) * choose(4, k) * choose(4, q) * choose(4, j) *
+                                choose(36, 13 - a - k - q - j);
+    return ways / choose(52, 13);
+}
+
+// Chi-square quantile at p = 1e-6 (Wilson-Hilferty; z = 4.753).
+double chiSquareLimit(int df) {
+    double c = 2.0 / (9.0 * df);
+    return df * std::pow(1 - c + 4.753 * std::sqrt(c), 3);
+}
+
+// seat[card] for one deal, cards 0 .. 51.
+using Placement = std::array<uint8_t, 52>;
+
+// Chi-square of the 52 x 4 table of card against seat (156 degrees of freedom).
+double cardSeatChiSquare(const std::function<void(Placement &)> &deal) {
+    std::vector<std::array<int, 4>> counts(52);
+    Placement p;
+    for (int i = 0; i < kDeals; ++i) {
+        deal(p);
+        for (int c = 0; c < 52; ++c) ++counts[c][p[c]];
+    }
+    double expected = kDeals / 4.0, chi = 0;
+    for (auto &row : counts)
+        for (int n : row) chi += (n - expected) * (n - expected) / expected;
+    return chi;
+}
+
+Placement placementOf(const Deal &d) {
+    Placement p{};
+    for (int seat = 1; seat <= 4; ++seat)
+        for (int suit = 1; suit <= 4; ++suit)
+            for (int k = 1; k <= d.holding(seat, suit).count; ++k)
+                p[13 * (suit - 1) + d.holding(seat, suit).rank(k) - 2] = static_cast<uint8_t>(seat - 1);
+    return p;
+}
+
+}  // namespace
+
+TEST(DealerStatistics, EveryCardLandsInEverySeatAQuarterOfTheTime) {
+    Random rng(key(1));
+    ConstraintTable t;
+    double chi = cardSeatChiSquare([&](Placement &p) {
+        Deal d;
+        DealUnderConstraints(d, t, rng);
+        p = placementOf(d);
+    });
+    EXPECT_LT(chi, chiSquareLimit(156));
+}
+
+// The same check on two faulty shuffles, so that it is known to have teeth.
+TEST(DealerStatistics, TheCardSeatCheckCatchesBiasedShuffles) {
+    Random rng(key(2));
+    // Swapping each place with any place, rather than with a later one.
+    double naive = cardSeatChiSquare([&](Placement &p) {
+        std::array<int, 52> cards;
+        for (int i = 0; i < 52; ++i) cards[i] = i;
+        for (int i = 0; i < 52; ++i) std::swap(cards[i], cards[rng.below(52)]);
+        for (int i = 0; i < 52; ++i) p[cards[i]] = static_cast<uint8_t>(i / 13);
+    });
+    EXPECT_GT(naive, chiSquareLimit(156));
+    // Drawing from all but the last card left in the pack.
+    double offByOne = cardSeatChiSquare([&](Placement &p) {
+        std::array<int, 52> pack;
+        for (int i = 0; i < 52; ++i) pack[i] = i;
+        for (int count = 52, dealt = 0; count > 0; --count, ++dealt) {
+            int i = count > 1 ? static_cast<int>(rng.below(count - 1)) : 0;
+            p[pack[i]] = static_cast<uint8_t>(dealt / 13);
+            std::copy(pack.begin() + i + 1, pack.begin() + count, pack.begin() + i);
+        }
+    });
+    EXPECT_GT(offByOne, chiSquareLimit(156));
+}
+
+TEST(DealerStatistics, PatternsAndPointsMatchTheory) {
+    const double p4432 = patternProbability({4, 4, 3, 2}, 12);
+    const double p5332 = patternProbability({5, 3, 3, 2}, 12);
+    const double p10 = pointsProbability(10);
+    EXPECT_NEAR(p4432, 0.2155, 5e-5);
+    EXPECT_NEAR(p5332, 0.1552, 5e-5);
+    EXPECT_NEAR(p10, 0.0941, 5e-5);
+
+    Random rng(key(3));
+    ConstraintTable t;
+    int n4432 = 0, n5332 = 0, n10 = 0;
+    for (int i = 0; i < kDeals; ++i) {
+        Deal d;
+        DealUnderConstraints(d, t, rng);
+        // North only, so that the samples are independent.
+        std::array<int, 4> len;
+        int points = 0;
+        for (int suit = 1; suit <= 4; ++suit) {
+            const Holding &h = d.holding(North, suit);
+            len[suit - 1] = h.count;
+            for (int k = 0; k < h.count; ++k) points += h.ranks[k] > 10 ? h.ranks[k] - 10 : 0;
+        }
+        std::sort(len.begin(), len.end());
+        n4432 += len == std::array<int, 4>{2, 3, 4, 4};
+        n5332 += len == std::array<int, 4>{2, 3, 3, 5};
+        n10 += points == 10;
+    }
+    // |z| < 5.3 is two-sided p < 1.2e-7.
+    auto z = [](int hits, double p) { return (hits - kDeals * p) / std::sqrt(kDeals * p * (1 - p)); };
+    EXPECT_LT(std::abs(z(n4432, p4432)), 5.3) << n4432;
+    EXPECT_LT(std::abs(z(n5332, p5332)), 5.3) << n5332;
+    EXPECT_LT(std::abs(z(n10, p10)), 5.3) << n10;
+}
