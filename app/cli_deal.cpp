@@ -1,0 +1,62 @@
+// `vrek deal`: completes boards of a series at random under constraint sets,
+// as "Distribution Automatique" does, and saves the series.
+#include <cstdio>
+
+#include "app/cli.h"
+#include "core/boardlist.h"
+#include "core/seriesfile.h"
+#include "dealing/constraints.h"
+#include "dealing/dealer.h"
+
+namespace {
+
+int deal(const std::vector<std::string> &args);
+
+cli::CliRegistrar reg({"deal", "deal SERIES.vrk [--constraints FILE.vrc] [--boards LIST]",
+                       "distribue au hasard les cartes manquantes sous contraintes et enregistre la série", deal});
+
+int deal(const std::vector<std::string> &args) {
+    const cli::Command &me = cli::command("deal");
+    cli::Options o;
+    std::string err;
+    if (!cli::parseOptions(args, {"--constraints", "--boards"}, {}, o, err) || o.positional.size() != 1)
+        return cli::usageError(me, err);
+    std::vector<int> boards;
+    if (o.has("--boards")) {
+        auto b = vrek::parseBoardList(o.value("--boards"));
+        if (!b) return cli::usageError(me, "liste de donnes invalide : " + o.value("--boards"));
+        boards = *b;
+    } else {
+        for (int i = 1; i <= vrek::kBoards; ++i) boards.push_back(i);
+    }
+
+    // Everything is read and checked before any board is dealt.
+    const std::string &file = o.positional[0];
+    vrek::Series s;
+    vrek::LoadResult r = vrek::readSeries(file, s);
+    if (!r.ok) return cli::fail(r.error);
+    vrek::ConstraintTable t;
+    if (o.has("--constraints")) {
+        std::string e = vrek::openConstraints(o.value("--constraints"), t);
+        if (!e.empty()) return cli::fail(e);
+    }
+    for (int b : boards)
+        if (!vrek::dealIsSound(s.deal(b)))
+            return cli::fail("La donne " + std::to_string(b) + " de " + file +
+                             " est endommagée (carte hors de 2 à 14, carte en double ou main de plus de 13 "
+                             "cartes) : rien n'a été distribué.");
+
+    vrek::SeriesProgress progress;
+    progress.boardDone = [](const vrek::BoardOutcome &b) {
+        std::printf("Donne %d : %u %s%s\n", b.board, b.attempts, b.attempts == 1 ? "itération" : "itérations",
+                    b.satisfied ? "" : " (contraintes non satisfaites)");
+        std::fflush(stdout);
+    };
+    vrek::dealSeries(s, boards, t, vrek::processRandom(), progress);
+
+    std::string e = vrek::saveSeries(file, s);
+    if (!e.empty()) return cli::fail(e);
+    return 0;
+}
+
+}  // namespace
