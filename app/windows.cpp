@@ -2,7 +2,9 @@
 
 #include "app/vrekhp.h"
 #include "app/vrekpermut.h"
+#include "formats/vrkImport.h"
 
 void createWindows(TForm1 &form) {
     form.vrkpermut = new Tvrkpermut(form, &form);
+    new TVrkFImport(form, &form);
 }

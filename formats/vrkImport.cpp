@@ -1,0 +1,245 @@
+#include "formats/vrkImport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/platform.h"
+#include "app/vrekhp.h"
+#include "formats/exportselection.h"
+#include "formats/importer.h"
+
+using namespace vrek;
+
+namespace {
+struct MenuItem {
+    const char *name;
+    bool insert;
+    const char *suffix;
+    const char *filter;
+};
+const MenuItem kItems[] = {
+    {"WBridge51", false, "PBN", "PBN|*.pbn"},      {"GIB2", false, "PBN", "PBN|*.pbn"},
+    {"HundyDup1", false, "DUP", "DUP|*.dup"},      {"Duplimate2", false, "DLM", "DLM|*.dlm"},
+    {"WBridge5Insert", true, "PBN", "PBN|*.pbn"},  {"GIB1Insert", true, "PBN", "PBN|*.pbn"},
+    {"HundyDup1Insert", true, "DUP", "DUP|*.dup"}, {"Duplimate1Insert", true, "DLM", "DLM|*.dlm"},
+    {"Vrk1Insert", true, "VRK", "VRK|*.vrk"},
+};
+
+QFrame *boxPanel(QWidget *parent, const char *name, int x) {
+    auto *f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(QFrame::Raised);
+    f->setGeometry(x, 8, 156, 334);
+    return f;
+}
+
+QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
+}  // namespace
+
+TVrkFImport::TVrkFImport(TForm1 &form, QWidget *parent) : QDialog(parent), form_(form) {
+    setObjectName("VrkFImport");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(700, 350);
+
+    Panel1 = boxPanel(this, "Panel1", 8);
+    Panel3 = boxPanel(this, "Panel3", 170);
+    Panel4 = boxPanel(this, "Panel4", 332);
+    for (int b = 1; b <= kBoards; ++b) {
+        QFrame *p = b <= 32 ? Panel1 : b <= 64 ? Panel3 : Panel4;
+        const int i = (b - 1) % 32;
+        auto *c = new QCheckBox(text(boxCaption(b)), p);
+        c->setObjectName(QString("Main%1").arg(b));
+        c->setGeometry(6 + (i / 16) * 74, 4 + (i % 16) * 20, 72, 20);
+        Main[b - 1] = c;
+    }
+
+    Selection = new QPushButton(QStringLiteral("&Selectionner toutes les mains"), this);
+    Selection->setObjectName("Selection");
+    Selection->setGeometry(496, 8, 196, 28);
+    Deselection = new QPushButton(QStringLiteral("&Désélectionner toutes les mains"), this);
+    Deselection->setObjectName("Deselection");
+    Deselection->setGeometry(496, 42, 196, 28);
+
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName("Panel2");
+    Panel2->setFrameShape(QFrame::Panel);
+    Panel2->setFrameShadow(QFrame::Raised);
+    Panel2->setGeometry(496, 84, 196, 150);
+    Label1 = new QLabel(QStringLiteral("Importer à"), Panel2);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(10, 8, 176, 20);
+    Label2 = new QLabel(QStringLiteral("Partir de"), Panel2);
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(10, 32, 176, 20);
+    Label3 = new QLabel(QStringLiteral("la position"), Panel2);
+    Label3->setObjectName("Label3");
+    Label3->setGeometry(10, 56, 176, 20);
+    SpEd_Insertion = new QSpinBox(Panel2);
+    SpEd_Insertion->setObjectName("SpEd_Insertion");
+    SpEd_Insertion->setRange(1, kBoards);
+    SpEd_Insertion->setGeometry(10, 84, 80, 26);
+
+    Importe = new QPushButton(QStringLiteral("I&mporter"), this);
+    Importe->setObjectName("Importe");
+    Importe->setGeometry(496, 246, 196, 30);
+    Annule = new QPushButton(QStringLiteral("&Annuler"), this);
+    Annule->setObjectName("Annule");
+    Annule->setGeometry(496, 284, 196, 30);
+
+    connect(Selection, &QPushButton::clicked, this, [this] { selectionClick(); });
+    connect(Deselection, &QPushButton::clicked, this, [this] { deselectionClick(); });
+    connect(Importe, &QPushButton::clicked, this, [this] { importeClick(); });
+    connect(Annule, &QPushButton::clicked, this, &QDialog::hide);
+
+    for (const MenuItem &m : kItems) {
+        const QString name = QString::fromLatin1(m.name);
+        if (QAction *a = form.action(name))
+            connect(a, &QAction::triggered, this, [this, name, insert = m.insert] {
+                if (insert) HundyDup1InsertClick(name);
+                else HundyDup1Click(name);
+            });
+    }
+}
+
+void TVrkFImport::HundyDup1Click(const QString &item) { openFor(false, item); }
+void TVrkFImport::HundyDup1InsertClick(const QString &item) { openFor(true, item); }
+
+void TVrkFImport::openFor(bool insert, const QString &item) {
+    if (!form_.fileOpen) return;
+    const MenuItem *m = nullptr;
+    for (const MenuItem &i : kItems)
+        if (item == QLatin1String(i.name) && i.insert == insert) m = &i;
+    if (!m) return;
+    FileDialogOptions o;
+    o.title = QStringLiteral("Ouverture d'un fichier de donnes");
+    o.defaultSuffix = QString::fromLatin1(m->suffix);
+    o.filter = QString::fromLatin1(m->filter);
+    o.initialName = form_.workingFileName;
+    const QString name = platform().openFileName(&form_, o);
+    if (name.isEmpty()) return;
+    setTag(insert ? form_.currentDeal : 0);
+    setWindowTitle(text(importDialogCaption(insert, name.toStdString())));
+    // Centred on the main window.
+    move(form_.geometry().center() - rect().center());
+    show();
+    raise();
+    activate();
+}
+
+QString TVrkFImport::fileName() const {
+    return text(fileOfImportCaption(inserting(), windowTitle().toStdString()));
+}
+
+void TVrkFImport::refuse(const QString &message) {
+    platform().error(this, message);
+    hide();
+}
+
+void TVrkFImport::activate() {
+    for (QPushButton *b : {Selection, Importe, Deselection}) b->setEnabled(false);
+    if (inserting()) {
+        SpEd_Insertion->setValue(tag_);
+        SpEd_Insertion->setEnabled(true);
+        Panel2->setEnabled(true);
+        Label1->setText(QStringLiteral("Insérer à"));
+        Importe->setText(QStringLiteral("I&nsert"));
+    } else {
+        SpEd_Insertion->setValue(1);
+        SpEd_Insertion->setEnabled(false);
+        Panel2->setEnabled(false);
+        Label1->setText(QStringLiteral("Importer à"));
+        Importe->setText(QStringLiteral("I&mporter"));
+    }
+    available_.fill(false);
+    derivedName_.clear();
+    for (QCheckBox *c : Main) {
+        c->setChecked(false);
+        c->setEnabled(false);
+    }
+
+    const std::string file = fileName().toStdString();
+    const auto format = importFormatOf(file);
+    if (!format) {
+        refuse(text("Le fichier " + file + " n'est pas d'un type connu : l'extension doit être .DUP, .DLM, .PBN "
+                    "ou .VRK."));
+        return;
+    }
+    if (std::string why = modeRefusal(*format, inserting()); !why.empty()) {
+        refuse(text(why));
+        return;
+    }
+    ImportScan scan = scanImportFile(*format, file);
+    if (!scan.error.empty()) {
+        refuse(text(scan.error));
+        return;
+    }
+    if (scan.empty) {
+        platform().question(this, text(emptyFileMessage()));  // either answer only closes it
+        hide();
+        return;
+    }
+    available_ = scan.available;
+    for (int b = 1; b <= kBoards; ++b)
+        if (available_[b - 1]) {
+            Main[b - 1]->setChecked(true);
+            Main[b - 1]->setEnabled(true);
+        }
+    derivedName_ = text(derivedSeriesName(file));
+    for (QPushButton *b : {Selection, Importe, Deselection}) b->setEnabled(true);
+}
+
+void TVrkFImport::deselectionClick() {
+    for (int b = 1; b <= kBoards; ++b) {
+        Main[b - 1]->setEnabled(available_[b - 1]);
+        Main[b - 1]->setChecked(false);
+    }
+}
+
+void TVrkFImport::selectionClick() {
+    deselectionClick();
+    for (int b = 1; b <= kBoards; ++b)
+        if (available_[b - 1]) Main[b - 1]->setChecked(true);
+}
+
+void TVrkFImport::importeClick() {
+    if (derivedName_.isEmpty() || !form_.fileOpen) return;
+    const std::string file = fileName().toStdString();
+    const auto format = importFormatOf(file);
+    if (!format) return;
+    vrek::Selection checked{};
+    for (int b = 1; b <= kBoards; ++b) checked[b - 1] = Main[b - 1]->isChecked();
+
+    ImportRequest r;
+    r.format = *format;
+    r.file = file;
+    r.boards = chosenBoards(available_, checked);
+    r.insertAt = inserting() ? SpEd_Insertion->value() : 0;
+    r.title = importTitle(file);
+
+    const std::string current = form_.seriesFileName.toStdString();
+    if (!inserting() && !sameSeries(current, derivedName_.toStdString())) {
+        // A save that fails keeps the series in memory and stops the import.
+        if (platform().question(this, text(saveQuestion(current))) && !form_.saveSeries()) return;
+    }
+    Series next = form_.series;
+    ImportResult res = importDeals(next, r);
+    if (!res.ok()) {
+        platform().error(this, text(res.error));
+        return;
+    }
+    form_.series = std::move(next);
+    int shown = r.insertAt;
+    if (!inserting()) {
+        form_.seriesFileName = text(importedSeriesName(file, current));
+        shown = 1;
+    }
+    form_.setWindowTitle(text(importedCaption(form_.seriesFileName.toStdString())));
+    form_.gotoDeal(shown);
+    hide();
+}

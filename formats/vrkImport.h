@@ -1,0 +1,56 @@
+// The import and insertion dialog: the boards of a DUP, DLM, PBN or series
+// file as 96 check boxes, and the menu commands that open it.
+#pragma once
+#include <QDialog>
+#include <QString>
+
+#include "formats/importdeal.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class TForm1;
+
+class TVrkFImport : public QDialog {
+    Q_OBJECT
+public:
+    TVrkFImport(TForm1 &form, QWidget *parent);
+
+    // 0 import; for insertion the deal that was current when it was asked.
+    int tag() const { return tag_; }
+    void setTag(int t) { tag_ = t; }
+
+    // The "&Importer" and "Insérer" menu commands; `item` is the clicked
+    // item's name, which gives the file type.
+    void HundyDup1Click(const QString &item);
+    void HundyDup1InsertClick(const QString &item);
+
+    // Each showing: the mode's captions, then the scan of the file.
+    void activate();
+    void selectionClick();
+    void deselectionClick();
+    void importeClick();
+
+    bool available(int board) const { return available_[board - 1]; }
+    const QString &derivedName() const { return derivedName_; }
+    // The file to read: the end of the caption.
+    QString fileName() const;
+
+    QCheckBox *Main[96];
+    QFrame *Panel1, *Panel2, *Panel3, *Panel4;
+    QLabel *Label1, *Label2, *Label3;
+    QSpinBox *SpEd_Insertion;
+    QPushButton *Importe, *Selection, *Deselection, *Annule;
+
+private:
+    TForm1 &form_;
+    int tag_ = 0;
+    vrek::Availability available_{};
+    QString derivedName_;
+
+    bool inserting() const { return tag_ != 0; }
+    void openFor(bool insert, const QString &item);
+    void refuse(const QString &text);
+};
