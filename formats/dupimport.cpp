@@ -53,8 +53,8 @@ ImportRead readDup(const std::string &bytes, const std::vector<int> &boards) {
                 const size_t at = start + 26 * (seat - 1) + 2 * k;
                 int i = twoDigits(line, at);
                 if (i < 1 || i > 52) {
-                    out.error = boardFault(j, "l'indice de carte « " + quoted(line.substr(at, 2)) + " » de " +
-                                                  seatName(seat) + " n'est pas un nombre de 01 à 52");
+                    out.error = boardFault(j, "l'indice de carte « " + quoted(line.substr(at, 2)) + " » " +
+                                                  ofSeat(seat) + " n'est pas un nombre de 01 à 52");
                     return out;
                 }
                 if (!deal.place(seat, suitOfIndex(i), rankOfIndex(i))) {

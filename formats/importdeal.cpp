@@ -17,6 +17,10 @@ std::string seatName(int seat) {
     return seat >= 1 && seat <= 4 ? kNames[seat - 1] : "?";
 }
 
+std::string ofSeat(int seat) {
+    return seat == East || seat == West ? "d'" + seatName(seat) : "de " + seatName(seat);
+}
+
 std::string suitName(int suit) {
     static const char *const kNames[4] = {"trèfle", "carreau", "coeur", "pique"};
     return suit >= 1 && suit <= 4 ? kNames[suit - 1] : "?";
@@ -50,7 +54,7 @@ bool DealBuilder::place(int seat, int suit, int rank) {
     }
     Hand &h = deal_.hand(seat);
     if (h.cards() >= 13) {
-        error_ = boardFault(board_, "la main de " + seatName(seat) + " aurait plus de 13 cartes");
+        error_ = boardFault(board_, "la main " + ofSeat(seat) + " aurait plus de 13 cartes");
         return false;
     }
     Holding &g = h.suit(suit);
@@ -76,13 +80,13 @@ std::string recordFault(const Deal &d) {
             for (int k = 0; k < h.count; ++k) {
                 int r = h.ranks[k];
                 if (r < 2 || r > 14)
-                    return "la main de " + seatName(seat) + " contient une carte de rang " + std::to_string(r) +
+                    return "la main " + ofSeat(seat) + " contient une carte de rang " + std::to_string(r) +
                            " (les rangs vont de 2 à 14)";
                 if (seen[suit][r]) return cardName(suit, r) + " figure deux fois";
                 seen[suit][r] = true;
             }
         }
-        if (inHand > 13) return "la main de " + seatName(seat) + " a " + std::to_string(inHand) + " cartes";
+        if (inHand > 13) return "la main " + ofSeat(seat) + " a " + std::to_string(inHand) + " cartes";
     }
     return {};
 }

@@ -66,7 +66,7 @@ std::string pbnReadDeal(const std::string &text, int board, Deal &out) {
             continue;
         }
         if (c == '.') {
-            if (--suit < Clubs) return boardFault(board, "la main de " + seatName(seat) + " a plus de quatre couleurs");
+            if (--suit < Clubs) return boardFault(board, "la main " + ofSeat(seat) + " a plus de quatre couleurs");
         } else if (c == ' ') {
             seat = seat % 4 + 1;
             suit = Spades;

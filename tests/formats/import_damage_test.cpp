@@ -47,7 +47,7 @@ protected:
 TEST_F(ImportDamage, DupCardIndices) {
     std::string bad = dup();
     bad.replace(156 * 4 + 26 + 4, 2, "53");  // East's third card of board 5
-    refused(ImportFormat::Dup, write("a.dup", bad), {1, 5}, 1, {"Donne 5", "« 53 »", "01 à 52", "Est"});
+    refused(ImportFormat::Dup, write("a.dup", bad), {1, 5}, 1, {"Donne 5", "« 53 » d'Est", "01 à 52"});
     bad = dup();
     bad.replace(156 * 2, 2, "00");
     refused(ImportFormat::Dup, write("b.dup", bad), {3}, 1, {"Donne 3", "« 00 »"});
