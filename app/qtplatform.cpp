@@ -24,12 +24,18 @@
 
 namespace {
 
-// "VRK|*.vrk" -> "VRK (*.vrk)"
+// "VRK|*.vrk" -> "VRK (*.vrk *.VRK)": series come from Windows machines with
+// either case, and a file dialog here may match names case by case.
 QString qtFilter(const QString &filter) {
     QStringList parts = filter.split('|');
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString &p : parts[i + 1].split(';', Qt::SkipEmptyParts))
+            for (const QString &v : {p, p.toLower(), p.toUpper()})
+                if (!patterns.contains(v)) patterns << v;
+        out << parts[i] + " (" + patterns.join(' ') + ")";
+    }
     return out.join(";;");
 }
 

@@ -14,12 +14,15 @@
 #include "core/dealops.h"
 #include "core/series.h"
 #include "core/settings.h"
+#include "dealing/constraints.h"
 
 class QAction;
 class QMenu;
 class QFrame;
 
 class Tvrkpermut;
+class TContraint;
+class TInformation;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -43,6 +46,8 @@ public:
     int layoutZoom = 10;      // the zoom the window was laid out with
     bool endRequested = false;  // the update check asked the program to end
     vrek::PendingExchange pending;
+    // The dealer's constraint sets, at their defaults from the start.
+    vrek::ConstraintTable constraints;
 
     // Called by start-up step 8 when set (the update check).
     static std::function<bool(TForm1 &)> updateCheck;
@@ -56,6 +61,8 @@ public:
     std::function<void()> keyboardEntry;
     // The dialogs, created once after the main window.
     Tvrkpermut *vrkpermut = nullptr;
+    TContraint *contraint = nullptr;
+    TInformation *information = nullptr;
 
     void redraw();
     // Sets the scroll bar, which navigates (board 1 .. 96).

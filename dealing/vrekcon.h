@@ -1,0 +1,44 @@
+// The constraint editor: for each set and seat, the ranges of points and
+// lengths the dealer must respect, with the ".vrc" file commands.
+#pragma once
+#include <QDialog>
+
+#include "dealing/constraints.h"
+
+class QLabel;
+class QPushButton;
+class QTabBar;
+class UpDown;
+class TForm1;
+
+class TContraint : public QDialog {
+    Q_OBJECT
+public:
+    TContraint(TForm1 &form, QWidget *parent);
+
+    // Tabs rebuilt, the edited set and seat selected, values shown.
+    void activate();
+    void refresh();
+
+    void plusClick();
+    void moinsClick();
+    void initialiserClick();
+    void ouvrirClick();
+    void enregistrerClick();
+
+    QTabBar *Niveau, *Joueur;
+    QLabel *Pique, *Coeur, *Carreau, *Trefle;
+    QLabel *value[vrek::kConstraintFields];  // pmi, pma, ptmi ... in field order
+    UpDown *updown[vrek::kConstraintFields];
+    QLabel *cmi, *cma;
+    QPushButton *Plus, *Moins, *Initialiser, *Button1, *Button3, *Button2;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    TForm1 &form_;
+    vrek::ConstraintTable &t_;
+    bool building_ = false;
+    void rebuildLevels();
+};

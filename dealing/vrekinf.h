@@ -1,0 +1,34 @@
+// The dealer's progress window, and the two main-window commands that deal:
+// the `Distribution` button on the current board and "&Distribution
+// Automatique" over the 96 boards.
+#pragma once
+#include <QDialog>
+#include <QElapsedTimer>
+
+class QProgressBar;
+class TForm1;
+
+class TInformation : public QDialog {
+    Q_OBJECT
+public:
+    TInformation(TForm1 &form, QWidget *parent);
+
+    // TForm1.DistributionClick with the caption "Distribution".
+    void distributionClick();
+    // TForm1.N3Click.
+    void n3Click();
+    // Deals the current board and appends the count to its provenance
+    // (the keyboard entry's completion buttons use it too). False when the
+    // deal could not be dealt (reported).
+    bool dealCurrentBoard();
+
+    QProgressBar *ProgressBar1, *ProgressBar2;
+    // Called after each dealing from the button, to clear the keyboard entry's mark.
+    std::function<void()> afterDealing;
+
+private:
+    TForm1 &form_;
+    QElapsedTimer pump_;
+    void showCentred();
+    void attempts(uint32_t n);
+};
