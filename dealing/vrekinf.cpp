@@ -43,15 +43,17 @@ void TInformation::attempts(uint32_t n) {
     QApplication::processEvents();
 }
 
-bool TInformation::dealCurrentBoard() {
+bool TInformation::dealCurrentBoard(bool record) {
     const int n = form_.currentDeal;
     if (!form_.fileOpen || n < 1) return false;
     ProgressBar2->setValue(vrek::kBoards);
     showCentred();
-    vrek::BoardOutcome r =
-        vrek::dealBoard(form_.series, n, form_.constraints, vrek::processRandom(), [this](uint32_t a) { attempts(a); });
+    auto progress = [this](uint32_t a) { attempts(a); };
+    uint32_t made = record ? vrek::dealBoard(form_.series, n, form_.constraints, vrek::processRandom(), progress).attempts
+                           : vrek::DealUnderConstraints(form_.series.deal(n), form_.constraints, vrek::processRandom(),
+                                                        progress);
     hide();
-    if (r.attempts == 0) {
+    if (made == 0) {
         platform().warning(&form_, QStringLiteral("La donne ") + QString::number(n) +
                                        QStringLiteral(" est incohérente (une carte en double ou une main de plus de "
                                                       "13 cartes) : elle n'a pas été distribuée."));
@@ -62,9 +64,7 @@ bool TInformation::dealCurrentBoard() {
 }
 
 void TInformation::distributionClick() {
-    bool ok = dealCurrentBoard();
-    if (afterDealing) afterDealing();
-    if (ok) form_.redraw();
+    if (dealCurrentBoard()) form_.redraw();
 }
 
 void TInformation::n3Click() {

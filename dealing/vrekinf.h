@@ -17,14 +17,12 @@ public:
     void distributionClick();
     // TForm1.N3Click.
     void n3Click();
-    // Deals the current board and appends the count to its provenance
-    // (the keyboard entry's completion buttons use it too). False when the
-    // deal could not be dealt (reported).
-    bool dealCurrentBoard();
+    // Deals the current board, appending the count to its provenance when
+    // `record` (the keyboard entry's completion buttons do not record it).
+    // False when the deal could not be dealt (reported).
+    bool dealCurrentBoard(bool record = true);
 
     QProgressBar *ProgressBar1, *ProgressBar2;
-    // Called after each dealing from the button, to clear the keyboard entry's mark.
-    std::function<void()> afterDealing;
 
 private:
     TForm1 &form_;

@@ -1,0 +1,45 @@
+// The keyboard entry window: a whole diagram typed on the keyboard or the
+// numeric keypad, card by card, into the current deal.
+#pragma once
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class TForm1;
+
+class TVrekFDiagramme : public QDialog {
+    Q_OBJECT
+public:
+    TVrekFDiagramme(TForm1 &form, QWidget *parent);
+
+    int tag() const { return tag_; }
+    void setTag(int t) { tag_ = t; }
+
+    // The main window's `BtClavier`.
+    void open();
+    // Showing: the cursor on the first holding with room, the edit emptied and focused.
+    void onShow();
+    // Activation: the lock keys set for typing; a restart unless the mark says otherwise.
+    void onActivate();
+    void typed(const QString &text);
+
+    void quitterClick();
+    void completerClick();
+    void suivantClick();
+
+    QLineEdit *Saisit;
+    QPushButton *BtQuitter, *BtCompleter, *BtDiagrammeSuivant;
+
+protected:
+    void changeEvent(QEvent *e) override;
+
+private:
+    TForm1 &form_;
+    int tag_ = 0;
+    bool clearing_ = false;
+    void placeBesideMainWindow();
+    void restoreLocks();
+    // Cursor on the first holding with room from `from`; finishes the entry when none is left.
+    void walkForward(int from);
+    void finish();
+};
