@@ -2,7 +2,7 @@
 
 namespace vrek {
 
-bool hasRoom(const Deal &d, int c) {
+bool holdingHasRoom(const Deal &d, int c) {
     if (c < 1 || c > 16) return false;
     int seat = seatOfCursor(c);
     return !d.holding(seat, suitOfCursor(c)).full() && d.hand(seat).cards() < 13;
@@ -27,7 +27,7 @@ KeyEffect keyEffect(char c, int &rank) {
 
 int forwardToRoom(const Deal &d, int c) {
     bool wrapped = false;
-    while (!hasRoom(d, c)) {
+    while (!holdingHasRoom(d, c)) {
         ++c;
         if (c > 16) {
             if (wrapped) return kEntryFinished;
@@ -40,7 +40,7 @@ int forwardToRoom(const Deal &d, int c) {
 
 int backwardToRoom(const Deal &d, int c) {
     bool wrapped = false;
-    while (!hasRoom(d, c)) {
+    while (!holdingHasRoom(d, c)) {
         --c;
         if (c < 1) {
             if (wrapped) return kEntryFinished;
@@ -66,7 +66,7 @@ KeyOutcome applyKey(Deal &d, int &cursor, char ch) {
     case KeyEffect::AddRank: {
         if (cursor >= 1 && cursor <= 16) {
             int seat = seatOfCursor(cursor), suit = suitOfCursor(cursor);
-            if (hasRoom(d, cursor) && !d.seatOf(suit, rank)) {
+            if (holdingHasRoom(d, cursor) && !d.seatOf(suit, rank)) {
                 d.holding(seat, suit).insert(rank);
                 out.changed = true;
             }

@@ -10,7 +10,7 @@ constexpr int kEntryFinished = 17;
 inline int seatOfCursor(int c) { return (c - 1) / 4 + 1; }
 inline int suitOfCursor(int c) { return 4 - (c - 1) % 4; }
 // Fewer than 9 cards in the holding and fewer than 13 in its hand.
-bool hasRoom(const Deal &d, int cursor);
+bool holdingHasRoom(const Deal &d, int cursor);
 
 enum class KeyEffect { Ignored, AddRank, Next, Previous };
 // What one typed character does; `rank` receives the rank to add.
