@@ -253,6 +253,19 @@ private slots:
         QCOMPARE(w->seriesFileName, path("Casse.VRK"));
     }
 
+    void aFailedSaveStopsTheImport() {
+        const QString dup = exportTo(ExportFormat::Dup, "Lundi.dup", 2);
+        w->seriesFileName = path("absent/Mardi.vrk");  // a folder that is not there
+        plat->fileNames.enqueue(dup);
+        w->action("HundyDup1")->trigger();
+        plat->answers.enqueue(true);
+        QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+        QCOMPARE(plat->messages.size(), 2);
+        QCOMPARE(plat->messages[1].kind, RecordedMessage::Error);
+        QVERIFY(w->series.deals == start.deals && w->series.lines == start.lines);
+        QCOMPARE(w->seriesFileName, path("absent/Mardi.vrk"));
+    }
+
     void insertionPastBoard96IsRefused() {
         const QString dup = exportTo(ExportFormat::Dup, "Lundi.dup", 3);
         w->gotoDeal(95);
