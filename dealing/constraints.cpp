@@ -127,6 +127,7 @@ ConstraintWarnings warningsOf(const ConstraintRecord &r) {
 }
 
 bool addSet(ConstraintTable &t) {
+    if (t.sets < 1) t.sets = 1;
     if (t.sets >= kConstraintSets) return false;
     ++t.sets;
     t.editSet = t.sets;
@@ -135,6 +136,7 @@ bool addSet(ConstraintTable &t) {
 }
 
 bool removeSet(ConstraintTable &t) {
+    if (t.sets > kConstraintSets) t.sets = kConstraintSets;
     if (t.sets <= 1) return false;
     --t.sets;
     if (t.editSet > t.sets) t.editSet = t.sets;
@@ -142,8 +144,7 @@ bool removeSet(ConstraintTable &t) {
 }
 
 void initialiseEditedSet(ConstraintTable &t) {
-    int set = std::clamp<int>(t.editSet, 1, kConstraintSets);
-    for (auto &r : t.records[set - 1]) r.reset();
+    for (auto &r : t.records[t.editedSet() - 1]) r.reset();
     t.editSeat = 3;
 }
 

@@ -47,8 +47,11 @@ struct ConstraintTable {
     ConstraintTable() { initialiseAll(); }
     ConstraintRecord &record(int set, int seat) { return records[set - 1][seat - 1]; }
     const ConstraintRecord &record(int set, int seat) const { return records[set - 1][seat - 1]; }
-    ConstraintRecord &edited() { return record(editSet, editSeat); }
-    const ConstraintRecord &edited() const { return record(editSet, editSeat); }
+    // The record shown in the editor (counters out of range read as set 1, South).
+    ConstraintRecord &edited() { return record(editedSet(), editedSeat()); }
+    const ConstraintRecord &edited() const { return record(editedSet(), editedSeat()); }
+    int editedSet() const { return editSet >= 1 && editSet <= kConstraintSets ? editSet : 1; }
+    int editedSeat() const { return editSeat >= 1 && editSeat <= 4 ? editSeat : 3; }
     // Active sets clamped to 1 .. 9, for the dealer.
     int activeSets() const { return sets < 1 ? 1 : sets > kConstraintSets ? kConstraintSets : sets; }
 

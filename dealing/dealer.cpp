@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <memory>
 
 #include "core/cp1252.h"
 #include "dealing/bitselect.h"
@@ -324,23 +325,42 @@ uint32_t attempts(const Start &start, const SeatTables &tables, Hands &h, uint8_
     return n;
 }
 
+thread_local int g_depth = 0;
+
 uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied) {
     if (satisfied) *satisfied = false;
+    // The progress call lets the window handle events, which may touch the
+    // deal or the constraints, or even start another run: the attempts work
+    // from copies taken here and the result replaces the deal whole.
+    const Deal original = d;
     Start start;
-    if (!prepare(d, start)) return 0;
+    if (!prepare(original, start)) return 0;
+    struct Depth {
+        Depth() { ++g_depth; }
+        ~Depth() { --g_depth; }
+    } depth;
+    std::unique_ptr<SeatTables> own;
+    const SeatTables *tables = nullptr;
+    if (g_depth == 1) {
+        tables = &seatTables(t);
+    } else {  // a run started from inside another must not rebuild the one it uses
+        own = std::make_unique<SeatTables>();
+        own->build(t);
+        tables = own.get();
+    }
     g_iterations = 0;
     Hands h;
     uint8_t seats = kNoFit;
-    uint32_t n = fastSelect() ? attempts<true>(start, seatTables(t), h, seats, rng, pacer)
-                              : attempts<false>(start, seatTables(t), h, seats, rng, pacer);
+    uint32_t n = fastSelect() ? attempts<true>(start, *tables, h, seats, rng, pacer)
+                              : attempts<false>(start, *tables, h, seats, rng, pacer);
     g_iterations = n;
 
+    Deal candidate = original;
+    writeCandidate(original, start, h, candidate);
     constexpr uint8_t kInPlace = 0 | 1 << 2 | 2 << 4 | 3 << 6;
     if (seats == kNoFit || seats == kInPlace) {
-        writeCandidate(d, start, h, d);
+        d = candidate;
     } else {
-        Deal candidate = d;
-        writeCandidate(d, start, h, candidate);
         for (int seat = 0; seat < 4; ++seat) d.hands[seat] = candidate.hands[(seats >> (2 * seat)) & 3];
     }
     if (satisfied) *satisfied = seats != kNoFit;

@@ -428,6 +428,37 @@ TEST(Dealer, ProgressComesAboutEvery15msNotEveryAttempt) {
     }
 }
 
+// The window handles events during the progress call: the user may click a
+// card into the deal being dealt, or start another dealing run.
+TEST(Dealer, EventsDuringTheRunCannotCorruptIt) {
+    Random rng(key(15));
+    ConstraintTable t;
+    t.record(1, North)[kMinPoints] = 38;
+    Deal d = dealFrom("A.-.-.-", "-", "-", "-");
+    ConstraintTable other;
+    other.record(1, South)[kMaxPoints] = 5;
+    Deal nested;
+    uint32_t nestedAttempts = 0;
+    int calls = 0;
+    auto start = std::chrono::steady_clock::now();
+    uint32_t n = DealUnderConstraints(d, t, rng, [&](uint32_t) {
+        if (calls++) return;
+        d.holding(East, Spades).insert(14);  // the ace a second time
+        nestedAttempts = DealUnderConstraints(nested, other, rng);
+        t.record(1, North)[kMinPoints] = 0;  // too late for the run under way
+    });
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (ms < 40 && calls == 0) GTEST_SKIP() << "too fast for a progress call";
+    ASSERT_GE(calls, 1);
+    EXPECT_EQ(n, kMaxAttempts);
+    EXPECT_TRUE(d.complete());
+    EXPECT_TRUE(dealIsSound(d));
+    EXPECT_EQ(d.seatOf(Spades, 14), North);
+    EXPECT_LT(nestedAttempts, kMaxAttempts);
+    EXPECT_LE(points(nested.hand(South)), 5);
+    EXPECT_TRUE(nested.complete());
+}
+
 TEST(DealerTexts, DistributionAppendsAndAutomaticReplaces) {
     Random rng(key(13));
     ConstraintTable t;
