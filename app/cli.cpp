@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "core/boardlist.h"
+#include "core/cards.h"
+
 namespace cli {
 
 std::vector<Command> &commands() {
@@ -36,6 +39,17 @@ std::string Options::value(const std::string &n) const {
     for (auto &p : named)
         if (p.first == n) return p.second;
     return {};
+}
+
+std::optional<std::vector<int>> boardsOption(const Options &o, std::string &error) {
+    if (!o.has("--boards")) {
+        std::vector<int> all;
+        for (int i = 1; i <= vrek::kBoards; ++i) all.push_back(i);
+        return all;
+    }
+    auto b = vrek::parseBoardList(o.value("--boards"));
+    if (!b) error = "liste de donnes invalide : " + o.value("--boards");
+    return b;
 }
 
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,

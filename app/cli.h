@@ -2,6 +2,7 @@
 // lives in its own app/cli_*.cpp and registers itself with a CliRegistrar.
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ struct Options {
     bool has(const std::string &n) const;
     std::string value(const std::string &n) const;
 };
+// The boards of "--boards LIST", or all 96 without it; nullopt (with the
+// reason in `error`) for a malformed list.
+std::optional<std::vector<int>> boardsOption(const Options &o, std::string &error);
+
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,
                   const std::vector<std::string> &flags, Options &out, std::string &error);
 

@@ -21,14 +21,9 @@ int deal(const std::vector<std::string> &args) {
     std::string err;
     if (!cli::parseOptions(args, {"--constraints", "--boards"}, {}, o, err) || o.positional.size() != 1)
         return cli::usageError(me, err);
-    std::vector<int> boards;
-    if (o.has("--boards")) {
-        auto b = vrek::parseBoardList(o.value("--boards"));
-        if (!b) return cli::usageError(me, "liste de donnes invalide : " + o.value("--boards"));
-        boards = *b;
-    } else {
-        for (int i = 1; i <= vrek::kBoards; ++i) boards.push_back(i);
-    }
+    auto list = cli::boardsOption(o, err);
+    if (!list) return cli::usageError(me, err);
+    const std::vector<int> &boards = *list;
 
     // Everything is read and checked before any board is dealt.
     const std::string &file = o.positional[0];

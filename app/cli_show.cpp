@@ -20,14 +20,9 @@ int show(const std::vector<std::string> &args) {
     if (!cli::parseOptions(args, {"--boards"}, {}, o, err) || o.positional.size() != 1) {
         return cli::usageError(me, err);
     }
-    std::vector<int> boards;
-    if (o.has("--boards")) {
-        auto b = vrek::parseBoardList(o.value("--boards"));
-        if (!b) return cli::usageError(me, "liste de donnes invalide : " + o.value("--boards"));
-        boards = *b;
-    } else {
-        for (int i = 1; i <= vrek::kBoards; ++i) boards.push_back(i);
-    }
+    auto list = cli::boardsOption(o, err);
+    if (!list) return cli::usageError(me, err);
+    const std::vector<int> &boards = *list;
     vrek::Series s;
     vrek::LoadResult r = vrek::readSeries(o.positional[0], s);
     if (!r.ok) return cli::fail(r.error);
