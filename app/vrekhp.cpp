@@ -387,6 +387,16 @@ void TForm1::buildMenus() {
     connect(action("SuppressionDonne"), &QAction::triggered, this, [this] { deleteBoard(); });
     connect(action("Permutation"), &QAction::triggered, this, [this] { permutationClick(false); });
     connect(action("Recopiedundiagramme1"), &QAction::triggered, this, [this] { permutationClick(true); });
+    // Switching the update check off lasts 30 days from today.
+    connect(action("Nepasvrifierlamisejour1"), &QAction::triggered, this, [this] {
+        settings.noValide = action("Nepasvrifierlamisejour1")->isChecked();
+        if (settings.noValide) {
+            settings.date = todayNumber();
+            writeIniValue([this](IniFile &f) { writeUpdateOptOut(f, settings.date, localeDateFormat()); });
+        } else {
+            writeIniValue([](IniFile &f) { writeNoValide(f, false); });
+        }
+    });
     for (int i = 1; i <= 5; ++i) {
         connect(action(QString("Plus%1").arg(i)), &QAction::triggered, this, [this, i] { zoomBy(i); });
         connect(action(QString("Moins%1").arg(i)), &QAction::triggered, this, [this, i] { zoomBy(-i); });

@@ -449,6 +449,13 @@ private slots:
         auto v = start();
         QVERIFY(v->settings.noValide);
         QVERIFY(v->action("Nepasvrifierlamisejour1")->isChecked());
+
+        // Ticking the item writes today's date and the opt-out at once.
+        v->action("Nepasvrifierlamisejour1")->trigger();
+        QVERIFY(ini().find("NoValide=0") != std::string::npos);
+        v->action("Nepasvrifierlamisejour1")->trigger();
+        QVERIFY(ini().find("Date=08/12/2026") != std::string::npos);
+        QVERIFY(ini().find("NoValide=1") != std::string::npos);
     }
 
     void exitWritesTheSettingsWithoutAQuestionByDefault() {
