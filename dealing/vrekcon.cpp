@@ -40,6 +40,7 @@ TContraint::TContraint(TForm1 &form, QWidget *parent) : QDialog(parent), form_(f
     Niveau->setObjectName("Niveau");
     Niveau->setToolTip(QStringLiteral("Niveaux des Contraintes"));
     Niveau->setGeometry(10, 8, 400, 26);
+    Niveau->setExpanding(false);
     Joueur = new QTabBar(this);
     Joueur->setObjectName("Joueur");
     Joueur->setToolTip(QStringLiteral("Caractèristiques de chaque main"));
