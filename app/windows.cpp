@@ -7,6 +7,7 @@
 #include "dealing/vrekinf.h"
 #include "formats/vrkImport.h"
 #include "formats/vrkexport.h"
+#include "verify/vrkverif.h"
 
 // The order of the program's windows: the printing dialogs, the constraint
 // editor, the progress window, the travellers, export, verification, swap,
@@ -16,6 +17,7 @@ void createWindows(TForm1 &form) {
     form.contraint = new TContraint(form, &form);
     form.information = new TInformation(form, &form);
     new TVrekexpot(form, &form);
+    new TVrekverif(form, &form);
     form.vrkpermut = new Tvrkpermut(form, &form);
     new TVrkFImport(form, &form);
     new TVrekFDiagramme(form, &form);

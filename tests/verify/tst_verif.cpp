@@ -1,0 +1,440 @@
+// The verification window driven as a user would: the contract line read on
+// activation, lead and settings clicks, "&Vérifier" with the real solver
+// program and with fake ones, and "Vérification Automatique" over a series.
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/vrekhp.h"
+#include "app/widgets.h"
+#include "app/windows.h"
+#include "core/seriesfile.h"
+#include "scriptedplatform.h"
+#include "testutil.h"
+#include "verify/contractline.h"
+#include "verify/lead.h"
+#include "verify/vrkverif.h"
+
+using namespace vrek;
+
+namespace {
+
+// North holds every top card: North-South take all thirteen tricks whoever leads.
+Deal topCards() {
+    return testutil::dealFrom("AKQJ.AKQ.AKQ.AKQ", "T98.JT9.JT9.JT98", "765.876.8765.765", "432.5432.432.432");
+}
+
+QString q(const std::string &s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+class VerifTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testutil::TempDir> dir;
+    std::unique_ptr<ScriptedPlatform> plat;
+    std::unique_ptr<TForm1> w;
+    TVrekverif *v = nullptr;
+
+    // Board n gets a deal and a contract line with counts 4, 3, 5.
+    void setBoard(int n, const Deal &d, const std::string &contract) {
+        w->series.deal(n) = d;
+        w->series.setLine(contractLine(n), makeContractLine(contract, {4, 3, 5}));
+    }
+    void openBoard(int n) {
+        w->gotoDeal(n);
+        QCOMPARE(w->Distribution->text(), QString("Vérification"));
+        w->Distribution->click();
+        QVERIFY(v->isVisible());
+    }
+    QLabel *cardLabel(const char *prefix, int k) { return v->findChild<QLabel *>(QString("%1%2").arg(prefix).arg(k)); }
+    bool green(QLabel *l) { return l->palette().color(QPalette::Window) == QColor(0, 255, 0); }
+    QString greenCards() {
+        QString out;
+        for (const char *p : {"Piq", "Coe", "Kar", "Tre"})
+            for (int k = 1; k <= 9; ++k)
+                if (green(cardLabel(p, k))) out += QString("%1%2 ").arg(p).arg(k);
+        return out.trimmed();
+    }
+    QString leaderCards(const char *prefix) {
+        QString out;
+        for (int k = 1; k <= 9; ++k) out += cardLabel(prefix, k)->text().isEmpty() ? "." : cardLabel(prefix, k)->text();
+        return out;
+    }
+    bool exchangeLeft() const { return !QDir(plat->folder).entryList({"vrek.txt*"}, QDir::Files).isEmpty(); }
+    QString fake(const QString &body) {
+        const QString path = q(dir->file("fakebridge"));
+        testutil::writeFile(path.toStdString(), "#!/bin/sh\n" + body.toStdString() + "\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
+private slots:
+    void initTestCase() {
+        const QString bridge = QDir(QCoreApplication::applicationDirPath()).filePath("bridge");
+        QVERIFY2(QFileInfo(bridge).isExecutable(), "the solver program bridge must be built beside the test");
+    }
+
+    void init() {
+        dir = std::make_unique<testutil::TempDir>();
+        plat = std::make_unique<ScriptedPlatform>();
+        plat->folder = q(dir->path()) + "/";
+        Series s;
+        s.clear();
+        saveSeries(dir->file("s.vrk"), s);
+        w = std::make_unique<TForm1>(QStringList{q(dir->file("s.vrk"))});
+        createWindows(*w);
+        w->show();
+        v = w->findChild<TVrekverif *>();
+        QVERIFY(v);
+        QVERIFY(!v->isVisible());
+    }
+    void cleanup() {
+        w.reset();
+        plat.reset();
+        dir.reset();
+    }
+
+    void activationReadsTheContractLine() {
+        // West holds the named lead.
+        setBoard(1, testutil::dealFrom("AKQJ.AQ5.AKQ.AKQ", "T98.JT9.JT9.JT98", "765.876.8765.765", "432.K432.432.432"),
+                 "4P S entame RC");
+        openBoard(1);
+        QCOMPARE(v->level(), 4);
+        QCOMPARE(v->hauteur->text(), QString("4"));
+        QCOMPARE(v->strain(), Strain::Spades);
+        QVERIFY(v->NatureItem[1]->isChecked());
+        QCOMPARE(v->declarer(), int(South));
+        QCOMPARE(v->declarant->text(), QString("S"));
+        QCOMPARE(v->Entam->text(), QString("Entame de O"));
+        QVERIFY(!v->Contrer->isChecked());
+        QCOMPARE(v->lead(), cardCode(Hearts, 13));
+        QCOMPARE(leaderCards("Coe"), QString("R432....."));
+        QCOMPARE(leaderCards("Piq"), QString("432......"));
+        QCOMPARE(greenCards(), QString("Coe1"));
+
+        // The same line when West lacks the king: West's lowest spade.
+        setBoard(2, topCards(), "4P S entame RC");
+        openBoard(2);
+        QCOMPARE(v->lead(), cardCode(Spades, 2));
+        QCOMPARE(greenCards(), QString("Piq3"));
+
+        // Settings changed by hand are reset by the next activation.
+        v->NatureItem[4]->setChecked(true);
+        v->U_contrat->upButton()->click();
+        openBoard(2);
+        QCOMPARE(v->strain(), Strain::Spades);
+        QCOMPARE(v->level(), 4);
+
+        // East void in spades: the lowest heart; "*" ticks Contrer.
+        setBoard(3, testutil::dealFrom("AKQJ.AKQ.AKQ.AKQ", "-.JT98.JT98.JT985", "T98765.76.765.76", "432.5432.432.432"),
+                 "3SA* N");
+        openBoard(3);
+        QCOMPARE(v->level(), 3);
+        QCOMPARE(v->strain(), Strain::NoTrump);
+        QCOMPARE(v->Entam->text(), QString("Entame de E"));
+        QVERIFY(v->Contrer->isChecked());
+        QCOMPARE(leaderCards("Piq"), QString("........."));
+        QCOMPARE(v->lead(), cardCode(Hearts, 8));
+        QCOMPARE(greenCards(), QString("Coe4"));
+
+        // Nothing readable: 1 Sans-Atout by North.
+        setBoard(4, topCards(), "à jouer");
+        openBoard(4);
+        QCOMPARE(v->level(), 1);
+        QCOMPARE(v->strain(), Strain::NoTrump);
+        QCOMPARE(v->declarer(), int(North));
+        QCOMPARE(v->lead(), cardCode(Spades, 8));
+    }
+
+    void cardLevelAndDeclarerClicks() {
+        setBoard(1, topCards(), "4P S");
+        openBoard(1);
+        QCOMPARE(greenCards(), QString("Piq3"));
+        QTest::mouseClick(cardLabel("Piq", 1), Qt::LeftButton);
+        QCOMPARE(v->lead(), cardCode(Spades, 4));
+        QCOMPARE(greenCards(), QString("Piq1"));
+        QTest::mouseClick(cardLabel("Coe", 4), Qt::LeftButton);
+        QCOMPARE(v->lead(), cardCode(Hearts, 2));
+        // A blank label keeps the lead.
+        QTest::mouseClick(cardLabel("Piq", 5), Qt::LeftButton);
+        QCOMPARE(v->lead(), cardCode(Hearts, 2));
+        QCOMPARE(greenCards(), QString("Coe4"));
+
+        // The declarer's up arrow goes back one seat: East, whose leader South lacks 2C.
+        v->U_declarant->upButton()->click();
+        QCOMPARE(v->declarer(), int(East));
+        QCOMPARE(v->declarant->text(), QString("E"));
+        QCOMPARE(v->Entam->text(), QString("Entame de S"));
+        QCOMPARE(leaderCards("Piq"), QString("765......"));
+        QCOMPARE(v->lead(), cardCode(Spades, 5));
+        for (int i = 0; i < 2; ++i) v->U_declarant->upButton()->click();
+        QCOMPARE(v->declarer(), int(North));
+        for (int i = 0; i < 4; ++i) v->U_declarant->downButton()->click();
+        QCOMPARE(v->declarer(), int(West));
+        QCOMPARE(v->Entam->text(), QString("Entame de N"));
+
+        for (int i = 0; i < 5; ++i) v->U_contrat->upButton()->click();
+        QCOMPARE(v->level(), 7);
+        QCOMPARE(v->hauteur->text(), QString("7"));
+        for (int i = 0; i < 9; ++i) v->U_contrat->downButton()->click();
+        QCOMPARE(v->hauteur->text(), QString("1"));
+
+        QVERIFY(!(v->windowFlags() & Qt::WindowCloseButtonHint));
+        v->Quitter->click();
+        QVERIFY(!v->isVisible());
+    }
+
+    void verifyWithTheRealSolver() {
+        setBoard(1, topCards(), "4P S entame RC");
+        openBoard(1);
+        plat->answers.enqueue(true);
+        v->verifier->click();
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Question);
+        QCOMPARE(plat->messages[0].text, QString("13 levées par Sud\n\n510\n\n4P+3 par S sur entame 2P"));
+        QCOMPARE(w->Contrat->text(), QString("4P+3 par S sur entame 2P"));
+        QCOMPARE(w->series.line(contractLine(1)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
+        QVERIFY(!v->isVisible());
+        QVERIFY(!exchangeLeft());
+        // The deal itself is never touched.
+        QVERIFY(w->series.deal(1) == topCards());
+
+        // Settings from the controls: 3 Sans-Atout doubled by East on board 3 (East-West vulnerable).
+        setBoard(3, topCards(), "");
+        openBoard(3);
+        v->U_declarant->downButton()->click();
+        v->U_contrat->upButton()->click();
+        v->U_contrat->upButton()->click();
+        v->Contrer->setChecked(true);
+        plat->answers.enqueue(true);
+        v->verifier->click();
+        QCOMPARE(plat->lastMessage(), QString("0 levées par Est\n\n-2600\n\n3SA*-9 par E sur entame 5P"));
+        QCOMPARE(w->Contrat->text(), QString("3SA*-9 par E sur entame 5P"));
+
+        // Verifying the result text again gives the same text, and stores it.
+        openBoard(3);
+        QCOMPARE(v->choice().doubled, true);
+        w->series.setLine(contractLine(3), makeContractLine("3SA*-9 par E sur entame 5P", {2, 2, 2}));
+        plat->answers.enqueue(true);
+        v->verifier->click();
+        QCOMPARE(w->series.line(contractLine(3)), makeContractLine("3SA*-9 par E sur entame 5P", {4, 3, 5}));
+    }
+
+    void answerNoWritesNothing() {
+        setBoard(1, topCards(), "7SA N");
+        openBoard(1);
+        const std::string before = w->series.line(contractLine(1));
+        v->verifier->click();  // the empty answer queue says No
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->lastMessage(), QString("13 levées par Nord\n\n1520\n\n7SA= par N sur entame 8P"));
+        QCOMPARE(w->Contrat->text(), QString("7SA N"));
+        QCOMPARE(w->series.line(contractLine(1)), before);
+        QVERIFY(v->isVisible());
+        QVERIFY(!exchangeLeft());
+    }
+
+    void fakeSolvers_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bloqué") << "echo line:; exec sleep 30"
+                                << "Le programme de calcul n'a pas terminé dans les 7 secondes : il a été arrêté.";
+        QTest::newRow("muet") << "exit 0" << "Le programme de calcul n'a pas affiché son invite « line: ».";
+        QTest::newRow("sans invite, bloqué") << "exec sleep 30"
+                                             << "Le programme de calcul n'a pas terminé dans les 7 secondes : il a été arrêté.";
+        QTest::newRow("illisible") << "echo line:; cat >/dev/null; echo 'des octets sans rien'; exit 3"
+                                   << "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). "
+                                      "Code de sortie : 3.";
+        QTest::newRow("hors limites") << "echo line:; cat >/dev/null; echo 'NS = 42 tricks after'"
+                                      << "Le programme de calcul a donné un nombre de levées invalide : «  42 tr ».";
+        QTest::newRow("planté") << "echo line:; cat >/dev/null; kill -SEGV $$"
+                                << "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). "
+                                   "Il s'est arrêté anormalement.";
+    }
+    void fakeSolvers() {
+        QFETCH(QString, script);
+        QFETCH(QString, message);
+        setBoard(1, topCards(), "4P S entame RC");
+        openBoard(1);
+        v->solverProgram = fake(script);
+        const std::string before = w->series.line(contractLine(1));
+        QElapsedTimer clock;
+        clock.start();
+        v->verifier->click();
+        QVERIFY2(clock.elapsed() < 9000, "the solver is stopped at the 7 s bound");
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
+        QCOMPARE(plat->messages[0].text, message);
+        QCOMPARE(w->Contrat->text(), QString("4P S entame RC"));
+        QCOMPARE(w->series.line(contractLine(1)), before);
+        QVERIFY(v->isVisible());
+        QVERIFY(!exchangeLeft());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void missingSolver() {
+        setBoard(1, topCards(), "4P S");
+        openBoard(1);
+        v->solverProgram = q(dir->file("absent"));
+        v->verifier->click();
+        QCOMPARE(plat->lastMessage(),
+                 "Le programme de calcul « " + v->solverProgram + " » est introuvable ou ne peut pas être lancé.");
+        QCOMPARE(w->Contrat->text(), QString("4P S"));
+        QVERIFY(!exchangeLeft());
+    }
+
+    void markersSplitAcrossReadsAndTheExchangeFile() {
+        setBoard(1, topCards(), "4C O entame DC");
+        openBoard(1);
+        const QString seen = q(dir->file("seen"));
+        v->solverProgram = fake("printf 'li'; sleep 0.2; printf 'ne:\\n'\n"
+                                "head -c 255 > '" + seen + ".cmd'\n"
+                                "cp '" + plat->folder + "vrek.txt' '" + seen + ".txt'\n"
+                                "printf 'NS = 1'; sleep 0.2; printf '1 tricks af'; sleep 0.2; printf 'ter\\n'");
+        plat->answers.enqueue(true);
+        v->verifier->click();
+        // West takes 13 - 11 = 2 tricks: eight down, not vulnerable.
+        QCOMPARE(plat->lastMessage(), QString("2 levées par Ouest\n\n-400\n\n4C-8 par O sur entame DC"));
+        QCOMPARE(w->Contrat->text(), QString("4C-8 par O sur entame DC"));
+        std::string command = testutil::readFile(seen.toStdString() + ".cmd");
+        QCOMPARE(command.size(), size_t(255));
+        const std::string path = (plat->folder + "vrek.txt").toStdString();
+        QCOMPARE(command.substr(0, 5 + path.size()), "-dcq " + path);
+        QCOMPARE(command.find_first_not_of('\0', 5 + path.size()), std::string::npos);
+        QCOMPARE(testutil::readFile(seen.toStdString() + ".txt"),
+                 std::string("n AKQJ.AKQ.AKQ.AKQ\r\ne T98.JT9.JT9.JT98\r\ns 765.876.8765.765\r\n"
+                             "w 432.5432.432.432\r\nw H\r\nHQ\r\n"));
+        QVERIFY(!exchangeLeft());
+    }
+
+    void incompleteDealIsRefused() {
+        w->series.deal(2) = testutil::dealFrom("AK.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.2");
+        w->gotoDeal(2);
+        v->open();
+        QVERIFY(!v->isVisible());
+        QCOMPARE(plat->lastMessage(), QString("L'entameur (Est) n'a aucune carte : vérification impossible."));
+        // A leader with cards, still incomplete.
+        w->series.setLine(contractLine(2), makeContractLine("2K S", {3, 3, 6}));
+        w->redraw();
+        v->open();
+        QVERIFY(!v->isVisible());
+        QCOMPARE(plat->lastMessage(), QString("La donne n'est pas complète (3 cartes sur 52) : vérification impossible."));
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Information);
+    }
+
+    void hiddenWhenTheMainWindowTakesOver() {
+        setBoard(1, topCards(), "4P S");
+        openBoard(1);
+        QVERIFY(QTest::qWaitForWindowActive(v));
+        w->activateWindow();
+        QTRY_VERIFY(!v->isVisible());
+    }
+
+    void automaticMode() {
+        setBoard(1, topCards(), "4P S entame RC");
+        w->series.deal(2) = testutil::dealFrom("AK.-.-.-", "-.Q.-.-", "-.-.-.-", "-.-.-.2");  // incomplete
+        setBoard(3, topCards(), "3SA* E");
+        setBoard(5, topCards(), "");
+        w->series.deal(7) = testutil::dealFrom("AKQ.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.-");  // East has nothing
+        setBoard(96, topCards(), "6T N");
+        std::vector<std::string> lines(97);
+        for (int n = 1; n <= 96; ++n) lines[n] = w->series.line(contractLine(n));
+        w->gotoDeal(40);
+
+        w->action("Verif_Auto")->trigger();
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Information);
+        QCOMPARE(plat->messages[0].text, QString("Donnes non vérifiées car incomplètes : 2, 7."));
+        QCOMPARE(w->series.line(contractLine(1)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
+        QCOMPARE(w->series.line(contractLine(3)), makeContractLine("3SA*-9 par E sur entame 5P", {4, 3, 5}));
+        QCOMPARE(w->series.line(contractLine(5)), makeContractLine("1SA+6 par N sur entame 8P", {4, 3, 5}));
+        QCOMPARE(w->series.line(contractLine(96)), makeContractLine("6T= par N sur entame 8P", {4, 3, 5}));
+        for (int n : {2, 4, 6, 7, 8, 50, 95}) QCOMPARE(w->series.line(contractLine(n)), lines[n]);
+        QCOMPARE(w->currentDeal, 96);
+        QCOMPARE(w->Contrat->text(), QString("6T= par N sur entame 8P"));
+        QCOMPARE(v->tag(), 0);
+        QVERIFY(!v->isVisible());
+        QVERIFY(!exchangeLeft());
+
+        // Everything complete: no message at all.
+        plat->messages.clear();
+        w->series.deal(2).clear();
+        w->series.deal(7).clear();
+        w->action("Verif_Auto")->trigger();
+        QVERIFY(plat->messages.isEmpty());
+    }
+
+    void automaticModeLeavesTheSeriesAsItWasOnFailure() {
+        setBoard(1, topCards(), "4P S");
+        setBoard(2, topCards(), "3SA E");
+        setBoard(3, topCards(), "2K N");
+        std::vector<std::string> lines(97);
+        for (int n = 1; n <= 96; ++n) lines[n] = w->series.line(contractLine(n));
+        // Answers once, then prints garbage.
+        const std::string count = dir->file("runs");
+        v->solverProgram = fake(q("echo line:; cat >/dev/null; echo x >> '" + count +
+                                  "'; if [ $(wc -l < '" + count + "') -lt 2 ]; then echo 'NS = 13 after'; "
+                                  "else echo 'rien'; fi"));
+        w->action("Verif_Auto")->trigger();
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
+        QCOMPARE(plat->messages[0].text,
+                 QString("Donne 2 : Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »).\n"
+                         "La série n'a pas été modifiée."));
+        for (int n = 1; n <= 96; ++n) QCOMPARE(w->series.line(contractLine(n)), lines[n]);
+        QCOMPARE(w->Contrat->text(), QString("3SA E"));
+        QVERIFY(!v->isVisible());
+        QVERIFY(!exchangeLeft());
+    }
+
+    void automaticModeOverAFullSeries() {
+        const char *strains[5] = {"SA", "P", "C", "K", "T"};
+        const char *seats = "NESO";
+        for (int n = 1; n <= 96; ++n)
+            setBoard(n, testutil::shuffledDeal(1000 + n),
+                     std::to_string(1 + n % 7) + strains[n % 5] + (n % 3 ? "" : "*") + " " + seats[n % 4]);
+        // The interface keeps running: timers fire during the run.
+        int ticks = 0;
+        QTimer timer;
+        timer.setInterval(5);
+        connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+        timer.start();
+        QElapsedTimer clock;
+        clock.start();
+        w->action("Verif_Auto")->trigger();
+        const qint64 first = clock.elapsed();
+        timer.stop();
+        QVERIFY(plat->messages.isEmpty());
+        QVERIFY2(ticks > 10, qPrintable(QString("%1 timer ticks").arg(ticks)));
+
+        std::vector<std::string> once(97);
+        for (int n = 1; n <= 96; ++n) {
+            once[n] = w->series.line(contractLine(n));
+            // The result text reads back as the contract that was verified.
+            ContractChoice c = parseContractLine(once[n]);
+            QCOMPARE(c.level, 1 + n % 7);
+            QCOMPARE(strainText(c.strain), strains[n % 5]);
+            QCOMPARE(c.doubled, n % 3 == 0);
+            QCOMPARE(seatLetter(c.declarer), seats[n % 4]);
+            QCOMPARE(c.lead, defaultLead(w->series.deal(n).hand(leaderOf(c.declarer))));
+            QVERIFY(q(contractTextOf(once[n])).contains(" par "));
+        }
+        // A second run over the result texts finds the same results.
+        clock.restart();
+        w->action("Verif_Auto")->trigger();
+        const qint64 second = clock.elapsed();
+        for (int n = 1; n <= 96; ++n) QCOMPARE(w->series.line(contractLine(n)), once[n]);
+        qInfo("automatic verification of 96 boards: %lld ms, then %lld ms (%.1f ms a board)", first, second,
+              second / 96.0);
+    }
+};
+
+QTEST_MAIN(VerifTest)
+#include "tst_verif.moc"
