@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -42,17 +43,16 @@ QString qtFilter(const QString &filter) {
 class QtPlatform : public Platform {
 public:
     void information(QWidget *p, const QString &t) override {
-        QMessageBox::information(p, QStringLiteral("Information"), t, QMessageBox::Ok);
+        box(p, QMessageBox::Information, QStringLiteral("Information"), t, false);
     }
     bool question(QWidget *p, const QString &t) override {
-        return QMessageBox::question(p, QStringLiteral("Confirmation"), t, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::Yes) == QMessageBox::Yes;
+        return box(p, QMessageBox::Question, QStringLiteral("Confirmation"), t, true);
     }
     void warning(QWidget *p, const QString &t) override {
-        QMessageBox::warning(p, QStringLiteral("Avertissement"), t, QMessageBox::Ok);
+        box(p, QMessageBox::Warning, QStringLiteral("Avertissement"), t, false);
     }
     void error(QWidget *p, const QString &t) override {
-        QMessageBox::critical(p, QStringLiteral("Erreur"), t, QMessageBox::Ok);
+        box(p, QMessageBox::Critical, QStringLiteral("Erreur"), t, false);
     }
 
     QString openFileName(QWidget *p, const FileDialogOptions &o) override {
@@ -117,6 +117,21 @@ public:
     QString shortDateFormat() override { return QLocale::system().dateFormat(QLocale::ShortFormat); }
 
 private:
+    // A message box with French buttons: "OK", or "Oui" and "Non".
+    static bool box(QWidget *p, QMessageBox::Icon icon, const QString &title, const QString &text, bool yesNo) {
+        QMessageBox m(icon, title, text, QMessageBox::NoButton, p);
+        QAbstractButton *yes = nullptr;
+        if (yesNo) {
+            yes = m.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+            m.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+            m.setDefaultButton(static_cast<QPushButton *>(yes));
+        } else {
+            m.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        }
+        m.exec();
+        return yesNo && m.clickedButton() == yes;
+    }
+
     QString run(QFileDialog &d, const FileDialogOptions &o) {
         d.setNameFilter(qtFilter(o.filter));
         if (!o.defaultSuffix.isEmpty()) d.setDefaultSuffix(o.defaultSuffix);

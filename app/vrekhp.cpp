@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBlock>
@@ -1105,6 +1107,11 @@ int runApplication(int argc, char **argv) {
     // The program's own face: Arial (its metric twin where Arial is absent),
     // narrow enough for the whole menu bar to fit the designed width.
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    // The toolkit's own dialogs (file, print, colour) in French.
+    static QTranslator qtFrench;
+    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrench);
     QStringList args = QApplication::arguments();
     args.removeFirst();
     TForm1 form(args);

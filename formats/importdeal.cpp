@@ -12,13 +12,13 @@ int ImportScan::count() const {
 
 std::string boardFault(int board, const std::string &fault) { return "Donne " + std::to_string(board) + " : " + fault; }
 
-std::string seatName(int seat) {
+std::string seatNoun(int seat) {
     static const char *const kNames[4] = {"Nord", "Est", "Sud", "Ouest"};
     return seat >= 1 && seat <= 4 ? kNames[seat - 1] : "?";
 }
 
 std::string ofSeat(int seat) {
-    return seat == East || seat == West ? "d'" + seatName(seat) : "de " + seatName(seat);
+    return seat == East || seat == West ? "d'" + seatNoun(seat) : "de " + seatNoun(seat);
 }
 
 std::string suitName(int suit) {
@@ -48,8 +48,8 @@ std::string quoted(const std::string &bytes, size_t max) {
 bool DealBuilder::place(int seat, int suit, int rank) {
     if (!error_.empty()) return false;
     if (int other = deal_.seatOf(suit, rank)) {
-        error_ = boardFault(board_, cardName(suit, rank) + " figure deux fois (" + seatName(other) +
-                                        (other == seat ? "" : " et " + seatName(seat)) + ")");
+        error_ = boardFault(board_, cardName(suit, rank) + " figure deux fois (" + seatNoun(other) +
+                                        (other == seat ? "" : " et " + seatNoun(seat)) + ")");
         return false;
     }
     Hand &h = deal_.hand(seat);
@@ -59,7 +59,7 @@ bool DealBuilder::place(int seat, int suit, int rank) {
     }
     Holding &g = h.suit(suit);
     if (g.full()) {
-        error_ = boardFault(board_, seatName(seat) + " aurait plus de 9 cartes à " + suitName(suit) +
+        error_ = boardFault(board_, seatNoun(seat) + " aurait plus de 9 cartes à " + suitName(suit) +
                                         " ; une main n'en tient pas plus de 9 dans une couleur");
         return false;
     }
@@ -74,7 +74,7 @@ std::string recordFault(const Deal &d) {
         for (int suit = 1; suit <= 4; ++suit) {
             const Holding &h = d.holding(seat, suit);
             if (h.count > kMaxHolding)
-                return seatName(seat) + " a " + std::to_string(h.count) + " cartes à " + suitName(suit) +
+                return seatNoun(seat) + " a " + std::to_string(h.count) + " cartes à " + suitName(suit) +
                        " ; une main n'en tient pas plus de 9 dans une couleur";
             inHand += h.count;
             for (int k = 0; k < h.count; ++k) {

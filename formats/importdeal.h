@@ -39,7 +39,7 @@ struct ImportRead {
 std::string boardFault(int board, const std::string &fault);
 // "l'as de pique", "la dame de coeur", "le 10 de trèfle".
 std::string cardName(int suit, int rank);
-std::string seatName(int seat);   // "Nord" .. "Ouest"
+std::string seatNoun(int seat);   // "Nord" .. "Ouest"
 std::string ofSeat(int seat);     // "de Nord", "d'Est", "de Sud", "d'Ouest"
 std::string suitName(int suit);   // "trèfle" .. "pique"
 // File bytes fit to be quoted in a message: control characters shown as
