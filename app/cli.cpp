@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "core/boardlist.h"
 #include "core/cards.h"
@@ -50,6 +51,18 @@ std::optional<std::vector<int>> boardsOption(const Options &o, std::string &erro
     auto b = vrek::parseBoardList(o.value("--boards"));
     if (!b) error = "liste de donnes invalide : " + o.value("--boards");
     return b;
+}
+
+std::string forTerminal(std::string text) {
+    for (char &c : text)
+        if (c == '\r') c = '\n';
+    return text;
+}
+
+std::string absolutePath(const std::string &path) {
+    std::error_code ec;
+    auto p = std::filesystem::absolute(path, ec);
+    return ec ? path : p.lexically_normal().string();
 }
 
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,

@@ -43,6 +43,11 @@ struct Options {
 // reason in `error`) for a malformed list.
 std::optional<std::vector<int>> boardsOption(const Options &o, std::string &error);
 
+// Message texts break lines at CR, as the message boxes do; a terminal wants LF.
+std::string forTerminal(std::string text);
+// The path made absolute and normal, or as given when that fails.
+std::string absolutePath(const std::string &path);
+
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,
                   const std::vector<std::string> &flags, Options &out, std::string &error);
 

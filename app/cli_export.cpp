@@ -27,19 +27,6 @@ const FormatName kFormats[] = {
     {"easi", vrek::ExportFormat::Easi}, {"rtf", vrek::ExportFormat::Rtf},
 };
 
-// The message boxes break lines at CR; a terminal wants LF.
-std::string forTerminal(std::string text) {
-    for (char &c : text)
-        if (c == '\r') c = '\n';
-    return text;
-}
-
-std::string absolutePath(const std::string &path) {
-    std::error_code ec;
-    auto p = std::filesystem::absolute(path, ec);
-    return ec ? path : p.lexically_normal().string();
-}
-
 int runExport(const std::vector<std::string> &args) {
     const cli::Command &me = cli::command("export");
     cli::Options o;
@@ -70,7 +57,7 @@ int runExport(const std::vector<std::string> &args) {
                          "toujours à la donne 1. Rien n'est exporté.");
 
     const std::string file = o.value("-o");
-    const std::string path = absolutePath(file);
+    const std::string path = cli::absolutePath(file);
     vrek::ExportOptions opt;
     opt.numbering = o.has("--append") ? vrek::Numbering::From97 : vrek::Numbering::FromOne;
     opt.rotate = o.has("--rotate");
@@ -85,12 +72,12 @@ int runExport(const std::vector<std::string> &args) {
     }
 
     vrek::ExportOutput out = vrek::exportSeries(fmt->format, s, sel, opt);
-    if (!out.error.empty()) return cli::fail(forTerminal(out.error));
+    if (!out.error.empty()) return cli::fail(cli::forTerminal(out.error));
 
     std::string written = vrek::writeFileAtomic(file, out.bytes);
     if (!written.empty()) return cli::fail(written);
     std::string done = append ? vrek::appendMessage(out.count, path) : vrek::newFileMessage(out.count, path);
-    std::fputs((forTerminal(done) + "\n").c_str(), stdout);
+    std::fputs((cli::forTerminal(done) + "\n").c_str(), stdout);
     return 0;
 }
 

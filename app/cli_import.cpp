@@ -25,18 +25,6 @@ const FormatName kFormats[] = {{"dup", vrek::ImportFormat::Dup},
                                {"pbn", vrek::ImportFormat::Pbn},
                                {"vrk", vrek::ImportFormat::Vrk}};
 
-std::string forTerminal(std::string text) {
-    for (char &c : text)
-        if (c == '\r') c = '\n';
-    return text;
-}
-
-std::string absolutePath(const std::string &path) {
-    std::error_code ec;
-    auto p = std::filesystem::absolute(path, ec);
-    return ec ? path : p.lexically_normal().string();
-}
-
 std::string plural(int n, const std::string &word) { return std::to_string(n) + " " + word + (n > 1 ? "s" : ""); }
 
 int runImport(const std::vector<std::string> &args) {
@@ -62,11 +50,11 @@ int runImport(const std::vector<std::string> &args) {
     if (std::string why = vrek::modeRefusal(fmt->format, insert); !why.empty())
         return cli::usageError(me, "le format vrk demande --insert-at");
 
-    const std::string file = absolutePath(o.positional[1]);
-    const std::string series = absolutePath(o.positional[2]);
+    const std::string file = cli::absolutePath(o.positional[1]);
+    const std::string series = cli::absolutePath(o.positional[2]);
 
     vrek::ImportScan scan = vrek::scanImportFile(fmt->format, file);
-    if (!scan.error.empty()) return cli::fail(forTerminal(scan.error));
+    if (!scan.error.empty()) return cli::fail(cli::forTerminal(scan.error));
     if (scan.empty) return cli::fail("Le fichier est vide : " + file);
 
     std::vector<int> boards;
@@ -102,7 +90,7 @@ int runImport(const std::vector<std::string> &args) {
     r.insertAt = position;
     r.title = vrek::importTitle(file);
     vrek::ImportResult res = vrek::importDeals(s, r);
-    if (!res.ok()) return cli::fail(forTerminal(res.error));
+    if (!res.ok()) return cli::fail(cli::forTerminal(res.error));
 
     std::string e = vrek::saveSeries(target, s);
     if (!e.empty()) return cli::fail(e);
