@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/platform.h"
-#include "app/vrekhp.h"
+#include "platform/platform.h"
+#include "core/workspace.h"
 #include "core/keyentry.h"
 #include "dealing/vrekinf.h"
 
@@ -44,7 +44,8 @@ QFrame *picture(QWidget *parent, const char *name, const std::vector<Key> &keys)
 }
 }  // namespace
 
-TVrekFDiagramme::TVrekFDiagramme(TForm1 &form, QWidget *parent) : QDialog(parent), form_(form) {
+TVrekFDiagramme::TVrekFDiagramme(vrek::Workspace &ws, Platform &pf, TInformation *dealer, QWidget *parent)
+    : QDialog(parent), ws_(ws), pf_(pf), dealer_(dealer) {
     setObjectName("VrekFDiagramme");
     setWindowTitle(QStringLiteral("Saisie au clavier ET/OU au pavé numérique"));
     setModal(false);
@@ -101,13 +102,11 @@ TVrekFDiagramme::TVrekFDiagramme(TForm1 &form, QWidget *parent) : QDialog(parent
     g->addWidget(BtQuitter, 2, 0, 1, 2);
     g->addWidget(BtCompleter, 3, 0, 1, 2);
     g->addWidget(BtDiagrammeSuivant, 4, 0, 1, 2);
-
-    form.keyboardEntry = [this] { open(); };
-    form.closeKeyboardEntry = [this] { hide(); };
 }
 
 void TVrekFDiagramme::placeBesideMainWindow() {
-    QRect r = form_.frameGeometry();
+    if (!parentWidget()) return;
+    QRect r = parentWidget()->frameGeometry();
     move(r.left() + r.width() / 2, r.top());
 }
 
@@ -137,8 +136,8 @@ void TVrekFDiagramme::onActivate() {
     Saisit->clear();
     clearing_ = false;
     Saisit->setFocus();
-    if (!platform().capsLock()) platform().setCapsLock(true);
-    if (!platform().numLock()) platform().setNumLock(true);
+    if (!pf_.capsLock()) pf_.setCapsLock(true);
+    if (!pf_.numLock()) pf_.setNumLock(true);
     if (tag_ == 0) {
         tag_ = 1;
         walkForward(1);
@@ -151,24 +150,28 @@ void TVrekFDiagramme::changeEvent(QEvent *e) {
 }
 
 void TVrekFDiagramme::walkForward(int from) {
-    if (!form_.fileOpen || form_.currentDeal < 1) return;
-    form_.entryCursor = forwardToRoom(form_.series.deal(form_.currentDeal), from);
-    if (form_.entryCursor == kEntryFinished) finish();
-    else form_.redraw();
+    if (!ws_.fileOpen() || ws_.currentDeal() < 1) return;
+    const int c = forwardToRoom(ws_.series().deal(ws_.currentDeal()), from);
+    if (c == kEntryFinished) finish();
+    else ws_.setEntryCursor(c);
 }
 
 void TVrekFDiagramme::typed(const QString &text) {
-    if (form_.fileOpen && form_.currentDeal >= 1) {
-        Deal &d = form_.series.deal(form_.currentDeal);
-        for (QChar ch : text) {
-            if (ch.unicode() > 0x7f) continue;
-            if (form_.entryCursor < 1 || form_.entryCursor > 16) form_.entryCursor = forwardToRoom(d, 1);
-            if (form_.entryCursor == kEntryFinished) break;
-            KeyOutcome o = applyKey(d, form_.entryCursor, static_cast<char>(ch.unicode()));
-            if (o.finished) break;
-        }
-        if (form_.entryCursor == kEntryFinished) finish();
-        else form_.redraw();
+    if (ws_.fileOpen() && ws_.currentDeal() >= 1) {
+        const int n = ws_.currentDeal();
+        int cursor = ws_.entryCursor();
+        ws_.edit(ChangeDeals, [&](Series &s) {
+            Deal &d = s.deal(n);
+            for (QChar ch : text) {
+                if (ch.unicode() > 0x7f) continue;
+                if (cursor < 1 || cursor > 16) cursor = forwardToRoom(d, 1);
+                if (cursor == kEntryFinished) break;
+                KeyOutcome o = applyKey(d, cursor, static_cast<char>(ch.unicode()));
+                if (o.finished) break;
+            }
+        });
+        if (cursor == kEntryFinished) finish();
+        else ws_.setEntryCursor(cursor);
     }
     clearing_ = true;
     Saisit->clear();
@@ -176,29 +179,28 @@ void TVrekFDiagramme::typed(const QString &text) {
 }
 
 void TVrekFDiagramme::restoreLocks() {
-    if (platform().capsLock()) platform().setCapsLock(false);
-    if (!platform().numLock()) platform().setNumLock(true);
+    if (pf_.capsLock()) pf_.setCapsLock(false);
+    if (!pf_.numLock()) pf_.setNumLock(true);
 }
 
 void TVrekFDiagramme::finish() {
     restoreLocks();
-    form_.entryCursor = 0;
-    form_.redraw();
+    ws_.setEntryCursor(0);
     hide();
 }
 
 void TVrekFDiagramme::quitterClick() { finish(); }
 
 void TVrekFDiagramme::completerClick() {
-    if (form_.information) form_.information->dealCurrentBoard(false);
+    if (dealer_) dealer_->dealCurrentBoard(false);
     quitterClick();
 }
 
 void TVrekFDiagramme::suivantClick() {
     hide();
-    if (form_.information) form_.information->dealCurrentBoard(false);
-    if (form_.currentDeal < kBoards) form_.gotoDeal(form_.currentDeal + 1);
-    form_.entryCursor = 0;
-    form_.redraw();
-    if (form_.BtClavier->isEnabled()) open();
+    if (dealer_) dealer_->dealCurrentBoard(false);
+    if (ws_.currentDeal() < kBoards) ws_.setCurrentDeal(ws_.currentDeal() + 1);
+    ws_.setEntryCursor(0);
+    // The keyboard entry goes on while the next board has room for cards.
+    if (ws_.fileOpen() && !ws_.series().deal(ws_.currentDeal()).complete()) open();
 }

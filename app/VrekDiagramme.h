@@ -5,12 +5,17 @@
 
 class QLineEdit;
 class QPushButton;
-class TForm1;
+class Platform;
+class TInformation;
+namespace vrek {
+class Workspace;
+}
 
 class TVrekFDiagramme : public QDialog {
     Q_OBJECT
 public:
-    TVrekFDiagramme(TForm1 &form, QWidget *parent);
+    // `dealer` completes the deal for the two completion buttons.
+    TVrekFDiagramme(vrek::Workspace &ws, Platform &pf, TInformation *dealer, QWidget *parent);
 
     int tag() const { return tag_; }
     void setTag(int t) { tag_ = t; }
@@ -34,7 +39,9 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
-    TForm1 &form_;
+    vrek::Workspace &ws_;
+    Platform &pf_;
+    TInformation *dealer_;
     int tag_ = 0;
     bool clearing_ = false;
     void placeBesideMainWindow();

@@ -5,7 +5,7 @@
 #include "app/cli.h"
 #include "core/boardlist.h"
 #include "core/seriesfile.h"
-#include "dealing/constraints.h"
+#include "core/constraints.h"
 #include "dealing/dealer.h"
 
 namespace {

@@ -1,5 +1,6 @@
-// The main window: owns the series and the settings, shows one deal at a
-// time with its texts, and runs start-up, navigation, redraw and exit.
+// The main window: shows the model's current deal with its texts, and runs
+// the menus, start-up, the file commands and the exit sequence. The series
+// and everything the windows share live in the model (core/workspace.h).
 #pragma once
 #include <QLabel>
 #include <QLineEdit>
@@ -10,19 +11,13 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/widgets.h"
-#include "core/dealops.h"
-#include "core/series.h"
-#include "core/settings.h"
-#include "dealing/constraints.h"
+#include "core/workspace.h"
+#include "platform/widgets.h"
 
 class QAction;
 class QMenu;
 class QFrame;
-
-class Tvrkpermut;
-class TContraint;
-class TInformation;
+class Platform;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -34,40 +29,28 @@ public:
     explicit TForm1(const QStringList &args, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // Process-wide state.
-    vrek::Series series;
-    int currentDeal = 0;   // 1 .. 96 once a series is open
-    int entryCursor = 0;   // keyboard-entry holding, 0 = none
-    QString seriesFileName;
-    QString workingFileName;
-    bool fileOpen = false;
-    vrek::Settings settings;
-    QString iniFileName;
-    int layoutZoom = 10;      // the zoom the window was laid out with
+    vrek::Workspace &model() { return ws_; }
+    const vrek::Workspace &model() const { return ws_; }
+    Platform &platform() const { return pf_; }
+
+    int layoutZoom = 10;        // the zoom the window was laid out with
     bool endRequested = false;  // the update check asked the program to end
-    vrek::PendingExchange pending;
-    // The dealer's constraint sets, at their defaults from the start.
-    vrek::ConstraintTable constraints;
 
     // Called by start-up step 8 when set (the update check).
     static std::function<bool(TForm1 &)> updateCheck;
-    // Hooks of windows that belong to the exit sequence and to navigation.
+    // Given by the windows that carry them out (app/windows.cpp): the exit
+    // sequence's hooks, the two actions of the button `Distribution` (deal
+    // the rest / verify a full deal) and that of `BtClavier`.
     std::function<void()> closeKeyboardEntry;
     std::function<void()> hideProjector;
-    // Actions of the button `Distribution` (deal the rest / verify a full
-    // deal) and of `BtClavier`, given by the windows that carry them out.
     std::function<void()> distribute;
     std::function<void()> verify;
     std::function<void()> keyboardEntry;
-    // The dialogs, created once after the main window.
-    Tvrkpermut *vrkpermut = nullptr;
-    TContraint *contraint = nullptr;
-    TInformation *information = nullptr;
 
+    // Shows the current deal and its texts again.
     void redraw();
-    // Sets the scroll bar, which navigates (board 1 .. 96).
+    // Navigates to board n (1 .. 96), as the scroll bar does.
     void gotoDeal(int n);
-    void cancelPendingExchange() { pending = {}; }
 
     // Card entry and deal operations.
     void packPressedAt(int suit, int x, Qt::MouseButton button);
@@ -77,7 +60,6 @@ public:
     void copyForward();
     void insertBoard();
     void deleteBoard();
-    void permutationClick(bool copyMode);
 
     // File commands.
     void openSeriesDialog(bool isNew);
@@ -87,9 +69,9 @@ public:
     void toggleEnregistrementAutomatique();
     void resetSeries();
     void wipeDeals();
-    void enableSeriesCommands();
     // Opens `name` as the series (Load and the caption); false on failure.
     bool openSeries(const QString &name, const QString &captionPrefix = QStringLiteral("Distribution memorisée dans "));
+    QString seriesFileName() const { return QString::fromStdString(ws_.seriesFileName()); }
 
     // Settings file.
     bool writeExitSettings();  // false when the write failed (reported)
@@ -140,22 +122,40 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    vrek::Workspace ws_;
+    Platform &pf_;
+    int listener_ = 0;
     bool filling_ = false;  // the redraw is filling the fields: store nothing
+    bool storing_ = false;  // a field is storing: its own change needs no redraw
     bool exited_ = false;
     double sx_ = 1.0, sy_ = 1.0;
 
+    // The model changed.
+    void changed(unsigned what);
+
+    // menus.cpp
     void buildMenus();
+    void enableSeriesCommands();
+    // dealpanel.cpp
     void buildDealPanel();
+    void layoutDealPanel();
+    void showDeal();
+    void showDealControls(bool on);
+    // textpanel.cpp
     void buildTextPanel();
+    void layoutTextPanel(int tableH);
+    void showTexts();
+    QString lineText(int i) const;
+    void storeLine(int i, const QString &text, const char *field);
+    void storeBlock(QPlainTextEdit *e, int first, int count, const char *field);
+    // vrekhp.cpp
     void layoutForZoom(int zoom);
     void place(QWidget *w, int x, int y, int wd, int ht, double fontPt = 0);
+    void showCaption();
+    // startup.cpp
     void startUp(const QStringList &args);
     void readSettings();
-    void showTexts();
     void navigated(int n);
-    void showDealControls(bool on);
-    QString lineText(int i) const;
-    void setLine(int i, const QString &text);
 };
 
 // Creates the application's windows in their order and runs the event loop.

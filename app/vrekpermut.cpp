@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/vrekhp.h"
+#include "core/workspace.h"
 #include "core/dealops.h"
 
-Tvrkpermut::Tvrkpermut(TForm1 &form, QWidget *parent) : QDialog(parent), form_(form) {
+Tvrkpermut::Tvrkpermut(vrek::Workspace &ws, QWidget *parent) : QDialog(parent), ws_(ws) {
     setObjectName("vrkpermut");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setFixedSize(330, 150);
@@ -47,8 +47,8 @@ void Tvrkpermut::activate() {
     Label2->setText(copy ? QStringLiteral("  le  ") : QStringLiteral("Avec"));
     Imprim->setText(copy ? QStringLiteral("Reco&pier") : QStringLiteral("&Permuter"));
     QSignalBlocker a(ScrollBar1), b(ScrollBar2);
-    ScrollBar1->setValue(form_.currentDeal);
-    ScrollBar2->setValue(form_.currentDeal);
+    ScrollBar1->setValue(ws_.currentDeal());
+    ScrollBar2->setValue(ws_.currentDeal());
     showNumbers();
 }
 
@@ -59,7 +59,16 @@ void Tvrkpermut::showNumbers() {
 }
 
 void Tvrkpermut::imprimClick() {
-    vrek::exchangeBoards(form_.series, ScrollBar1->value(), ScrollBar2->value(), tag_ == 0);
+    const int a = ScrollBar1->value(), b = ScrollBar2->value();
+    const bool swap = tag_ == 0;
     hide();
-    form_.redraw();
+    ws_.edit(vrek::ChangeSeries, [&](vrek::Series &s) { vrek::exchangeBoards(s, a, b, swap); });
+}
+
+void Tvrkpermut::openFor(int tag) {
+    if (!ws_.fileOpen() || ws_.currentDeal() < 1) return;
+    setTag(tag);
+    activate();
+    show();
+    raise();
 }

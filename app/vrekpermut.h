@@ -5,12 +5,16 @@
 class QLabel;
 class QPushButton;
 class QScrollBar;
-class TForm1;
+namespace vrek {
+class Workspace;
+}
 
 class Tvrkpermut : public QDialog {
     Q_OBJECT
 public:
-    Tvrkpermut(TForm1 &form, QWidget *parent);
+    Tvrkpermut(vrek::Workspace &ws, QWidget *parent);
+    // The two menu commands: swap (0) or copy (1), on the current board.
+    void openFor(int tag);
     int tag() const { return tag_; }   // 0 swap, 1 copy
     void setTag(int t) { tag_ = t; }
     // Captions of the mode, both bars on the current board.
@@ -22,7 +26,7 @@ public:
     QPushButton *Imprim, *Quitter;
 
 private:
-    TForm1 &form_;
+    vrek::Workspace &ws_;
     int tag_ = 0;
     void showNumbers();
 };

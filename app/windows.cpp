@@ -1,5 +1,7 @@
 #include "app/windows.h"
 
+#include <QAction>
+
 #include "app/VrekDiagramme.h"
 #include "app/vrekhp.h"
 #include "app/vrekpermut.h"
@@ -9,16 +11,52 @@
 #include "formats/vrkexport.h"
 #include "verify/vrkverif.h"
 
+namespace {
+
+template <typename F>
+void onItem(TForm1 &form, const QString &name, QObject *receiver, F f) {
+    if (QAction *a = form.action(name)) QObject::connect(a, &QAction::triggered, receiver, f);
+}
+
+}  // namespace
+
 // The order of the program's windows: the printing dialogs, the constraint
 // editor, the progress window, the travellers, export, verification, swap,
 // labels, statistics, import, the about box, the teaching windows and the
 // keyboard entry. Those not built yet are left out of the sequence.
 void createWindows(TForm1 &form) {
-    form.contraint = new TContraint(form, &form);
-    form.information = new TInformation(form, &form);
-    new TVrekexpot(form, &form);
-    new TVrekverif(form, &form);
-    form.vrkpermut = new Tvrkpermut(form, &form);
-    new TVrkFImport(form, &form);
-    new TVrekFDiagramme(form, &form);
+    vrek::Workspace &ws = form.model();
+    Platform &pf = form.platform();
+
+    auto *contraint = new TContraint(ws, pf, &form);
+    onItem(form, "Caractristiques1", contraint, [contraint] { contraint->openEditor(); });
+    onItem(form, "RInitialise1", contraint, [contraint] { contraint->initialiseAllClick(); });
+
+    auto *information = new TInformation(ws, pf, &form);
+    form.distribute = [information] { information->distributionClick(); };
+    onItem(form, "N3", information, [information] { information->n3Click(); });
+
+    auto *expot = new TVrekexpot(ws, pf, &form);
+    for (int i = 0; i < vrek::kExportMenuItems; ++i) {
+        const auto item = static_cast<vrek::ExportMenuItem>(i);
+        onItem(form, QString::fromStdString(vrek::menuItemName(item)), expot, [expot, item] { expot->Baco1Click(item); });
+    }
+
+    auto *verif = new TVrekverif(ws, pf, &form);
+    form.verify = [verif] { verif->open(); };
+    onItem(form, "Verif_Auto", verif, [verif] { verif->Verif_AutoClick(); });
+
+    auto *permut = new Tvrkpermut(ws, &form);
+    onItem(form, "Permutation", permut, [permut] { permut->openFor(0); });
+    onItem(form, "Recopiedundiagramme1", permut, [permut] { permut->openFor(1); });
+
+    auto *import = new TVrkFImport(ws, pf, &form);
+    for (const QString &name : TVrkFImport::menuItems(false))
+        onItem(form, name, import, [import, name] { import->HundyDup1Click(name); });
+    for (const QString &name : TVrkFImport::menuItems(true))
+        onItem(form, name, import, [import, name] { import->HundyDup1InsertClick(name); });
+
+    auto *clavier = new TVrekFDiagramme(ws, pf, information, &form);
+    form.keyboardEntry = [clavier] { clavier->open(); };
+    form.closeKeyboardEntry = [clavier] { clavier->hide(); };
 }

@@ -20,12 +20,12 @@ int main(int argc, char **argv) {
     createWindows(form);
     form.show();
     for (int seat = 1; seat <= 4; ++seat) {
-        vrek::ConstraintRecord &r = form.constraints.record(1, seat);
+        vrek::ConstraintRecord &r = form.model().constraints().record(1, seat);
         r[vrek::kMinPoints] = 30;
         for (int suit = 1; suit <= 4; ++suit) r[vrek::suitByte(suit, vrek::kSuitMaxPoints)] = 7;
     }
     int barUpdates = 0;
-    QObject::connect(form.information->ProgressBar1, &QProgressBar::valueChanged, [&] { ++barUpdates; });
+    QObject::connect(form.findChild<TInformation *>()->ProgressBar1, &QProgressBar::valueChanged, [&] { ++barUpdates; });
     QElapsedTimer t;
     t.start();
     form.action("N3")->trigger();

@@ -53,7 +53,7 @@ int main(int argc, char **argv) {
     const int rounds = 500;
     t.restart();
     for (int i = 0; i < rounds; ++i) {
-        form.currentDeal = i % 96 + 1;
+        form.model().currentDeal() = i % 96 + 1;
         form.redraw();
     }
     double redrawMs = t.nsecsElapsed() / 1e6 / rounds;

@@ -53,6 +53,8 @@ struct Series {
     void wipeDeals();
     // Pads the text store to at least 1441 lines.
     void ensureLines();
+
+    bool operator==(const Series &o) const { return deals == o.deals && lines == o.lines; }
 };
 
 }  // namespace vrek

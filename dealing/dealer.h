@@ -9,7 +9,7 @@
 
 #include "core/cards.h"
 #include "core/series.h"
-#include "dealing/constraints.h"
+#include "core/constraints.h"
 #include "dealing/random.h"
 
 namespace vrek {

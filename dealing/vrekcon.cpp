@@ -1,15 +1,14 @@
 #include "dealing/vrekcon.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 
-#include "app/platform.h"
-#include "app/vrekhp.h"
-#include "app/widgets.h"
+#include "platform/platform.h"
+#include "core/workspace.h"
+#include "platform/widgets.h"
 
 using namespace vrek;
 
@@ -31,7 +30,8 @@ void paint(QLabel *l, const QColor &bg) {
 }
 }  // namespace
 
-TContraint::TContraint(TForm1 &form, QWidget *parent) : QDialog(parent), form_(form), t_(form.constraints) {
+TContraint::TContraint(vrek::Workspace &ws, Platform &pf, QWidget *parent)
+    : QDialog(parent), ws_(ws), pf_(pf), t_(ws.constraints()) {
     setObjectName("Contraint");
     setWindowTitle(QStringLiteral("Contraintes de distribution"));
     setFixedSize(420, 330);
@@ -134,15 +134,18 @@ TContraint::TContraint(TForm1 &form, QWidget *parent) : QDialog(parent), form_(f
         refresh();
     });
 
-    connect(form.action("Caractristiques1"), &QAction::triggered, this, [this] {
-        activate();
-        show();
-        raise();
-    });
-    connect(form.action("RInitialise1"), &QAction::triggered, this, [this] {
-        t_.initialiseAll();
-        if (isVisible()) activate();
-    });
+}
+
+void TContraint::openEditor() {
+    activate();
+    show();
+    raise();
+}
+
+void TContraint::initialiseAllClick() {
+    t_.initialiseAll();
+    ws_.notify(vrek::ChangeConstraints);
+    if (isVisible()) activate();
 }
 
 void TContraint::showEvent(QShowEvent *e) {
@@ -219,11 +222,11 @@ void TContraint::ouvrirClick() {
     o.title = QStringLiteral("Ouverture d''un fichier de contraintes");
     o.defaultSuffix = "vrc";
     o.filter = "VRC|*.vrc";
-    QString name = platform().openFileName(this, o);
+    QString name = pf_.openFileName(this, o);
     if (name.isEmpty()) return;
     std::string e = openConstraints(name.toStdString(), t_);
     if (!e.empty()) {
-        platform().error(this, QString::fromStdString(e));
+        pf_.error(this, QString::fromStdString(e));
         return;
     }
     activate();
@@ -235,9 +238,9 @@ void TContraint::enregistrerClick() {
     o.defaultSuffix = "vrc";
     o.filter = "VRC|*.vrc";
     o.overwritePrompt = true;
-    QString name = platform().saveFileName(this, o);
+    QString name = pf_.saveFileName(this, o);
     if (name.isEmpty()) return;
     std::string e = saveConstraints(name.toStdString(), t_);
-    if (!e.empty()) platform().error(this, QString::fromStdString(e));
+    if (!e.empty()) pf_.error(this, QString::fromStdString(e));
     refresh();
 }

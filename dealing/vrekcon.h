@@ -3,18 +3,25 @@
 #pragma once
 #include <QDialog>
 
-#include "dealing/constraints.h"
+#include "core/constraints.h"
 
 class QLabel;
 class QPushButton;
 class QTabBar;
 class UpDown;
-class TForm1;
+class Platform;
+namespace vrek {
+class Workspace;
+}
 
 class TContraint : public QDialog {
     Q_OBJECT
 public:
-    TContraint(TForm1 &form, QWidget *parent);
+    TContraint(vrek::Workspace &ws, Platform &pf, QWidget *parent);
+    // "C&ontraintes de distribution": activated and shown.
+    void openEditor();
+    // "&Initialiser les contraintes": every set to its defaults.
+    void initialiseAllClick();
 
     // Tabs rebuilt, the edited set and seat selected, values shown.
     void activate();
@@ -37,7 +44,8 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
-    TForm1 &form_;
+    vrek::Workspace &ws_;
+    Platform &pf_;
     vrek::ConstraintTable &t_;
     bool building_ = false;
     void rebuildLevels();

@@ -1,16 +1,15 @@
 #include "dealing/vrekinf.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/platform.h"
-#include "app/vrekhp.h"
+#include "platform/platform.h"
+#include "core/workspace.h"
 #include "dealing/dealer.h"
 
-TInformation::TInformation(TForm1 &form, QWidget *parent) : QDialog(parent), form_(form) {
+TInformation::TInformation(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDialog(parent), ws_(ws), pf_(pf) {
     setObjectName("Information");
     setWindowTitle(QStringLiteral("Nombre d'Itérations"));
     // A dialog border without system buttons: the loop has no cancel.
@@ -25,9 +24,6 @@ TInformation::TInformation(TForm1 &form, QWidget *parent) : QDialog(parent), for
     ProgressBar2->setRange(1, vrek::kBoards);
     l->addWidget(ProgressBar1);
     l->addWidget(ProgressBar2);
-
-    form.distribute = [this] { distributionClick(); };
-    connect(form.action("N3"), &QAction::triggered, this, [this] { n3Click(); });
 }
 
 void TInformation::showCentred() {
@@ -44,52 +40,51 @@ void TInformation::attempts(uint32_t n) {
 }
 
 bool TInformation::dealCurrentBoard(bool record) {
-    const int n = form_.currentDeal;
-    if (!form_.fileOpen || n < 1) return false;
+    const int n = ws_.currentDeal();
+    if (!ws_.fileOpen() || n < 1) return false;
     ProgressBar2->setValue(vrek::kBoards);
     showCentred();
     auto progress = [this](uint32_t a) { attempts(a); };
-    uint32_t made = record ? vrek::dealBoard(form_.series, n, form_.constraints, vrek::processRandom(), progress).attempts
-                           : vrek::DealUnderConstraints(form_.series.deal(n), form_.constraints, vrek::processRandom(),
-                                                        progress);
+    uint32_t made = 0;
+    ws_.edit(vrek::ChangeDeals | vrek::ChangeTexts, [&](vrek::Series &s) {
+        made = record ? vrek::dealBoard(s, n, ws_.constraints(), vrek::processRandom(), progress).attempts
+                      : vrek::DealUnderConstraints(s.deal(n), ws_.constraints(), vrek::processRandom(), progress);
+    });
     hide();
     if (made == 0) {
-        platform().warning(&form_, QStringLiteral("La donne ") + QString::number(n) +
+        pf_.warning(parentWidget(), QStringLiteral("La donne ") + QString::number(n) +
                                        QStringLiteral(" est incohérente (une carte en double ou une main de plus de "
                                                       "13 cartes) : elle n'a pas été distribuée."));
         return false;
     }
-    form_.entryCursor = 0;
+    ws_.setEntryCursor(0);
     return true;
 }
 
-void TInformation::distributionClick() {
-    if (dealCurrentBoard()) form_.redraw();
-}
+void TInformation::distributionClick() { dealCurrentBoard(); }
 
 void TInformation::n3Click() {
-    if (!form_.fileOpen) return;
+    if (!ws_.fileOpen()) return;
     std::vector<int> boards;
     for (int n = 1; n <= vrek::kBoards; ++n) boards.push_back(n);
     showCentred();
     vrek::SeriesProgress p;
-    p.boardStarted = [this](int board) {
-        ProgressBar2->setValue(board);
-        form_.currentDeal = board;
-    };
+    p.boardStarted = [this](int board) { ProgressBar2->setValue(board); };
     p.attempts = [this](uint32_t a) { attempts(a); };
     p.boardDone = [this](const vrek::BoardOutcome &o) {
-        form_.gotoDeal(o.board);
-        form_.redraw();
+        // The board just dealt is shown while the next one is dealt.
+        ws_.setCurrentDeal(o.board);
         QApplication::processEvents();
     };
-    std::vector<vrek::BoardOutcome> out = vrek::dealSeries(form_.series, boards, form_.constraints,
-                                                           vrek::processRandom(), p);
+    std::vector<vrek::BoardOutcome> out;
+    ws_.edit(vrek::ChangeDeals | vrek::ChangeTexts, [&](vrek::Series &s) {
+        out = vrek::dealSeries(s, boards, ws_.constraints(), vrek::processRandom(), p);
+    });
     hide();
     QStringList skipped;
     for (const auto &o : out)
         if (o.attempts == 0) skipped << QString::number(o.board);
     if (!skipped.isEmpty())
-        platform().warning(&form_, QStringLiteral("Donnes incohérentes laissées telles quelles : ") +
+        pf_.warning(parentWidget(), QStringLiteral("Donnes incohérentes laissées telles quelles : ") +
                                        skipped.join(QStringLiteral(", ")));
 }

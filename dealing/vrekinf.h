@@ -6,12 +6,15 @@
 #include <QElapsedTimer>
 
 class QProgressBar;
-class TForm1;
+class Platform;
+namespace vrek {
+class Workspace;
+}
 
 class TInformation : public QDialog {
     Q_OBJECT
 public:
-    TInformation(TForm1 &form, QWidget *parent);
+    TInformation(vrek::Workspace &ws, Platform &pf, QWidget *parent);
 
     // TForm1.DistributionClick with the caption "Distribution".
     void distributionClick();
@@ -25,7 +28,8 @@ public:
     QProgressBar *ProgressBar1, *ProgressBar2;
 
 private:
-    TForm1 &form_;
+    vrek::Workspace &ws_;
+    Platform &pf_;
     QElapsedTimer pump_;
     void showCentred();
     void attempts(uint32_t n);

@@ -1,6 +1,5 @@
 #include "formats/vrkImport.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFrame>
@@ -8,8 +7,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/platform.h"
-#include "app/vrekhp.h"
+#include "platform/platform.h"
+#include "core/workspace.h"
 #include "formats/exportselection.h"
 #include "formats/importer.h"
 
@@ -42,7 +41,7 @@ QFrame *boxPanel(QWidget *parent, const char *name, int x) {
 QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
 }  // namespace
 
-TVrkFImport::TVrkFImport(TForm1 &form, QWidget *parent) : QDialog(parent), form_(form) {
+TVrkFImport::TVrkFImport(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDialog(parent), ws_(ws), pf_(pf) {
     setObjectName("VrkFImport");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(700, 350);
@@ -96,22 +95,20 @@ TVrkFImport::TVrkFImport(TForm1 &form, QWidget *parent) : QDialog(parent), form_
     connect(Deselection, &QPushButton::clicked, this, [this] { deselectionClick(); });
     connect(Importe, &QPushButton::clicked, this, [this] { importeClick(); });
     connect(Annule, &QPushButton::clicked, this, &QDialog::hide);
+}
 
-    for (const MenuItem &m : kItems) {
-        const QString name = QString::fromLatin1(m.name);
-        if (QAction *a = form.action(name))
-            connect(a, &QAction::triggered, this, [this, name, insert = m.insert] {
-                if (insert) HundyDup1InsertClick(name);
-                else HundyDup1Click(name);
-            });
-    }
+QStringList TVrkFImport::menuItems(bool insert) {
+    QStringList l;
+    for (const MenuItem &m : kItems)
+        if (m.insert == insert) l << QString::fromLatin1(m.name);
+    return l;
 }
 
 void TVrkFImport::HundyDup1Click(const QString &item) { openFor(false, item); }
 void TVrkFImport::HundyDup1InsertClick(const QString &item) { openFor(true, item); }
 
 void TVrkFImport::openFor(bool insert, const QString &item) {
-    if (!form_.fileOpen) return;
+    if (!ws_.fileOpen()) return;
     const MenuItem *m = nullptr;
     for (const MenuItem &i : kItems)
         if (item == QLatin1String(i.name) && i.insert == insert) m = &i;
@@ -120,13 +117,13 @@ void TVrkFImport::openFor(bool insert, const QString &item) {
     o.title = QStringLiteral("Ouverture d'un fichier de donnes");
     o.defaultSuffix = QString::fromLatin1(m->suffix);
     o.filter = QString::fromLatin1(m->filter);
-    o.initialName = form_.workingFileName;
-    const QString name = platform().openFileName(&form_, o);
+    o.initialName = QString::fromStdString(ws_.workingFileName());
+    const QString name = pf_.openFileName(parentWidget(), o);
     if (name.isEmpty()) return;
-    setTag(insert ? form_.currentDeal : 0);
+    setTag(insert ? ws_.currentDeal() : 0);
     setWindowTitle(text(importDialogCaption(insert, name.toStdString())));
     // Centred on the main window.
-    move(form_.geometry().center() - rect().center());
+    if (parentWidget()) move(parentWidget()->geometry().center() - rect().center());
     show();
     raise();
     activate();
@@ -137,7 +134,7 @@ QString TVrkFImport::fileName() const {
 }
 
 void TVrkFImport::refuse(const QString &message) {
-    platform().error(this, message);
+    pf_.error(this, message);
     hide();
 }
 
@@ -180,7 +177,7 @@ void TVrkFImport::activate() {
         return;
     }
     if (scan.empty) {
-        platform().question(this, text(emptyFileMessage()));  // either answer only closes it
+        pf_.question(this, text(emptyFileMessage()));  // either answer only closes it
         hide();
         return;
     }
@@ -208,7 +205,7 @@ void TVrkFImport::selectionClick() {
 }
 
 void TVrkFImport::importeClick() {
-    if (derivedName_.isEmpty() || !form_.fileOpen) return;
+    if (derivedName_.isEmpty() || !ws_.fileOpen()) return;
     const std::string file = fileName().toStdString();
     const auto format = importFormatOf(file);
     if (!format) return;
@@ -222,24 +219,31 @@ void TVrkFImport::importeClick() {
     r.insertAt = inserting() ? SpEd_Insertion->value() : 0;
     r.title = importTitle(file);
 
-    const std::string current = form_.seriesFileName.toStdString();
+    const std::string current = ws_.seriesFileName();
     if (!inserting() && !sameSeries(current, derivedName_.toStdString())) {
         // A save that fails keeps the series in memory and stops the import.
-        if (platform().question(this, text(saveQuestion(current))) && !form_.saveSeries()) return;
+        if (pf_.question(this, text(saveQuestion(current)))) {
+            const std::string e = ws_.save();
+            if (!e.empty()) {
+                pf_.error(this, text(e));
+                return;
+            }
+        }
     }
-    Series next = form_.series;
+    Series next = ws_.series();
     ImportResult res = importDeals(next, r);
     if (!res.ok()) {
-        platform().error(this, text(res.error));
+        pf_.error(this, text(res.error));
         return;
     }
-    form_.series = std::move(next);
-    int shown = r.insertAt;
-    if (!inserting()) {
-        form_.seriesFileName = text(importedSeriesName(file, current));
-        shown = 1;
-    }
-    form_.setWindowTitle(text(importedCaption(form_.seriesFileName.toStdString())));
-    form_.gotoDeal(shown);
     hide();
+    if (inserting()) {
+        ws_.edit(ChangeSeries, [&](Series &s) { s = std::move(next); });
+        ws_.rename(current, importedCaption(current));
+        ws_.setCurrentDeal(r.insertAt);
+    } else {
+        const std::string name = importedSeriesName(file, current);
+        ws_.replace(std::move(next), name, importedCaption(name));
+        ws_.setCurrentDeal(1);
+    }
 }

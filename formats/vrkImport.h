@@ -11,12 +11,17 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class TForm1;
+class Platform;
+namespace vrek {
+class Workspace;
+}
 
 class TVrkFImport : public QDialog {
     Q_OBJECT
 public:
-    TVrkFImport(TForm1 &form, QWidget *parent);
+    TVrkFImport(vrek::Workspace &ws, Platform &pf, QWidget *parent);
+    // Names of the menu items that open the dialog, for import or for insertion.
+    static QStringList menuItems(bool insert);
 
     // 0 import; for insertion the deal that was current when it was asked.
     int tag() const { return tag_; }
@@ -45,7 +50,8 @@ public:
     QPushButton *Importe, *Selection, *Deselection, *Annule;
 
 private:
-    TForm1 &form_;
+    vrek::Workspace &ws_;
+    Platform &pf_;
     int tag_ = 0;
     vrek::Availability available_{};
     QString derivedName_;

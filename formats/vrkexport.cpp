@@ -1,6 +1,5 @@
 #include "formats/vrkexport.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -10,8 +9,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "app/platform.h"
-#include "app/vrekhp.h"
+#include "platform/platform.h"
+#include "core/workspace.h"
 #include "core/fileio.h"
 #include "formats/exports.h"
 
@@ -29,7 +28,7 @@ constexpr int kPanelW = 2 * kBoxW + 12, kPanelH = 16 * kBoxH + 10;
 
 }  // namespace
 
-TVrekexpot::TVrekexpot(TForm1 &form, QWidget *parent) : QDialog(parent), form_(form) {
+TVrekexpot::TVrekexpot(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDialog(parent), ws_(ws), pf_(pf) {
     setObjectName("Vrekexpot");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setProperty("HelpContext", 8);
@@ -98,17 +97,11 @@ TVrekexpot::TVrekexpot(TForm1 &form, QWidget *parent) : QDialog(parent), form_(f
     connect(Deselect2, &QPushButton::clicked, this, [this] { selectionClick(SelectionButton::Deselect2); });
     connect(Exporte, &QPushButton::clicked, this, [this] { exporteClick(); });
     connect(Annule, &QPushButton::clicked, this, &QDialog::hide);
-
-    for (int i = 0; i < kExportMenuItems; ++i) {
-        const auto item = static_cast<ExportMenuItem>(i);
-        if (QAction *a = form.action(qs(menuItemName(item))))
-            connect(a, &QAction::triggered, this, [this, item] { Baco1Click(item); });
-    }
 }
 
 void TVrekexpot::Baco1Click(ExportMenuItem item) {
-    if (!form_.fileOpen) return;
-    setWindowTitle(qs(exportDialogCaption(form_.seriesFileName.toStdString(), item)));
+    if (!ws_.fileOpen()) return;
+    setWindowTitle(qs(exportDialogCaption(ws_.seriesFileName(), item)));
     // The series may have changed since the last showing: the boxes follow it.
     activate();
     show();
@@ -117,7 +110,7 @@ void TVrekexpot::Baco1Click(ExportMenuItem item) {
 }
 
 void TVrekexpot::activate() {
-    const vrek::Selection complete = completeBoards(form_.series);
+    const vrek::Selection complete = completeBoards(ws_.series());
     for (int n = 1; n <= kBoards; ++n) Main[n - 1]->setEnabled(complete[n - 1]);
     selectionClick(SelectionButton::Selection);
     completeClick();
@@ -137,7 +130,7 @@ std::optional<ExportFormat> TVrekexpot::formatTag() const { return formatOfCapti
 
 void TVrekexpot::selectionClick(SelectionButton b) {
     vrek::Selection sel = selection();
-    applySelectionButton(b, form_.series, sel);
+    applySelectionButton(b, ws_.series(), sel);
     for (int n = 1; n <= kBoards; ++n) Main[n - 1]->setChecked(sel[n - 1]);
 }
 
@@ -154,10 +147,10 @@ void TVrekexpot::runExport(ExportFormat f) {
 
     ExportOptions opt;
     opt.numbering = numbering();
-    if (asksRotation(f)) opt.rotate = platform().question(this, qs(rotationQuestion()));
-    opt.date = platform().today().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
+    if (asksRotation(f)) opt.rotate = pf_.question(this, qs(rotationQuestion()));
+    opt.date = pf_.today().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
 
-    const QString defaultName = qs(defaultExportName(form_.seriesFileName.toStdString(), f));
+    const QString defaultName = qs(defaultExportName(ws_.seriesFileName(), f));
     const QString suffix = QFileInfo(defaultName).suffix();
     const bool append = appendsTo(f, opt.numbering);
     QString target;
@@ -167,23 +160,23 @@ void TVrekexpot::runExport(ExportFormat f) {
         o.defaultSuffix = suffix;
         o.filter = qs(openFilter(f));
         o.initialName = defaultName;
-        target = platform().openFileName(this, o);
+        target = pf_.openFileName(this, o);
         if (target.isEmpty()) return;
         std::string err;
         switch (readWholeFile(target.toStdString(), opt.existing, err)) {
         case ReadStatus::Ok: break;
         case ReadStatus::Missing:
-            platform().error(this, QStringLiteral("Le fichier à compléter n'existe pas : ") + fullPath(target));
+            pf_.error(this, QStringLiteral("Le fichier à compléter n'existe pas : ") + fullPath(target));
             return;
-        case ReadStatus::Failed: platform().error(this, qs(err)); return;
+        case ReadStatus::Failed: pf_.error(this, qs(err)); return;
         }
         opt.existingName = fullPath(target).toStdString();
     }
 
     // The whole file is built before anything is asked or written.
-    const ExportOutput out = exportSeries(f, form_.series, sel, opt);
+    const ExportOutput out = exportSeries(f, ws_.series(), sel, opt);
     if (!out.error.empty()) {
-        platform().information(this, qs(out.error));
+        pf_.information(this, qs(out.error));
         return;
     }
     if (out.nothing) return;
@@ -195,16 +188,16 @@ void TVrekexpot::runExport(ExportFormat f) {
         o.filter = qs(saveFilter(f));
         o.initialName = defaultName;
         o.overwritePrompt = false;
-        target = platform().saveFileName(this, o);
+        target = pf_.saveFileName(this, o);
         if (target.isEmpty()) return;
     }
     const std::string written = writeFileAtomic(target.toStdString(), out.bytes);
     if (!written.empty()) {
-        platform().error(this, qs(written));
+        pf_.error(this, qs(written));
         return;
     }
     const std::string path = fullPath(target).toStdString();
-    platform().information(this, qs(append ? appendMessage(out.count, path) : newFileMessage(out.count, path)));
+    pf_.information(this, qs(append ? appendMessage(out.count, path) : newFileMessage(out.count, path)));
 }
 
 void TVrekexpot::showEvent(QShowEvent *e) {

@@ -12,12 +12,15 @@ class QFrame;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
-class TForm1;
+class Platform;
+namespace vrek {
+class Workspace;
+}
 
 class TVrekexpot : public QDialog {
     Q_OBJECT
 public:
-    TVrekexpot(TForm1 &form, QWidget *parent);
+    TVrekexpot(vrek::Workspace &ws, Platform &pf, QWidget *parent);
 
     // TForm1.Baco1Click, shared by the nine menu items: the caption carries
     // the item's extension, then the dialog is activated and shown.
@@ -45,7 +48,8 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
-    TForm1 &form_;
+    vrek::Workspace &ws_;
+    Platform &pf_;
     bool centred_ = false;
     void runExport(vrek::ExportFormat f);
 };

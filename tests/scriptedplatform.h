@@ -6,7 +6,7 @@
 #include <QQueue>
 #include <QStringList>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 struct RecordedMessage {
     enum Kind { Information, Question, Warning, Error } kind;

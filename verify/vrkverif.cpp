@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,9 +14,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/platform.h"
-#include "app/vrekhp.h"
-#include "app/widgets.h"
+#include "platform/platform.h"
+#include "core/workspace.h"
+#include "platform/widgets.h"
 #include "core/cp1252.h"
 #include "verify/exchange.h"
 #include "verify/lead.h"
@@ -61,7 +60,7 @@ struct Flag {
 
 }  // namespace
 
-TVrekverif::TVrekverif(TForm1 &form, QWidget *parent) : QDialog(parent), form_(form) {
+TVrekverif::TVrekverif(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDialog(parent), ws_(ws), pf_(pf) {
     setObjectName("Vrekverif");
     setWindowTitle(QStringLiteral("Vérification du nombre de levées"));
     // No close box: the window goes with "&Quitter" or when it loses activation.
@@ -159,10 +158,6 @@ TVrekverif::TVrekverif(TForm1 &form, QWidget *parent) : QDialog(parent), form_(f
 
     setFixedSize(266, 290);
     setSuitGlyphs();
-
-    form.verify = [this] { open(); };
-    if (QAction *a = form.action(QStringLiteral("Verif_Auto")))
-        connect(a, &QAction::triggered, this, [this] { Verif_AutoClick(); });
 }
 
 // ---------------------------------------------------------------- settings
@@ -194,14 +189,14 @@ void TVrekverif::setSuitGlyphs() {
 // ---------------------------------------------------------------- activation
 
 void TVrekverif::open() {
-    if (busy_ || !form_.fileOpen || form_.currentDeal < 1 || form_.currentDeal > kBoards) return;
+    if (busy_ || !ws_.fileOpen() || ws_.currentDeal() < 1 || ws_.currentDeal() > kBoards) return;
     setTag(0);
     activate();
     // The window needs a leader with cards; the button only offers complete
     // deals, but the deal may have been damaged since.
-    const std::string refusal = refusalOf(form_.series.deal(form_.currentDeal), declarer());
+    const std::string refusal = refusalOf(ws_.series().deal(ws_.currentDeal()), declarer());
     if (!refusal.empty()) {
-        platform().information(&form_, qs(refusal));
+        pf_.information(parentWidget(), qs(refusal));
         return;
     }
     show();
@@ -211,9 +206,9 @@ void TVrekverif::open() {
 
 void TVrekverif::activate() {
     setSuitGlyphs();
-    const int n = form_.currentDeal;
+    const int n = ws_.currentDeal();
     if (n < 1 || n > kBoards) return;
-    const ContractChoice c = parseContractLine(form_.series.line(contractLine(n)));
+    const ContractChoice c = parseContractLine(ws_.series().line(contractLine(n)));
     U_contrat->setPosition(c.level);
     U_declarant->setPosition(c.declarer);
     setStrain(c.strain);
@@ -224,12 +219,12 @@ void TVrekverif::activate() {
 }
 
 void TVrekverif::showLeader() {
-    const int n = form_.currentDeal;
+    const int n = ws_.currentDeal();
     const int leader = leaderOf(declarer());
     declarant->setText(QString(QChar(seatLetter(declarer()))));
     Entam->setText(QStringLiteral("Entame de ") + QChar(seatLetter(leader)));
     if (n < 1 || n > kBoards) return;
-    const Deal &deal = form_.series.deal(n);
+    const Deal &deal = ws_.series().deal(n);
     // A lead the leader does not hold gives way to the default lead (none
     // for a leader without cards: such a deal is refused, never looped on).
     lead_ = leadFor(deal, declarer(), lead_);
@@ -247,9 +242,9 @@ void TVrekverif::showLeader() {
 }
 
 void TVrekverif::cardClick(int suit, int position) {
-    const int n = form_.currentDeal;
+    const int n = ws_.currentDeal();
     if (busy_ || n < 1 || n > kBoards || suit < Clubs || suit > Spades) return;
-    const Holding &h = form_.series.deal(n).hand(leaderOf(declarer())).suit(suit);
+    const Holding &h = ws_.series().deal(n).hand(leaderOf(declarer())).suit(suit);
     if (position >= 1 && position <= std::min<int>(h.count, kMaxHolding)) lead_ = cardCode(suit, h.rank(position));
     showLeader();
 }
@@ -282,14 +277,14 @@ void TVrekverif::changeEvent(QEvent *e) {
 
 Verification TVrekverif::run() {
     BusyCursor cursor;
-    const int n = form_.currentDeal;
-    const std::string exchange = (platform().programFolder() + QString::fromLatin1(kExchangeFileName)).toStdString();
+    const int n = ws_.currentDeal();
+    const std::string exchange = (pf_.programFolder() + QString::fromLatin1(kExchangeFileName)).toStdString();
     const QString program = solverProgram;
     auto runner = [&program](const std::string &command) {
         return runSolverProcess(program, command, kSolverTimeoutMs);
     };
     Verification v =
-        verifyContract(form_.series.deal(n), n, choice(), exchange, runner, QDir::toNativeSeparators(program).toStdString());
+        verifyContract(ws_.series().deal(n), n, choice(), exchange, runner, QDir::toNativeSeparators(program).toStdString());
     if (v.ok) {
         lead_ = v.lead;
         showLeader();
@@ -297,43 +292,40 @@ Verification TVrekverif::run() {
     return v;
 }
 
-void TVrekverif::writeResult(const std::string &result) {
-    const QString text = qs(cp1252ToUtf8(result));
-    // An unchanged field sends no change signal: store it all the same.
-    if (form_.Contrat->text() == text) form_.storeContrat();
-    else form_.Contrat->setText(text);
+void TVrekverif::writeResult(Series &s, int n, const std::string &result) {
+    s.setLine(contractLine(n), makeContractLine(result, lineCountsOf(s.line(contractLine(n)))));
 }
 
 bool TVrekverif::verifierClick() {
-    const int n = form_.currentDeal;
-    if (busy_ || !form_.fileOpen || n < 1 || n > kBoards) return false;
+    const int n = ws_.currentDeal();
+    if (busy_ || !ws_.fileOpen() || n < 1 || n > kBoards) return false;
     Verification v;
     {
         Flag busy(busy_);
         v = run();
     }
     if (!v.ok) {
-        platform().error(this, qs(v.error));
+        pf_.error(this, qs(v.error));
         return false;
     }
     if (tag_ != 1) {
         // The message box shows line breaks only as "\n".
         QString q = qs(questionText(v.tricks, declarer(), v.score, v.result));
         q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        if (!platform().question(this, q)) return false;
+        if (!pf_.question(this, q)) return false;
     }
-    writeResult(v.result);
+    ws_.edit(ChangeTexts, [&](Series &s) { writeResult(s, n, v.result); });
     if (tag_ != 1) hide();
     return true;
 }
 
 void TVrekverif::Verif_AutoClick() {
-    if (busy_ || !form_.fileOpen) return;
+    if (busy_ || !ws_.fileOpen()) return;
     Flag busy(busy_);
     setTag(1);
     // Kept to put the series back as it was if the solver fails on the way.
     std::vector<std::string> before(kBoards + 1);
-    for (int d = 1; d <= kBoards; ++d) before[d] = form_.series.line(contractLine(d));
+    for (int d = 1; d <= kBoards; ++d) before[d] = ws_.series().line(contractLine(d));
 
     show();
     raise();
@@ -347,15 +339,17 @@ void TVrekverif::Verif_AutoClick() {
     std::vector<int> skipped;
     int failedBoard = 0;
     std::string error;
+    // One change of the series, undone as one; the board being verified is shown.
+    ws_.edit(ChangeTexts, [&](Series &series) {
     for (int d = 1; d <= kBoards; ++d) {
-        form_.gotoDeal(d);
+        ws_.setCurrentDeal(d);
         if (sincePump.elapsed() >= 15) {
             pump();
             sincePump.restart();
         }
-        const Deal &deal = form_.series.deal(d);
+        const Deal &deal = series.deal(d);
         if (deal.empty()) continue;  // nothing dealt: nothing to say either
-        const ContractChoice parsed = parseContractLine(form_.series.line(contractLine(d)));
+        const ContractChoice parsed = parseContractLine(series.line(contractLine(d)));
         if (!refusalOf(deal, parsed.declarer).empty()) {
             skipped.push_back(d);
             continue;
@@ -367,18 +361,19 @@ void TVrekverif::Verif_AutoClick() {
             error = v.error;
             break;
         }
-        writeResult(v.result);
+        writeResult(series, d, v.result);
+        ws_.notify(ChangeTexts);
     }
-
-    if (failedBoard) {
-        for (int d = 1; d <= kBoards; ++d) form_.series.setLine(contractLine(d), before[d]);
-        form_.redraw();
-    }
+    if (failedBoard)
+        for (int d = 1; d <= kBoards; ++d) series.setLine(contractLine(d), before[d]);
+    });
+    // The lines shown on the way are back as they were.
+    if (failedBoard) ws_.notify(ChangeTexts);
     setTag(0);
     hide();
     if (failedBoard)
-        platform().error(&form_, qs("Donne " + std::to_string(failedBoard) + " : " + error +
+        pf_.error(parentWidget(), qs("Donne " + std::to_string(failedBoard) + " : " + error +
                                     "\nLa série n'a pas été modifiée."));
     else if (!skipped.empty())
-        platform().information(&form_, qs(skippedMessage(skipped)));
+        pf_.information(parentWidget(), qs(skippedMessage(skipped)));
 }

@@ -10,6 +10,7 @@
 
 namespace vrek {
 struct Verification;
+struct Series;
 }
 
 class QButtonGroup;
@@ -21,12 +22,15 @@ class QPushButton;
 class QRadioButton;
 class ClickLabel;
 class UpDown;
-class TForm1;
+class Platform;
+namespace vrek {
+class Workspace;
+}
 
 class TVrekverif : public QDialog {
     Q_OBJECT
 public:
-    TVrekverif(TForm1 &form, QWidget *parent);
+    TVrekverif(vrek::Workspace &ws, Platform &pf, QWidget *parent);
 
     // 1 = automatic mode: no question before writing, the window stays up.
     int tag() const { return tag_; }
@@ -74,7 +78,8 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
-    TForm1 &form_;
+    vrek::Workspace &ws_;
+    Platform &pf_;
     QButtonGroup *natureGroup_;
     int tag_ = 0;
     int lead_ = 0;
@@ -84,6 +89,6 @@ private:
     void setSuitGlyphs();
     // Exchange file, solver run and score, under the busy cursor.
     vrek::Verification run();
-    // Through the main window's store-back of the contract field.
-    void writeResult(const std::string &result);
+    // The result text into board n's contract line, its line counts kept.
+    static void writeResult(vrek::Series &s, int n, const std::string &result);
 };

@@ -43,7 +43,7 @@ private slots:
         w = std::make_unique<TForm1>(QStringList{QString::fromStdString(dir->file("s.vrk"))});
         createWindows(*w);
         w->show();
-        w->series.deal(1).clear();
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(1).clear(); });
         w->redraw();
     }
     void cleanup() {
@@ -74,35 +74,35 @@ private slots:
     }
 
     void handClicksAndExchange() {
-        w->series.deal(1) = testutil::dealFrom("AKQJT.-.-.-", "-.5432.-.-", "-.-.-.-", "-.-.-.-");
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(1) = testutil::dealFrom("AKQJT.-.-.-", "-.5432.-.-", "-.-.-.-", "-.-.-.-"); });
         w->redraw();
         clickCard(handLabel(North, Spades), 3);
         QCOMPARE(handLabel(North, Spades)->text(), QString("P ARVX"));
         QVERIFY(packLabel(Spades)->text().startsWith("P D"));
         // Right click on North's king, then East's three of hearts.
         clickCard(handLabel(North, Spades), 2, Qt::RightButton);
-        QVERIFY(w->pending.active);
+        QVERIFY(w->model().pending().active);
         QCOMPARE(handLabel(North, Spades)->text(), QString("P AVX"));
         clickCard(handLabel(East, Hearts), 3, Qt::RightButton);
-        QVERIFY(!w->pending.active);
+        QVERIFY(!w->model().pending().active);
         QCOMPARE(handLabel(North, Hearts)->text(), QString("C 3"));
         QCOMPARE(handLabel(East, Spades)->text(), QString("P R"));
         QCOMPARE(handLabel(East, Hearts)->text(), QString("C 542"));
         // A left click after one right click cancels: the card stays in the pack.
         clickCard(handLabel(North, Spades), 1, Qt::RightButton);
         clickCard(handLabel(East, Hearts), 1, Qt::LeftButton);
-        QVERIFY(!w->pending.active);
+        QVERIFY(!w->model().pending().active);
         QVERIFY(packLabel(Spades)->text().startsWith("P AD"));
         // Navigation cancels too.
         clickCard(handLabel(North, Spades), 1, Qt::RightButton);
-        QVERIFY(w->pending.active);
+        QVERIFY(w->model().pending().active);
         w->ScrollBar1->setValue(2);
-        QVERIFY(!w->pending.active);
+        QVERIFY(!w->model().pending().active);
     }
 
     void buttons() {
         w->gotoDeal(5);
-        Deal d = w->series.deal(5);
+        Deal d = w->model().series().deal(5);
         QCOMPARE(w->Distribution->text(), QString("Vérification"));
         int verified = 0, dealt = 0, keyboard = 0;
         w->verify = [&] { ++verified; };
@@ -111,17 +111,17 @@ private slots:
         QTest::mouseClick(w->Distribution, Qt::LeftButton);
         QCOMPARE(verified, 1);
         QTest::mouseClick(w->Inverser, Qt::LeftButton);
-        QCOMPARE(w->series.deal(5).hand(North).suits[0].count, d.hand(South).suits[0].count);
+        QCOMPARE(w->model().series().deal(5).hand(North).suits[0].count, d.hand(South).suits[0].count);
         QTest::mouseClick(w->Inverser, Qt::LeftButton);
-        QCOMPARE(w->series.deal(5), d);
+        QCOMPARE(w->model().series().deal(5), d);
         for (int i = 0; i < 4; ++i) QTest::mouseClick(w->Rotation, Qt::LeftButton);
-        QCOMPARE(w->series.deal(5), d);
+        QCOMPARE(w->model().series().deal(5), d);
         QTest::mouseClick(w->Rotation, Qt::LeftButton);
-        QCOMPARE(std::memcmp(&w->series.deal(5).hand(East), &d.hand(North), 40), 0);
+        QCOMPARE(std::memcmp(&w->model().series().deal(5).hand(East), &d.hand(North), 40), 0);
         QTest::mouseClick(w->Nouvelle, Qt::LeftButton);
-        QVERIFY(w->series.deal(5).empty());
+        QVERIFY(w->model().series().deal(5).empty());
         QCOMPARE(w->Distribution->text(), QString("Distribution"));
-        QCOMPARE(w->series.line(themeLine(5)), std::string("b5.14"));  // texts stay
+        QCOMPARE(w->model().series().line(themeLine(5)), std::string("b5.14"));  // texts stay
         QTest::mouseClick(w->Distribution, Qt::LeftButton);
         QCOMPARE(dealt, 1);
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);
@@ -130,42 +130,42 @@ private slots:
 
     void copyForwardInsertDelete() {
         w->gotoDeal(5);
-        Deal d = w->series.deal(5);
+        Deal d = w->model().series().deal(5);
         w->UpAttaquant->click(+1);
         w->action("Recopielediagramme")->trigger();
-        QCOMPARE(w->series.deal(96), d);
-        QCOMPARE(w->series.line(contractLine(96)).substr(50, 12), std::string("04   03   05"));
-        QCOMPARE(w->series.line(provenanceLine(96)), std::string("b5.0"));
-        QVERIFY(w->series.deal(4).empty());
-        QCOMPARE(w->series.line(themeLine(4)), std::string("b4.14"));
+        QCOMPARE(w->model().series().deal(96), d);
+        QCOMPARE(w->model().series().line(contractLine(96)).substr(50, 12), std::string("04   03   05"));
+        QCOMPARE(w->model().series().line(provenanceLine(96)), std::string("b5.0"));
+        QVERIFY(w->model().series().deal(4).empty());
+        QCOMPARE(w->model().series().line(themeLine(4)), std::string("b4.14"));
 
         w->gotoDeal(1);
         w->Titre->setText("Nouveau titre");
         w->action("Recopielediagramme")->trigger();
-        QCOMPARE(w->series.line(0), std::string("Nouveau titre"));
-        QVERIFY(w->series.deal(5).empty());
+        QCOMPARE(w->model().series().line(0), std::string("Nouveau titre"));
+        QVERIFY(w->model().series().deal(5).empty());
 
-        w->series.deal(10) = d;
-        w->series.setLine(themeLine(10), "dix");
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(10) = d; });
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.setLine(themeLine(10), "dix"); });
         w->gotoDeal(10);
         w->action("InsertionDonne")->trigger();
-        QVERIFY(w->series.deal(10).empty());
+        QVERIFY(w->model().series().deal(10).empty());
         QCOMPARE(w->Theme->text(), QString());
-        QCOMPARE(w->series.deal(11), d);
-        QCOMPARE(w->series.line(themeLine(11)), std::string("dix"));
+        QCOMPARE(w->model().series().deal(11), d);
+        QCOMPARE(w->model().series().line(themeLine(11)), std::string("dix"));
         w->action("SuppressionDonne")->trigger();
-        QCOMPARE(w->series.deal(10), d);
+        QCOMPARE(w->model().series().deal(10), d);
         QCOMPARE(w->Theme->text(), QString("dix"));
     }
 
     void permutationDialog() {
-        w->series.deal(3) = testutil::shuffledDeal(3);
-        w->series.deal(7) = testutil::shuffledDeal(7);
-        Deal d3 = w->series.deal(3), d7 = w->series.deal(7);
-        std::string t3 = w->series.line(themeLine(3)), t7 = w->series.line(themeLine(7));
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(3) = testutil::shuffledDeal(3); });
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(7) = testutil::shuffledDeal(7); });
+        Deal d3 = w->model().series().deal(3), d7 = w->model().series().deal(7);
+        std::string t3 = w->model().series().line(themeLine(3)), t7 = w->model().series().line(themeLine(7));
         w->gotoDeal(12);
         w->action("Permutation")->trigger();
-        Tvrkpermut *p = w->vrkpermut;
+        Tvrkpermut *p = w->findChild<Tvrkpermut *>();
         QVERIFY(p->isVisible());
         QCOMPARE(p->windowTitle(), QString("Permutation entre 2 diagrammes"));
         QCOMPARE(p->Label1->text(), QString("Permuter le diagramme 12"));
@@ -179,9 +179,9 @@ private slots:
         QCOMPARE(p->Label3->text(), QString("          le diagramme 7"));
         QTest::mouseClick(p->Imprim, Qt::LeftButton);
         QVERIFY(!p->isVisible());
-        QCOMPARE(w->series.deal(3), d7);
-        QCOMPARE(w->series.deal(7), d3);
-        QCOMPARE(w->series.line(themeLine(3)), t7);
+        QCOMPARE(w->model().series().deal(3), d7);
+        QCOMPARE(w->model().series().deal(7), d3);
+        QCOMPARE(w->model().series().line(themeLine(3)), t7);
 
         w->action("Recopiedundiagramme1")->trigger();
         QCOMPARE(p->windowTitle(), QString("Recopie d'un diagramme"));
@@ -191,8 +191,8 @@ private slots:
         p->ScrollBar1->setValue(3);
         p->ScrollBar2->setValue(7);
         QTest::mouseClick(p->Imprim, Qt::LeftButton);
-        QCOMPARE(w->series.deal(3), d3);
-        QCOMPARE(w->series.deal(7), d3);
+        QCOMPARE(w->model().series().deal(3), d3);
+        QCOMPARE(w->model().series().deal(7), d3);
         w->action("Permutation")->trigger();
         QTest::mouseClick(p->Quitter, Qt::LeftButton);
         QVERIFY(!p->isVisible());

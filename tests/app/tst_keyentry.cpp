@@ -43,7 +43,7 @@ private slots:
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);
         QVERIFY(k->isVisible());
         QCOMPARE(k->windowTitle(), QString("Saisie au clavier ET/OU au pavé numérique"));
-        QCOMPARE(w->entryCursor, 1);
+        QCOMPARE(w->model().entryCursor(), 1);
         QVERIFY(plat->caps);
         QVERIFY(plat->num);
         QCOMPARE(w->hand[0][3]->palette().color(QPalette::Window), QColor(255, 255, 0));
@@ -59,7 +59,7 @@ private slots:
         type("1");
         QCOMPARE(w->hand[0][3]->text(), QString("P AR2"));
         QCOMPARE(w->hand[0][2]->text(), QString("C A"));
-        QCOMPARE(w->entryCursor, cursorOf(North, Hearts));
+        QCOMPARE(w->model().entryCursor(), cursorOf(North, Hearts));
         QCOMPARE(k->Saisit->text(), QString());
         // The keypad keys, a ten three ways, ignored characters.
         type("/*-+");
@@ -68,9 +68,9 @@ private slots:
         QCOMPARE(w->hand[0][2]->text(), QString("C ARDVX"));
         // BtClavier with the window open keeps the cursor.
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);
-        QCOMPARE(w->entryCursor, cursorOf(North, Hearts));
+        QCOMPARE(w->model().entryCursor(), cursorOf(North, Hearts));
         type(".");
-        QCOMPARE(w->entryCursor, cursorOf(North, Spades));
+        QCOMPARE(w->model().entryCursor(), cursorOf(North, Spades));
     }
 
     void quitterRestoresTheLocks() {
@@ -80,32 +80,32 @@ private slots:
         QVERIFY(!k->isVisible());
         QVERIFY(!plat->caps);
         QVERIFY(plat->num);
-        QCOMPARE(w->entryCursor, 0);
+        QCOMPARE(w->model().entryCursor(), 0);
         // Reopened after hiding: back at North's spades.
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);
         type("0");
-        QCOMPARE(w->entryCursor, 2);
+        QCOMPARE(w->model().entryCursor(), 2);
         k->hide();
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);
-        QCOMPARE(w->entryCursor, 1);
+        QCOMPARE(w->model().entryCursor(), 1);
     }
 
     void theFiftySecondCardFinishes() {
-        w->series.deal(1) = testutil::shuffledDeal(2);
-        Deal full = w->series.deal(1);
-        Holding &h = w->series.deal(1).holding(West, Clubs);
+        Deal full = testutil::shuffledDeal(2);
+        Deal d = full;
+        Holding &h = d.holding(West, Clubs);
         QVERIFY(h.count > 0);
         int rank = h.rank(1);
         h.removeAt(1);
-        w->redraw();
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(1) = d; });
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);
-        QCOMPARE(w->entryCursor, cursorOf(West, Spades));
+        QCOMPARE(w->model().entryCursor(), cursorOf(West, Spades));
         type(".");  // back from West's spades: wraps to West's clubs
-        QCOMPARE(w->entryCursor, cursorOf(West, Clubs));
+        QCOMPARE(w->model().entryCursor(), cursorOf(West, Clubs));
         type(QString(QChar(frenchRank(rank))));
-        QCOMPARE(w->series.deal(1), full);
+        QCOMPARE(w->model().series().deal(1), full);
         QVERIFY(!k->isVisible());
-        QCOMPARE(w->entryCursor, 0);
+        QCOMPARE(w->model().entryCursor(), 0);
         QCOMPARE(w->Distribution->text(), QString("Vérification"));
     }
 
@@ -113,22 +113,22 @@ private slots:
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);
         type("AR");
         QTest::mouseClick(k->BtCompleter, Qt::LeftButton);
-        QVERIFY(w->series.deal(1).complete());
-        QVERIFY(w->series.deal(1).holding(North, Spades).holds(14));
-        QCOMPARE(w->series.line(provenanceLine(1)), std::string());  // the count is not recorded
+        QVERIFY(w->model().series().deal(1).complete());
+        QVERIFY(w->model().series().deal(1).holding(North, Spades).holds(14));
+        QCOMPARE(w->model().series().line(provenanceLine(1)), std::string());  // the count is not recorded
         QVERIFY(!k->isVisible());
-        QCOMPARE(w->entryCursor, 0);
+        QCOMPARE(w->model().entryCursor(), 0);
 
         w->gotoDeal(95);
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);
         QTest::mouseClick(k->BtDiagrammeSuivant, Qt::LeftButton);
-        QVERIFY(w->series.deal(95).complete());
-        QCOMPARE(w->currentDeal, 96);
+        QVERIFY(w->model().series().deal(95).complete());
+        QCOMPARE(w->model().currentDeal(), 96);
         QVERIFY(k->isVisible());  // board 96 is not complete: the window comes back
-        QCOMPARE(w->entryCursor, 1);
+        QCOMPARE(w->model().entryCursor(), 1);
         QTest::mouseClick(k->BtDiagrammeSuivant, Qt::LeftButton);
-        QVERIFY(w->series.deal(96).complete());
-        QCOMPARE(w->currentDeal, 96);  // stays on the last board
+        QVERIFY(w->model().series().deal(96).complete());
+        QCOMPARE(w->model().currentDeal(), 96);  // stays on the last board
         QVERIFY(!k->isVisible());
     }
 

@@ -59,10 +59,10 @@ private slots:
     void firstStartShowsNoSeries() {
         auto w = start();
         QCOMPARE(w->windowTitle(), QString("DISTRIBUTEUR DE MAIN DE BRIDGE Version 20.23.03"));
-        QCOMPARE(w->currentDeal, 0);
-        QVERIFY(!w->fileOpen);
-        QCOMPARE(w->settings.zoom, 10);
-        QVERIFY(!w->settings.noValide);
+        QCOMPARE(w->model().currentDeal(), 0);
+        QVERIFY(!w->model().fileOpen());
+        QCOMPARE(w->model().settings().zoom, 10);
+        QVERIFY(!w->model().settings().noValide);
         QVERIFY(w->hand[0][3]->isHidden());
         QVERIFY(w->ScrollBar1->isHidden());
         QVERIFY(w->Titre->isHidden());
@@ -114,7 +114,7 @@ private slots:
         auto w = start({name});
         QCOMPARE(testutil::readFile(dir->file("Nouveau.vrk")), std::string(15360, '\0'));
         QCOMPARE(testutil::readFile(dir->file("Nouveau.VRT")).size(), size_t(2882));
-        QCOMPARE(w->currentDeal, 1);
+        QCOMPARE(w->model().currentDeal(), 1);
         QCOMPARE(w->windowTitle(), "Distribution memorisée dans " + name);
         QCOMPARE(w->Panel1Caption->text(), QString("1"));
         QVERIFY(w->action("Enregistrer1")->isEnabled());
@@ -131,15 +131,15 @@ private slots:
     void commandLineExtensionRule() {
         QString upper = makeSeries("A.VRK");
         auto w = start({upper});
-        QVERIFY(w->fileOpen);
+        QVERIFY(w->model().fileOpen());
         auto other = start({path("notes.txt")});
-        QVERIFY(!other->fileOpen);
+        QVERIFY(!other->model().fileOpen());
         QVERIFY(!QFile::exists(path("notes.txt")));
     }
 
     void redrawShowsTheDeal() {
         auto w = start({makeSeries("s.vrk")});
-        const Deal &d = w->series.deal(1);
+        const Deal &d = w->model().series().deal(1);
         std::string north = "P ";
         for (int k = 1; k <= d.holding(North, Spades).count; ++k) north += frenchRank(d.holding(North, Spades).rank(k));
         QCOMPARE(w->hand[0][3]->text(), QString::fromStdString(north));
@@ -183,14 +183,13 @@ private slots:
         QCOMPARE(w->action("Recopielediagramme")->text(), QString("&Recopie le diagramme donne 2 jusque 96"));
         QCOMPARE(w->action("Permutation")->text(), QString("&Permutation du diagramme 2"));
 
-        w->entryCursor = cursorOf(East, Hearts);
-        w->redraw();
+        w->model().setEntryCursor(cursorOf(East, Hearts));
         QCOMPARE(w->hand[1][2]->palette().color(QPalette::Window), QColor(255, 255, 0));
         QCOMPARE(w->pack[2]->palette().color(QPalette::Window), QColor(255, 255, 0));
         QCOMPARE(w->pack[3]->palette().color(QPalette::Window), QColor(255, 255, 255));
         w->ScrollBar1->setValue(3);
-        QCOMPARE(w->entryCursor, 0);  // navigation resets the entry cursor
-        QCOMPARE(w->currentDeal, 3);
+        QCOMPARE(w->model().entryCursor(), 0);  // navigation resets the entry cursor
+        QCOMPARE(w->model().currentDeal(), 3);
         QVERIFY(w->PoinsNS->isHidden());  // empty deal: no totals
     }
 
@@ -202,7 +201,7 @@ private slots:
         s.deal(1).holding(North, Spades).insert(14);
         saveSeries(dir->file("bad.vrk"), s);
         auto w = start({path("bad.vrk")});
-        QVERIFY(w->series.deal(1).empty());
+        QVERIFY(w->model().series().deal(1).empty());
         QCOMPARE(w->hand[3][0]->text(), QString("T "));
         QCOMPARE(w->hand[0][3]->text(), QString("P "));
     }
@@ -212,39 +211,39 @@ private slots:
         w->show();
         w->gotoDeal(2);
         QTest::keyClicks(w->Titre, "X");
-        QCOMPARE(w->series.line(0), std::string("MardiX"));
+        QCOMPARE(w->model().series().line(0), std::string("MardiX"));
         w->Theme->clear();
         QTest::keyClicks(w->Theme, "Squeeze");
-        QCOMPARE(w->series.line(themeLine(2)), std::string("Squeeze"));
+        QCOMPARE(w->model().series().line(themeLine(2)), std::string("Squeeze"));
         QTest::keyClicks(w->Contrat, "3SA");
-        std::string cl = w->series.line(contractLine(2));
+        std::string cl = w->model().series().line(contractLine(2));
         QCOMPARE(cl.size(), size_t(66));
         QCOMPARE(cl.substr(0, 4), std::string("3SA "));
         QCOMPARE(cl.substr(50, 12), std::string("03   03   06"));
         typeLines(w->Attaquant, {"a1", "a2"});
-        QCOMPARE(w->series.line(commentLine(2, 0)), std::string("a1"));
-        QCOMPARE(w->series.line(commentLine(2, 1)), std::string("a2"));
+        QCOMPARE(w->model().series().line(commentLine(2, 0)), std::string("a1"));
+        QCOMPARE(w->model().series().line(commentLine(2, 1)), std::string("a2"));
         QTest::keyClicks(w->Defense, "d1");
-        QCOMPARE(w->series.line(commentLine(2, 3)), std::string("d1"));
+        QCOMPARE(w->model().series().line(commentLine(2, 3)), std::string("d1"));
         QTest::keyClicks(w->Encheres, "1P");
         QTest::keyClick(w->Encheres, Qt::Key_Tab);  // the auction accepts tabs
         QTest::keyClicks(w->Encheres, "2C");
-        QCOMPARE(w->series.line(commentLine(2, 6)), std::string("1P\t2C"));
+        QCOMPARE(w->model().series().line(commentLine(2, 6)), std::string("1P\t2C"));
         QTest::keyClicks(w->Provenance, "Tournoi");
-        QCOMPARE(w->series.line(provenanceLine(2)), std::string("Tournoi"));
+        QCOMPARE(w->model().series().line(provenanceLine(2)), std::string("Tournoi"));
         // Accented text goes to the store as Windows-1252 bytes.
         w->Provenance->insert("é");
-        QCOMPARE(w->series.line(provenanceLine(2)), std::string("Tournoi\xE9"));
+        QCOMPARE(w->model().series().line(provenanceLine(2)), std::string("Tournoi\xE9"));
         // A character Windows-1252 has no byte for is not accepted.
         w->Theme->insert(QString(QChar(0x2660)));
         QCOMPARE(w->Theme->text(), QString("Squeeze"));
         w->Attaquant->insertPlainText(QString(QChar(0x2665)) + "b");
         QVERIFY(!w->Attaquant->toPlainText().contains(QChar(0x2665)));
-        QCOMPARE(w->series.line(commentLine(2, 1)), std::string("a2b"));
+        QCOMPARE(w->model().series().line(commentLine(2, 1)), std::string("a2b"));
         // Redrawing fills the fields without storing anything.
-        std::vector<std::string> before = w->series.lines;
+        std::vector<std::string> before = w->model().series().lines;
         w->redraw();
-        QCOMPARE(w->series.lines, before);
+        QCOMPARE(w->model().series().lines, before);
     }
 
     void linesBeyondTheCountAreNotStored() {
@@ -254,8 +253,8 @@ private slots:
         w->UpAttaquant->click(+1);  // 4 3 5
         QCOMPARE(w->EdAttaquant->text(), QString("4"));
         typeLines(w->Attaquant, {"1", "2", "3", "4", "5"});
-        QCOMPARE(w->series.line(commentLine(2, 3)), std::string("4"));
-        QCOMPARE(w->series.line(commentLine(2, 4)), std::string(""));  // the fifth line is not stored
+        QCOMPARE(w->model().series().line(commentLine(2, 3)), std::string("4"));
+        QCOMPARE(w->model().series().line(commentLine(2, 4)), std::string(""));  // the fifth line is not stored
     }
 
     void spinnersDivideTheTwelveLines() {
@@ -263,7 +262,7 @@ private slots:
         w->gotoDeal(3);
         w->UpAttaquant->click(+1);
         QCOMPARE(w->counts(), (LineCounts{4, 3, 5}));
-        QCOMPARE(w->series.line(contractLine(3)).substr(50, 12), std::string("04   03   05"));
+        QCOMPARE(w->model().series().line(contractLine(3)).substr(50, 12), std::string("04   03   05"));
         for (int i = 0; i < 10; ++i) w->UpAttaquant->click(+1);
         QCOMPARE(w->counts(), (LineCounts{12, 0, 0}));
         w->UpAttaquant->click(+1);
@@ -277,7 +276,7 @@ private slots:
         w->UpDefense->click(-1);
         QCOMPARE(w->Defense->toPlainText(), QString("c4\nc5"));
         QCOMPARE(w->Encheres->toPlainText(), QString("c6\nc7\nc8\nc9\nc10\nc11"));
-        QCOMPARE(w->series.line(commentLine(1, 6)), std::string("c6"));
+        QCOMPARE(w->model().series().line(commentLine(1, 6)), std::string("c6"));
     }
 
     void openDialogAsksToSaveTheOtherSeries() {
@@ -299,8 +298,8 @@ private slots:
         Series back;
         loadSeries(a.toStdString(), back);
         QCOMPARE(back.line(0), std::string("Chang\xE9"));
-        QCOMPARE(w->seriesFileName, b);
-        QCOMPARE(w->workingFileName, b);
+        QCOMPARE(w->seriesFileName(), b);
+        QCOMPARE(QString::fromStdString(w->model().workingFileName()), b);
         QCOMPARE(w->windowTitle(), "Distribution memorisée dans " + b);
 
         // The series already open: no question, reloaded from disk.
@@ -311,11 +310,11 @@ private slots:
         QCOMPARE(plat->dialogs[1].title, QString("Nouveau fichier de donnes"));
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(w->Titre->text(), QString("Mardi"));
-        QCOMPARE(w->currentDeal, 1);
+        QCOMPARE(w->model().currentDeal(), 1);
 
         // Cancel changes nothing.
         w->action("Ouvrir1")->trigger();
-        QCOMPARE(w->seriesFileName, b);
+        QCOMPARE(w->seriesFileName(), b);
     }
 
     void saveAsAndSave() {
@@ -327,7 +326,7 @@ private slots:
         QCOMPARE(plat->dialogs[0].filter, QString("VRK|*.VRK"));
         QVERIFY(plat->dialogs[0].overwritePrompt);
         QCOMPARE(w->windowTitle(), "VREK : " + path("copie.vrk"));
-        QCOMPARE(w->workingFileName, a);
+        QCOMPARE(QString::fromStdString(w->model().workingFileName()), a);
         QCOMPARE(testutil::readFile(dir->file("copie.vrk")), testutil::readFile(dir->file("a.vrk")));
         QCOMPARE(testutil::readFile(dir->file("copie.VRT")), testutil::readFile(dir->file("a.VRT")));
         w->Provenance->setText("x");
@@ -344,7 +343,7 @@ private slots:
         QDir(QString::fromStdString(dir->path())).remove("a.VRT");
         QDir(QString::fromStdString(dir->path())).mkdir("a.VRT");
         std::string before = testutil::readFile(dir->file("a.vrk"));
-        w->series.deal(1).clear();
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(1).clear(); });
         w->action("Enregistrer1")->trigger();
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
@@ -355,7 +354,7 @@ private slots:
     void anUnreadableSeriesIsNotReplaced() {
         QDir(QString::fromStdString(dir->path())).mkdir("d.vrk");
         auto w = start({path("d.vrk")});
-        QVERIFY(!w->fileOpen);
+        QVERIFY(!w->model().fileOpen());
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
         QVERIFY(QFileInfo(path("d.vrk")).isDir());
@@ -365,14 +364,14 @@ private slots:
         auto w = start({makeSeries("s.vrk")});
         w->gotoDeal(2);
         w->action("Vidage")->trigger();
-        QCOMPARE(w->currentDeal, 1);
-        QVERIFY(w->series.deal(1).empty());
-        QCOMPARE(w->series.line(themeLine(1)), std::string("Th\xE8me 1"));
+        QCOMPARE(w->model().currentDeal(), 1);
+        QVERIFY(w->model().series().deal(1).empty());
+        QCOMPARE(w->model().series().line(themeLine(1)), std::string("Th\xE8me 1"));
         w->gotoDeal(2);
         w->action("RAZ")->trigger();
-        QCOMPARE(w->currentDeal, 1);
-        QCOMPARE(w->series.line(0), std::string());
-        QCOMPARE(w->series.line(themeLine(1)), std::string());
+        QCOMPARE(w->model().currentDeal(), 1);
+        QCOMPARE(w->model().series().line(0), std::string());
+        QCOMPARE(w->model().series().line(themeLine(1)), std::string());
         QCOMPARE(w->Titre->text(), QString());
         // Nothing reaches the disk before a save.
         Series back;
@@ -398,9 +397,9 @@ private slots:
         QVERIFY(ini().find("donne=5\r\n") != std::string::npos);
         QVERIFY(ini().find("automatise=1\r\nenregistrement=1\r\n") != std::string::npos);
         auto w = start();
-        QVERIFY(w->fileOpen);
-        QCOMPARE(w->currentDeal, 5);
-        QCOMPARE(w->seriesFileName, a);
+        QVERIFY(w->model().fileOpen());
+        QCOMPARE(w->model().currentDeal(), 5);
+        QCOMPARE(w->seriesFileName(), a);
         QCOMPARE(w->Theme->text(), QString("gardé"));
         QVERIFY(w->action("EnregistrementAutomatique1")->isEnabled());
         // Unticking "Mémoriser" unticks the automatic save too.
@@ -414,8 +413,8 @@ private slots:
         QString a = makeSeries("a.vrk");
         writeIni("[r\xE9pertoire]\r\ntravail=" + a.toStdString() + "\r\nDONNE=200\r\n[fonctionnement]\r\nAutomatise=1\r\n");
         auto w = start();
-        QVERIFY(w->fileOpen);
-        QCOMPARE(w->currentDeal, 1);
+        QVERIFY(w->model().fileOpen());
+        QCOMPARE(w->model().currentDeal(), 1);
     }
 
     void zoomIsWrittenAtOnceAndAppliesAtTheNextStart() {
@@ -424,14 +423,14 @@ private slots:
         QCOMPARE(w->layoutZoom, 5);
         int width = w->Table->width();
         w->action("Moins1")->trigger();
-        QCOMPARE(w->settings.zoom, 3);
+        QCOMPARE(w->model().settings().zoom, 3);
         QCOMPARE(plat->lastMessage(), QString("Ne sera pris en compte qu'au redémarrage\n          Un Zoom de : ") +
                                           QLocale().toString(0.3, 'f', 2));
         QCOMPARE(plat->messages.last().kind, RecordedMessage::Information);
         QVERIFY(ini().find("Zoom=3") != std::string::npos);
         QCOMPARE(w->Table->width(), width);  // the layout waits for the next start
         w->action("Plus5")->trigger();
-        QCOMPARE(w->settings.zoom, 8);
+        QCOMPARE(w->model().settings().zoom, 8);
         auto again = start();
         QCOMPARE(again->layoutZoom, 8);
         QCOMPARE(again->Table->width(), 280);
@@ -441,13 +440,13 @@ private slots:
     void theUpdateOptOutLapsesAfterThirtyDays() {
         writeIni("[MiseAjour]\r\nNoValide=1\r\nDate=07/11/2026\r\n");
         auto w = start();
-        QVERIFY(!w->settings.noValide);
+        QVERIFY(!w->model().settings().noValide);
         QVERIFY(!w->action("Nepasvrifierlamisejour1")->isChecked());
         QVERIFY(ini().find("NoValide=0") != std::string::npos);
 
         writeIni("[MiseAjour]\r\nNoValide=1\r\nDate=08/11/2026\r\n");
         auto v = start();
-        QVERIFY(v->settings.noValide);
+        QVERIFY(v->model().settings().noValide);
         QVERIFY(v->action("Nepasvrifierlamisejour1")->isChecked());
 
         // Ticking the item writes today's date and the opt-out at once.

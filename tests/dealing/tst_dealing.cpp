@@ -23,8 +23,8 @@ class DealingWindowsTest : public QObject {
     std::unique_ptr<ScriptedPlatform> plat;
     std::unique_ptr<TForm1> w;
 
-    QLabel *label(const char *name) { return w->contraint->findChild<QLabel *>(name); }
-    UpDown *updown(const char *name) { return w->contraint->findChild<UpDown *>(name); }
+    QLabel *label(const char *name) { return w->findChild<TContraint *>()->findChild<QLabel *>(name); }
+    UpDown *updown(const char *name) { return w->findChild<TContraint *>()->findChild<UpDown *>(name); }
     void click(const char *updownName, int delta, int times = 1) {
         for (int i = 0; i < times; ++i) updown(updownName)->click(delta);
     }
@@ -46,42 +46,42 @@ private slots:
     void distributionCompletesTheCurrentBoard() {
         w->gotoDeal(3);
         w->Provenance->setText("Club");
-        w->series.deal(3).holding(North, Spades).insert(14);
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(3).holding(North, Spades).insert(14); });
         w->redraw();
         QCOMPARE(w->Distribution->text(), QString("Distribution"));
         QTest::mouseClick(w->Distribution, Qt::LeftButton);
-        const Deal &d = w->series.deal(3);
+        const Deal &d = w->model().series().deal(3);
         QVERIFY(d.complete());
         for (int seat = 1; seat <= 4; ++seat) QCOMPARE(d.hand(seat).cards(), 13);
         QVERIFY(d.holding(North, Spades).holds(14));  // default constraints: nothing moves
-        QCOMPARE(w->series.line(provenanceLine(3)), std::string("Club Nombre d'it\xE9rations: 1"));
+        QCOMPARE(w->model().series().line(provenanceLine(3)), std::string("Club Nombre d'it\xE9rations: 1"));
         QCOMPARE(w->Provenance->text(), QString("Club Nombre d'itérations: 1"));
         QCOMPARE(w->Distribution->text(), QString("Vérification"));
-        QVERIFY(!w->information->isVisible());
-        QCOMPARE(w->information->windowTitle(), QString("Nombre d'Itérations"));
-        QCOMPARE(w->information->ProgressBar1->maximum(), 200000);
-        QCOMPARE(w->information->ProgressBar2->value(), 96);
+        QVERIFY(!w->findChild<TInformation *>()->isVisible());
+        QCOMPARE(w->findChild<TInformation *>()->windowTitle(), QString("Nombre d'Itérations"));
+        QCOMPARE(w->findChild<TInformation *>()->ProgressBar1->maximum(), 200000);
+        QCOMPARE(w->findChild<TInformation *>()->ProgressBar2->value(), 96);
     }
 
     void distributionAutomatiqueDealsTheWholeSeries() {
-        w->series.deal(10) = testutil::shuffledDeal(10);
-        Deal ten = w->series.deal(10);
-        w->series.setLine(provenanceLine(10), "ancien");
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(10) = testutil::shuffledDeal(10); });
+        Deal ten = w->model().series().deal(10);
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.setLine(provenanceLine(10), "ancien"); });
         w->action("N3")->trigger();
         for (int n = 1; n <= 96; ++n) {
-            QVERIFY(w->series.deal(n).complete());
-            QCOMPARE(w->series.line(provenanceLine(n)), std::string("Nombre d'it\xE9rations: 1"));
+            QVERIFY(w->model().series().deal(n).complete());
+            QCOMPARE(w->model().series().line(provenanceLine(n)), std::string("Nombre d'it\xE9rations: 1"));
         }
-        QCOMPARE(w->series.deal(10), ten);  // complete already: not redealt
-        QCOMPARE(w->currentDeal, 96);
+        QCOMPARE(w->model().series().deal(10), ten);  // complete already: not redealt
+        QCOMPARE(w->model().currentDeal(), 96);
         QCOMPARE(w->ScrollBar1->value(), 96);
         QVERIFY(plat->messages.isEmpty());
-        QVERIFY(w->series.deal(1) != w->series.deal(2));
+        QVERIFY(w->model().series().deal(1) != w->model().series().deal(2));
     }
 
     void editorStartsAtTheDefaults() {
         w->action("Caractristiques1")->trigger();
-        TContraint *c = w->contraint;
+        TContraint *c = w->findChild<TContraint *>();
         QVERIFY(c->isVisible());
         QCOMPARE(c->windowTitle(), QString("Contraintes de distribution"));
         QCOMPARE(c->Niveau->count(), 1);
@@ -109,22 +109,22 @@ private slots:
         click("uctma", -1, 6);  // clubs length max 3
         click("uctmi", +1, 5);
         QCOMPARE(label("ctmi")->text(), QString("3"));
-        QCOMPARE(w->constraints.record(1, South)[suitByte(Clubs, kSuitMinLength)], 3);
+        QCOMPARE(w->model().constraints().record(1, South)[suitByte(Clubs, kSuitMinLength)], 3);
         click("uctma", -1, 5);
         QCOMPARE(label("ctma")->text(), QString("3"));
         click("uctma", +1, 6);
         click("uckmi", +1, 5);
         click("uccmi", +1, 5);
         click("uctmi", +1, 2);  // 5 + 5 + 5
-        QVERIFY(w->contraint->cmi->isVisible());
+        QVERIFY(w->findChild<TContraint *>()->cmi->isVisible());
         for (const char *n : {"uctmi", "uckmi", "uccmi"}) click(n, -1, 5);
-        QVERIFY(w->contraint->cmi->isHidden());
+        QVERIFY(w->findChild<TContraint *>()->cmi->isHidden());
         click("ucpma", -1, 6);  // 9 + 9 + 9 + 3: fine
-        QVERIFY(w->contraint->cma->isHidden());
+        QVERIFY(w->findChild<TContraint *>()->cma->isHidden());
         click("uckma", -1, 6);
         click("uccma", -1, 6);
         click("uctma", -1, 6);  // 3 + 3 + 3 + 3 = 12
-        QVERIFY(w->contraint->cma->isVisible());
+        QVERIFY(w->findChild<TContraint *>()->cma->isVisible());
         // Hand minimum 30 with every suit's maximum points at 7.
         for (const char *n : {"uptma", "upkma", "upcma", "uppma"}) click(n, -1, 3);
         click("upmi", +1, 30);
@@ -132,14 +132,14 @@ private slots:
         QCOMPARE(label("pmi")->palette().color(QPalette::Window), QColor(Qt::red));
         QCOMPARE(label("pma")->palette().color(QPalette::Window), QColor(Qt::white));
         // Another seat shows its own record.
-        w->contraint->Joueur->setCurrentIndex(1);  // NORD
-        QCOMPARE(w->constraints.editSeat, North);
+        w->findChild<TContraint *>()->Joueur->setCurrentIndex(1);  // NORD
+        QCOMPARE(w->model().constraints().editSeat, North);
         QCOMPARE(label("pmi")->text(), QString("0"));
     }
 
     void setsPlusMoinsInitialiser() {
         w->action("Caractristiques1")->trigger();
-        TContraint *c = w->contraint;
+        TContraint *c = w->findChild<TContraint *>();
         click("upmi", +1, 12);  // set 1, South minimum 12
         for (int i = 0; i < 8; ++i) QTest::mouseClick(c->Plus, Qt::LeftButton);
         QCOMPARE(c->Niveau->count(), 9);
@@ -150,11 +150,11 @@ private slots:
         QCOMPARE(c->Niveau->count(), 9);
         for (int i = 0; i < 6; ++i) QTest::mouseClick(c->Moins, Qt::LeftButton);
         QCOMPARE(c->Niveau->count(), 3);
-        QCOMPARE(w->constraints.editSet, 3);
+        QCOMPARE(w->model().constraints().editSet, 3);
         click("upmi", +1, 3);  // set 3: 15
         QTest::mouseClick(c->Moins, Qt::LeftButton);
-        QCOMPARE(w->constraints.sets, 2);
-        QCOMPARE(w->constraints.editSet, 2);
+        QCOMPARE(w->model().constraints().sets, 2);
+        QCOMPARE(w->model().constraints().editSet, 2);
         QTest::mouseClick(c->Plus, Qt::LeftButton);
         QCOMPARE(label("pmi")->text(), QString("12"));  // set 3 is a fresh copy of set 2
         c->Niveau->setCurrentIndex(1);
@@ -162,20 +162,20 @@ private slots:
         c->Joueur->setCurrentIndex(2);  // OUEST
         QTest::mouseClick(c->Initialiser, Qt::LeftButton);
         QCOMPARE(c->Joueur->currentIndex(), 0);
-        QCOMPARE(w->constraints.editSeat, South);
+        QCOMPARE(w->model().constraints().editSeat, South);
         QCOMPARE(label("pmi")->text(), QString("0"));
         QCOMPARE(label("pma")->text(), QString("37"));
-        QCOMPARE(w->constraints.record(1, South)[kMinPoints], 12);  // other sets untouched
-        QCOMPARE(w->constraints.record(3, South)[kMinPoints], 12);
+        QCOMPARE(w->model().constraints().record(1, South)[kMinPoints], 12);  // other sets untouched
+        QCOMPARE(w->model().constraints().record(3, South)[kMinPoints], 12);
         w->action("RInitialise1")->trigger();
-        QCOMPARE(w->constraints.sets, 1);
+        QCOMPARE(w->model().constraints().sets, 1);
         QCOMPARE(c->Niveau->count(), 1);
-        QCOMPARE(w->constraints.record(1, South)[kMinPoints], 0);
+        QCOMPARE(w->model().constraints().record(1, South)[kMinPoints], 0);
     }
 
     void fileRoundTripAndRefusal() {
         w->action("Caractristiques1")->trigger();
-        TContraint *c = w->contraint;
+        TContraint *c = w->findChild<TContraint *>();
         for (int i = 0; i < 3; ++i) QTest::mouseClick(c->Plus, Qt::LeftButton);
         click("upmi", +1, 20);
         QString file = QString::fromStdString(dir->file("regles.vrc"));
@@ -199,29 +199,29 @@ private slots:
         // A file with ten sets is refused and the table stays as it was.
         bytes[3] = 10;
         testutil::writeFile(dir->file("bad.vrc"), bytes);
-        ConstraintTable before = w->constraints;
+        ConstraintTable before = w->model().constraints();
         plat->fileNames.enqueue(QString::fromStdString(dir->file("bad.vrc")));
         QTest::mouseClick(c->Button1, Qt::LeftButton);
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
-        QVERIFY(w->constraints == before);
+        QVERIFY(w->model().constraints() == before);
         testutil::writeFile(dir->file("short.vrc"), bytes.substr(0, 700));
         plat->fileNames.enqueue(QString::fromStdString(dir->file("short.vrc")));
         QTest::mouseClick(c->Button1, Qt::LeftButton);
         QCOMPARE(plat->messages.size(), 2);
-        QVERIFY(w->constraints == before);
+        QVERIFY(w->model().constraints() == before);
         QTest::mouseClick(c->Button2, Qt::LeftButton);
         QVERIFY(!c->isVisible());
     }
 
     void constraintsMoveTheHandsToTheirSeats() {
         // South must hold 20+ points: the dealer gives South a strong hand.
-        w->constraints.record(1, South)[kMinPoints] = 20;
+        w->model().constraints().record(1, South)[kMinPoints] = 20;
         w->gotoDeal(1);
         QTest::mouseClick(w->Distribution, Qt::LeftButton);
-        const Deal &d = w->series.deal(1);
+        const Deal &d = w->model().series().deal(1);
         QVERIFY(d.complete());
-        int attempts = std::stoi(w->series.line(provenanceLine(1)).substr(22));
+        int attempts = std::stoi(w->model().series().line(provenanceLine(1)).substr(22));
         if (attempts < 200000) QVERIFY(highCardPoints(d.hand(South)) >= 20);
     }
 };

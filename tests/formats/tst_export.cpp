@@ -95,8 +95,8 @@ private slots:
         QVERIFY(!dlg->Main[2]->isChecked());
         QTest::mouseClick(dlg->Annule, Qt::LeftButton);
         QVERIFY(!dlg->isVisible());
-        w->series.deal(20) = testutil::shuffledDeal(20);
-        w->series.deal(5).clear();
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(20) = testutil::shuffledDeal(20); });
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(5).clear(); });
         open("GIB1");
         QCOMPARE(dlg->windowTitle(), "Exportation des mains dans le fichier " + path("Lundi.PBN"));
         QVERIFY(dlg->Main[2]->isChecked());
@@ -192,11 +192,11 @@ private slots:
         QCOMPARE(plat->lastMessage(), QString("Exportation de %1 main(s) dans le fichier \r\r").arg(count) + target);
 
         const std::string bytes = bytesOf(target);
-        QCOMPARE(bytes, exportSeries(format, w->series, selectionOf({1, 2, 4}), options(rotate)).bytes);
+        QCOMPARE(bytes, exportSeries(format, w->model().series(), selectionOf({1, 2, 4}), options(rotate)).bytes);
         QVERIFY(bytes.find(probe.toStdString()) != std::string::npos);
         if (format == ExportFormat::Dup) QCOMPARE(bytes.size(), size_t(2 * 156));
         if (format == ExportFormat::Rtf)  // board 2 is played by West: turned, East sits above
-            QCOMPARE(bytes != exportSeries(format, w->series, selectionOf({1, 2, 4}), options(!rotate)).bytes, true);
+            QCOMPARE(bytes != exportSeries(format, w->model().series(), selectionOf({1, 2, 4}), options(!rotate)).bytes, true);
     }
 
     void appendForEveryFormat_data() {
@@ -217,7 +217,7 @@ private slots:
         QFETCH(QString, probe);
         start(96);
         const QString old = path("ancien.fic");
-        const std::string before = exportSeries(format, w->series, completeBoards(w->series), options()).bytes;
+        const std::string before = exportSeries(format, w->model().series(), completeBoards(w->model().series()), options()).bytes;
         testutil::writeFile(old.toStdString(), before);
         open(item.toUtf8().constData());
         choose({1, 2});
@@ -235,7 +235,7 @@ private slots:
         ExportOptions o = fixture::appendTo(before, old.toStdString());
         o.date = "2024.03.07";
         const std::string after = bytesOf(old);
-        QCOMPARE(after, exportSeries(format, w->series, selectionOf({1, 2}), o).bytes);
+        QCOMPARE(after, exportSeries(format, w->model().series(), selectionOf({1, 2}), o).bytes);
         QVERIFY(after.find(probe.toStdString()) != std::string::npos);
     }
 
@@ -247,12 +247,12 @@ private slots:
         QTest::mouseClick(dlg->Exporte, Qt::LeftButton);
         QCOMPARE(plat->dialogs[0].title, QString("Exportation de 5 mains"));
         QCOMPARE(plat->lastMessage(), "Exportation de 5 main(s) dans le fichier \r\r" + path("f.TXT"));
-        QCOMPARE(bytesOf(path("f.TXT")), exportSeries(ExportFormat::Easi, w->series, completeBoards(w->series), {}).bytes);
+        QCOMPARE(bytesOf(path("f.TXT")), exportSeries(ExportFormat::Easi, w->model().series(), completeBoards(w->model().series()), {}).bytes);
     }
 
     void refusedExportsLeaveTheFileAsItWas() {
         start(96);
-        Series s = w->series;
+        Series s = w->model().series();
         const QString f = path("machine.fic");
         const std::string dlm32 = exportSeries(ExportFormat::Dlm, s, fixture::firstBoards(32), {}).bytes;
         std::string dlmBadSum = exportSeries(ExportFormat::Dlm, s, completeBoards(s), {}).bytes;
@@ -281,7 +281,7 @@ private slots:
         // A deal emptied while the dialog stays open: refused before any save dialog.
         open("HandyDup1");
         click(dlg->CompleteItem[0]);
-        w->series.deal(2).clear();
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(2).clear(); });
         plat->fileNames.enqueue(path("x.DUP"));
         QTest::mouseClick(dlg->Exporte, Qt::LeftButton);
         QCOMPARE(plat->dialogs.size(), 3);

@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(plat->dialogs[0].title, QString("Ouverture d'un fichier de donnes"));
         QCOMPARE(plat->dialogs[0].defaultSuffix, QString("DUP"));
         QCOMPARE(plat->dialogs[0].filter, QString("DUP|*.dup"));
-        QCOMPARE(plat->dialogs[0].initialName, w->workingFileName);
+        QCOMPARE(plat->dialogs[0].initialName, QString::fromStdString(w->model().workingFileName()));
         QVERIFY(dlg->isVisible());
         QCOMPARE(dlg->windowTitle(), "Importation des mains du fichier " + dup);
         QCOMPARE(dlg->tag(), 0);
@@ -102,14 +102,14 @@ private slots:
         QCOMPARE(plat->messages[0].text, " Faut-il enregistrer " + path("Mardi.vrk"));
         QVERIFY(!dlg->isVisible());
         for (int b = 1; b <= 96; ++b) {
-            if (b == 5 || b == 7) QVERIFY(w->series.deal(b) == source.deal(b));
-            else QVERIFY2(w->series.deal(b).empty(), qPrintable(QString::number(b)));
+            if (b == 5 || b == 7) QVERIFY(w->model().series().deal(b) == source.deal(b));
+            else QVERIFY2(w->model().series().deal(b).empty(), qPrintable(QString::number(b)));
         }
-        QCOMPARE(QString::fromStdString(w->series.line(0)), QString("Lundi.dup"));
-        QCOMPARE(QString::fromStdString(w->series.line(themeLine(7))), QString());
-        QCOMPARE(w->seriesFileName, path("Lundi.VRK"));
+        QCOMPARE(QString::fromStdString(w->model().series().line(0)), QString("Lundi.dup"));
+        QCOMPARE(QString::fromStdString(w->model().series().line(themeLine(7))), QString());
+        QCOMPARE(w->seriesFileName(), path("Lundi.VRK"));
         QCOMPARE(w->windowTitle(), "Distribution memorisée dans " + path("Lundi.VRK"));
-        QCOMPARE(w->currentDeal, 1);
+        QCOMPARE(w->model().currentDeal(), 1);
         QCOMPARE(w->Titre->text(), QString("Lundi.dup"));
         // Answered No: the old series on disk is as it was, and nothing new was written.
         Series disk;
@@ -137,8 +137,8 @@ private slots:
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
         QCOMPARE(plat->messages.size(), 0);
         // The series keeps its own name (Mardi.vrk, not Mardi.VRK beside it).
-        QCOMPARE(w->seriesFileName, path("Mardi.vrk"));
-        for (int b = 1; b <= 96; ++b) QVERIFY(w->series.deal(b) == (b <= 32 ? source.deal(b) : Deal{}));
+        QCOMPARE(w->seriesFileName(), path("Mardi.vrk"));
+        for (int b = 1; b <= 96; ++b) QVERIFY(w->model().series().deal(b) == (b <= 32 ? source.deal(b) : Deal{}));
     }
 
     void insertionFromPbnAtTheCurrentDeal() {
@@ -157,16 +157,16 @@ private slots:
         choose({5, 7});
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
         QCOMPARE(plat->messages.size(), 0);
-        QVERIFY(w->series.deal(20) == source.deal(5));
-        QVERIFY(w->series.deal(21) == source.deal(7));
+        QVERIFY(w->model().series().deal(20) == source.deal(5));
+        QVERIFY(w->model().series().deal(21) == source.deal(7));
         for (int b = 1; b <= 96; ++b)
-            if (b != 20 && b != 21) QVERIFY(w->series.deal(b) == start.deal(b));
-        QCOMPARE(QString::fromStdString(w->series.line(themeLine(20))), QString());
-        QCOMPARE(QString::fromStdString(w->series.line(themeLine(22))), QString("t%1").arg(themeLine(22)));
-        QCOMPARE(QString::fromStdString(w->series.line(0)), QString("Mardi"));
-        QCOMPARE(w->seriesFileName, path("Mardi.vrk"));
+            if (b != 20 && b != 21) QVERIFY(w->model().series().deal(b) == start.deal(b));
+        QCOMPARE(QString::fromStdString(w->model().series().line(themeLine(20))), QString());
+        QCOMPARE(QString::fromStdString(w->model().series().line(themeLine(22))), QString("t%1").arg(themeLine(22)));
+        QCOMPARE(QString::fromStdString(w->model().series().line(0)), QString("Mardi"));
+        QCOMPARE(w->seriesFileName(), path("Mardi.vrk"));
         QCOMPARE(w->windowTitle(), "Distribution memorisée dans " + path("Mardi.vrk"));
-        QCOMPARE(w->currentDeal, 20);
+        QCOMPARE(w->model().currentDeal(), 20);
         QVERIFY(!dlg->isVisible());
     }
 
@@ -184,10 +184,10 @@ private slots:
         // The position is the user's to change.
         dlg->SpEd_Insertion->setValue(12);
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
-        QVERIFY(w->series.deal(12) == source.deal(4));
+        QVERIFY(w->model().series().deal(12) == source.deal(4));
         for (int j = 0; j < 15; ++j)
-            QCOMPARE(QString::fromStdString(w->series.line(15 * 12 - 14 + j)), QString("autre %1").arg(15 * 4 - 14 + j));
-        QCOMPARE(w->currentDeal, 12);
+            QCOMPARE(QString::fromStdString(w->model().series().line(15 * 12 - 14 + j)), QString("autre %1").arg(15 * 4 - 14 + j));
+        QCOMPARE(w->model().currentDeal(), 12);
         QCOMPARE(w->Theme->text(), QString("autre %1").arg(themeLine(4)));
     }
 
@@ -220,7 +220,7 @@ private slots:
         w->action("Duplimate1Insert")->trigger();
         QVERIFY(!dlg->isVisible());
         QCOMPARE(plat->messages.size(), 3);
-        QVERIFY(w->series.deals == start.deals && w->series.lines == start.lines);
+        QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
     }
 
     void damagedFileLeavesTheSeriesAsItWas() {
@@ -241,29 +241,29 @@ private slots:
         QCOMPARE(plat->messages[1].kind, RecordedMessage::Error);
         QVERIFY2(plat->messages[1].text.contains("Donne 6") && plat->messages[1].text.contains("« Z »"),
                  qPrintable(plat->messages[1].text));
-        QVERIFY(w->series.deals == start.deals && w->series.lines == start.lines);
-        QCOMPARE(w->seriesFileName, path("Mardi.vrk"));
+        QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
+        QCOMPARE(w->seriesFileName(), path("Mardi.vrk"));
         QCOMPARE(w->windowTitle(), "Distribution memorisée dans " + path("Mardi.vrk"));
         // The refused choice can be mended in the dialog, still open.
         QVERIFY(dlg->isVisible());
         dlg->Main[5]->setChecked(false);
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
-        QVERIFY(w->series.deal(6).empty());
-        QVERIFY(w->series.deal(7) == source.deal(7));
-        QCOMPARE(w->seriesFileName, path("Casse.VRK"));
+        QVERIFY(w->model().series().deal(6).empty());
+        QVERIFY(w->model().series().deal(7) == source.deal(7));
+        QCOMPARE(w->seriesFileName(), path("Casse.VRK"));
     }
 
     void aFailedSaveStopsTheImport() {
         const QString dup = exportTo(ExportFormat::Dup, "Lundi.dup", 2);
-        w->seriesFileName = path("absent/Mardi.vrk");  // a folder that is not there
+        w->model().rename(path("absent/Mardi.vrk").toStdString(), {});  // a folder that is not there
         plat->fileNames.enqueue(dup);
         w->action("HundyDup1")->trigger();
         plat->answers.enqueue(true);
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
         QCOMPARE(plat->messages.size(), 2);
         QCOMPARE(plat->messages[1].kind, RecordedMessage::Error);
-        QVERIFY(w->series.deals == start.deals && w->series.lines == start.lines);
-        QCOMPARE(w->seriesFileName, path("absent/Mardi.vrk"));
+        QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
+        QCOMPARE(w->seriesFileName(), path("absent/Mardi.vrk"));
     }
 
     void insertionPastBoard96IsRefused() {
@@ -276,12 +276,12 @@ private slots:
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
         QVERIFY(plat->messages[0].text.contains("3 donnes à partir de la position 95"));
-        QVERIFY(w->series.deals == start.deals && w->series.lines == start.lines);
-        QCOMPARE(w->currentDeal, 95);
+        QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
+        QCOMPARE(w->model().currentDeal(), 95);
         dlg->SpEd_Insertion->setValue(94);
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
-        QVERIFY(w->series.deal(96) == source.deal(3));
-        QCOMPARE(w->currentDeal, 94);
+        QVERIFY(w->model().series().deal(96) == source.deal(3));
+        QCOMPARE(w->model().currentDeal(), 94);
     }
 
     void annuleHidesAndEachShowingScansAgain() {
@@ -295,7 +295,7 @@ private slots:
         plat->fileNames.enqueue(dup);
         w->action("HundyDup1")->trigger();
         for (int b = 1; b <= 96; ++b) QCOMPARE(dlg->Main[b - 1]->isChecked(), b <= 4);
-        QVERIFY(w->series.deals == start.deals);
+        QVERIFY(w->model().series().deals == start.deals);
     }
 };
 

@@ -14,7 +14,7 @@
 #include <QtTest>
 
 #include "app/vrekhp.h"
-#include "app/widgets.h"
+#include "platform/widgets.h"
 #include "app/windows.h"
 #include "core/seriesfile.h"
 #include "scriptedplatform.h"
@@ -45,8 +45,8 @@ class VerifTest : public QObject {
 
     // Board n gets a deal and a contract line with counts 4, 3, 5.
     void setBoard(int n, const Deal &d, const std::string &contract) {
-        w->series.deal(n) = d;
-        w->series.setLine(contractLine(n), makeContractLine(contract, {4, 3, 5}));
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(n) = d; });
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.setLine(contractLine(n), makeContractLine(contract, {4, 3, 5})); });
     }
     void openBoard(int n) {
         w->gotoDeal(n);
@@ -201,11 +201,11 @@ private slots:
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Question);
         QCOMPARE(plat->messages[0].text, QString("13 levées par Sud\n\n510\n\n4P+3 par S sur entame 2P"));
         QCOMPARE(w->Contrat->text(), QString("4P+3 par S sur entame 2P"));
-        QCOMPARE(w->series.line(contractLine(1)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
+        QCOMPARE(w->model().series().line(contractLine(1)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
         QVERIFY(!v->isVisible());
         QVERIFY(!exchangeLeft());
         // The deal itself is never touched.
-        QVERIFY(w->series.deal(1) == topCards());
+        QVERIFY(w->model().series().deal(1) == topCards());
 
         // Settings from the controls: 3 Sans-Atout doubled by East on board 3 (East-West vulnerable).
         setBoard(3, topCards(), "");
@@ -222,21 +222,22 @@ private slots:
         // Verifying the result text again gives the same text, and stores it.
         openBoard(3);
         QCOMPARE(v->choice().doubled, true);
-        w->series.setLine(contractLine(3), makeContractLine("3SA*-9 par E sur entame 5P", {2, 2, 2}));
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.setLine(contractLine(3), makeContractLine("3SA*-9 par E sur entame 5P", {2, 2, 2})); });
         plat->answers.enqueue(true);
         v->verifier->click();
-        QCOMPARE(w->series.line(contractLine(3)), makeContractLine("3SA*-9 par E sur entame 5P", {4, 3, 5}));
+        // The store's line counts are kept (the window shows the line the model holds).
+        QCOMPARE(w->model().series().line(contractLine(3)), makeContractLine("3SA*-9 par E sur entame 5P", {2, 2, 2}));
     }
 
     void answerNoWritesNothing() {
         setBoard(1, topCards(), "7SA N");
         openBoard(1);
-        const std::string before = w->series.line(contractLine(1));
+        const std::string before = w->model().series().line(contractLine(1));
         v->verifier->click();  // the empty answer queue says No
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->lastMessage(), QString("13 levées par Nord\n\n1520\n\n7SA= par N sur entame 8P"));
         QCOMPARE(w->Contrat->text(), QString("7SA N"));
-        QCOMPARE(w->series.line(contractLine(1)), before);
+        QCOMPARE(w->model().series().line(contractLine(1)), before);
         QVERIFY(v->isVisible());
         QVERIFY(!exchangeLeft());
     }
@@ -264,7 +265,7 @@ private slots:
         setBoard(1, topCards(), "4P S entame RC");
         openBoard(1);
         v->solverProgram = fake(script);
-        const std::string before = w->series.line(contractLine(1));
+        const std::string before = w->model().series().line(contractLine(1));
         QElapsedTimer clock;
         clock.start();
         v->verifier->click();
@@ -273,7 +274,7 @@ private slots:
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
         QCOMPARE(plat->messages[0].text, message);
         QCOMPARE(w->Contrat->text(), QString("4P S entame RC"));
-        QCOMPARE(w->series.line(contractLine(1)), before);
+        QCOMPARE(w->model().series().line(contractLine(1)), before);
         QVERIFY(v->isVisible());
         QVERIFY(!exchangeLeft());
         QVERIFY(!QApplication::overrideCursor());
@@ -315,13 +316,13 @@ private slots:
     }
 
     void incompleteDealIsRefused() {
-        w->series.deal(2) = testutil::dealFrom("AK.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.2");
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(2) = testutil::dealFrom("AK.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.2"); });
         w->gotoDeal(2);
         v->open();
         QVERIFY(!v->isVisible());
         QCOMPARE(plat->lastMessage(), QString("L'entameur (Est) n'a aucune carte : vérification impossible."));
         // A leader with cards, still incomplete.
-        w->series.setLine(contractLine(2), makeContractLine("2K S", {3, 3, 6}));
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.setLine(contractLine(2), makeContractLine("2K S", {3, 3, 6})); });
         w->redraw();
         v->open();
         QVERIFY(!v->isVisible());
@@ -339,25 +340,25 @@ private slots:
 
     void automaticMode() {
         setBoard(1, topCards(), "4P S entame RC");
-        w->series.deal(2) = testutil::dealFrom("AK.-.-.-", "-.Q.-.-", "-.-.-.-", "-.-.-.2");  // incomplete
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(2) = testutil::dealFrom("AK.-.-.-", "-.Q.-.-", "-.-.-.-", "-.-.-.2"); });  // incomplete
         setBoard(3, topCards(), "3SA* E");
         setBoard(5, topCards(), "");
-        w->series.deal(7) = testutil::dealFrom("AKQ.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.-");  // East has nothing
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(7) = testutil::dealFrom("AKQ.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.-"); });  // East has nothing
         setBoard(96, topCards(), "6T N");
         std::vector<std::string> lines(97);
-        for (int n = 1; n <= 96; ++n) lines[n] = w->series.line(contractLine(n));
+        for (int n = 1; n <= 96; ++n) lines[n] = w->model().series().line(contractLine(n));
         w->gotoDeal(40);
 
         w->action("Verif_Auto")->trigger();
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Information);
         QCOMPARE(plat->messages[0].text, QString("Donnes non vérifiées car incomplètes : 2, 7."));
-        QCOMPARE(w->series.line(contractLine(1)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
-        QCOMPARE(w->series.line(contractLine(3)), makeContractLine("3SA*-9 par E sur entame 5P", {4, 3, 5}));
-        QCOMPARE(w->series.line(contractLine(5)), makeContractLine("1SA+6 par N sur entame 8P", {4, 3, 5}));
-        QCOMPARE(w->series.line(contractLine(96)), makeContractLine("6T= par N sur entame 8P", {4, 3, 5}));
-        for (int n : {2, 4, 6, 7, 8, 50, 95}) QCOMPARE(w->series.line(contractLine(n)), lines[n]);
-        QCOMPARE(w->currentDeal, 96);
+        QCOMPARE(w->model().series().line(contractLine(1)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
+        QCOMPARE(w->model().series().line(contractLine(3)), makeContractLine("3SA*-9 par E sur entame 5P", {4, 3, 5}));
+        QCOMPARE(w->model().series().line(contractLine(5)), makeContractLine("1SA+6 par N sur entame 8P", {4, 3, 5}));
+        QCOMPARE(w->model().series().line(contractLine(96)), makeContractLine("6T= par N sur entame 8P", {4, 3, 5}));
+        for (int n : {2, 4, 6, 7, 8, 50, 95}) QCOMPARE(w->model().series().line(contractLine(n)), lines[n]);
+        QCOMPARE(w->model().currentDeal(), 96);
         QCOMPARE(w->Contrat->text(), QString("6T= par N sur entame 8P"));
         QCOMPARE(v->tag(), 0);
         QVERIFY(!v->isVisible());
@@ -365,8 +366,8 @@ private slots:
 
         // Everything complete: no message at all.
         plat->messages.clear();
-        w->series.deal(2).clear();
-        w->series.deal(7).clear();
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(2).clear(); });
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(7).clear(); });
         w->action("Verif_Auto")->trigger();
         QVERIFY(plat->messages.isEmpty());
     }
@@ -376,7 +377,7 @@ private slots:
         setBoard(2, topCards(), "3SA E");
         setBoard(3, topCards(), "2K N");
         std::vector<std::string> lines(97);
-        for (int n = 1; n <= 96; ++n) lines[n] = w->series.line(contractLine(n));
+        for (int n = 1; n <= 96; ++n) lines[n] = w->model().series().line(contractLine(n));
         // Answers once, then prints garbage.
         const std::string count = dir->file("runs");
         v->solverProgram = fake(q("echo line:; cat >/dev/null; echo x >> '" + count +
@@ -388,7 +389,7 @@ private slots:
         QCOMPARE(plat->messages[0].text,
                  QString("Donne 2 : Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »).\n"
                          "La série n'a pas été modifiée."));
-        for (int n = 1; n <= 96; ++n) QCOMPARE(w->series.line(contractLine(n)), lines[n]);
+        for (int n = 1; n <= 96; ++n) QCOMPARE(w->model().series().line(contractLine(n)), lines[n]);
         QCOMPARE(w->Contrat->text(), QString("3SA E"));
         QVERIFY(!v->isVisible());
         QVERIFY(!exchangeLeft());
@@ -416,21 +417,21 @@ private slots:
 
         std::vector<std::string> once(97);
         for (int n = 1; n <= 96; ++n) {
-            once[n] = w->series.line(contractLine(n));
+            once[n] = w->model().series().line(contractLine(n));
             // The result text reads back as the contract that was verified.
             ContractChoice c = parseContractLine(once[n]);
             QCOMPARE(c.level, 1 + n % 7);
             QCOMPARE(strainText(c.strain), strains[n % 5]);
             QCOMPARE(c.doubled, n % 3 == 0);
             QCOMPARE(seatLetter(c.declarer), seats[n % 4]);
-            QCOMPARE(c.lead, defaultLead(w->series.deal(n).hand(leaderOf(c.declarer))));
+            QCOMPARE(c.lead, defaultLead(w->model().series().deal(n).hand(leaderOf(c.declarer))));
             QVERIFY(q(contractTextOf(once[n])).contains(" par "));
         }
         // A second run over the result texts finds the same results.
         clock.restart();
         w->action("Verif_Auto")->trigger();
         const qint64 second = clock.elapsed();
-        for (int n = 1; n <= 96; ++n) QCOMPARE(w->series.line(contractLine(n)), once[n]);
+        for (int n = 1; n <= 96; ++n) QCOMPARE(w->model().series().line(contractLine(n)), once[n]);
         qInfo("automatic verification of 96 boards: %lld ms, then %lld ms (%.1f ms a board)", first, second,
               second / 96.0);
     }

@@ -1,4 +1,4 @@
-#include "app/keylocks.h"
+#include "platform/keylocks.h"
 
 #ifdef VREK_HAVE_X11
 #include <X11/XKBlib.h>

@@ -1,4 +1,4 @@
-#include "dealing/constraints.h"
+#include "core/constraints.h"
 
 #include <algorithm>
 #include <cstring>

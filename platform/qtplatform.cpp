@@ -20,8 +20,8 @@
 #include <QDir>
 #include <QUrl>
 
-#include "app/keylocks.h"
-#include "app/platform.h"
+#include "platform/keylocks.h"
+#include "platform/platform.h"
 
 namespace {
 

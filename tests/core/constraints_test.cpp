@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "dealing/constraints.h"
+#include "core/constraints.h"
 #include "testutil.h"
 
 using namespace vrek;

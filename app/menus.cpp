@@ -1,0 +1,230 @@
+// The main window's menus: one table of names and captions, one table of
+// the main window's own handlers. The dialogs' items are connected where the
+// dialogs are created (app/windows.cpp).
+#include <QAction>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/vrekhp.h"
+#include "core/dealview.h"
+#include "platform/platform.h"
+#include "platform/uiutil.h"
+
+using namespace vrek;
+
+namespace {
+
+struct MenuItem {
+    const char *name;
+    const char *caption;
+    bool offAtStart = false;
+    std::vector<MenuItem> children = {};
+};
+
+// Every item: name, caption, disabled until a series is open, sub-items.
+// clang-format off
+const std::vector<MenuItem> &menuTree() {
+    static const std::vector<MenuItem> tree = {
+        {"Fichier1", "&Fichier", false, {
+            {"Nouveau1", "&Nouveau"},
+            {"Ouvrir1", "&Ouvrir"},
+            {"Enregistrer1", "&Enregistrer", true},
+            {"EnregistrerSous1", "Enregistrer &Sous", true},
+            {"Automatiser1", "&Mémoriser le nom du fichier de travail"},
+            {"EnregistrementAutomatique1", "Enregistrement automatique du fichier de travail"},
+            {"RAZ", "&Remise à Zéro du Fichier", true},
+            {"Exporter1", "E&xporter", true, {
+                {"Baco1", "Deep&Finesse                 (DAT)"},
+                {"Wbridge1", "Wbridge5    Vull->All     (PNB)"},
+                {"GIB1", "G. I. B.    Vull->Both     (PNB)"},
+                {"BridgeBaseOnline1", "Bridge Base Online         (LIN)"},
+                {"FormatSimultansEASI1", "Simultanés EASI             (TXT)"},
+                {"Traitementdetexte1", "Traitement de texte      (RTF)"},
+                {"HandyDup1", "HandyDup                     (DUP)"},
+                {"Dealer41", "Dealer4                          (DUP)"},
+                {"Duplimate1", "Duplimate                       (DLM)"}}},
+            {"Importer1", "&Importer", true, {
+                {"WBridge51", "WBridge5                       (PBN)"},
+                {"GIB2", "G.I.B.                            (PBN)"},
+                {"HundyDup1", "&HundyDup                     (DUP)"},
+                {"Duplimate2", "Duplimate                      (DLM)"},
+                {"FFBrsultats1", "FFB résultats                 (NET)", true}}},
+            {"Inserer1", "Insérer", true, {
+                {"WBridge5Insert", "WBridge5                       (PBN)"},
+                {"GIB1Insert", "G.I.B.                            (PBN)"},
+                {"HundyDup1Insert", "&HundyDup                     (DUP)"},
+                {"Duplimate1Insert", "Duplimate                      (DLM)"},
+                {"Vrk1Insert", "Vrek                              (VRK)"}}},
+            {"Aide1", "Aides"},
+            {"Quitter1", "&Quitter"}}},
+        {"Edition1", "&Edition et Présentation", false, {
+            {"DESSIN1", "Copie d'une image dans le presse papier", false, {
+                {"CopierlamainSud", "La main de Sud"},
+                {"CopierlamainNord", "La main de Nord"},
+                {"CopierMainEst", "La main d'Est"},
+                {"CopierMaindOuest", "La main d'Ouest"},
+                {"Copierlatable1", "Les quatre mains"},
+                {"Lentame1", "Carte d'entame"}}},
+            {"Copieduntextedanslepressepapier1", "Copie d'un texte dans le presse papier", false, {
+                {"hme1", "Théme"},
+                {"Contrt1", "Contrât"},
+                {"CommentairesAttaquant1", "Commentaires Attaquant"},
+                {"Commentairespourladfense1", "Commentaires pour la défense"},
+                {"Enchres1", "Enchères"},
+                {"LamaindeSud1", "La main de Sud"},
+                {"LamaindeNord1", "La main de Nord"},
+                {"LamaindEst1", "La main d'Est"},
+                {"LamaindOuest1", "La main d'Ouest"},
+                {"LeDiagramme1", "Le Diagramme"}}},
+            {"PoliceArial1", "Police utilisée pour les diagrammes -> Arial"},
+            {"PaliceArialBlack1", "Palice utilisée pour les diagrammes > Arial Black"},
+            {"Prsentation1", "Présentation"},
+            {"Aide2", "Aides"}}},
+        {"Imprimer1", "&Imprimer", false, {
+            {"Vrek1", "&Mains pour auto-distribution", true},
+            {"Diagrammes1", "&Diagrammes de la série", true},
+            {"Diagrammeschoisis1", "Quatre Dia&grammes choisis", true},
+            {"HuitDiagrammeschoisis1", "Huit Diagrammes choisis", true},
+            {"fiche", "&Fiches ambulantes", true, {
+                {"Surfeuillesvierges1", "Sur feuilles vierges"},
+                {"Surfeuillesprimprimes1", "Sur feuilles pré-imprimées"}}},
+            {"Etiquettes1", "&Etiquettes", true, {
+                {"Imprime1", "Im&prime"},
+                {"Paramtres1", "P&aramètres"}}},
+            {"Statistiques", "&Statistiques", true},
+            {"Aide3", "Aides"}}},
+        {"Distribution1", "&Caractéristiques de Distributions", false, {
+            {"Caractristiques1", "C&ontraintes de distribution"},
+            {"RInitialise1", "&Initialiser les contraintes"},
+            {"Recopielediagramme", "&Recopie le diagramme donne 1", true},
+            {"N3", "&Distribution Automatique", true},
+            {"Verif_Auto", "Vérification Automatique"},
+            {"Vidage", "&Vidage du fichier des diagrammes", true},
+            {"Permutation", "&Permutation du diagramme"},
+            {"Recopiedundiagramme1", "Recopie d'un diagramme"},
+            {"InsertionDonne", "Insertion d'une donne avec décalage"},
+            {"SuppressionDonne", "Suppression d'une donne avec décalge"},
+            {"Aide4", "Aides"}}},
+        {"Statistiques1", "&Statistiques et Probabilités", false, {
+            {"StatistiquesdelaSrie1", "Statistiques de la Série", true},
+            {"Relev1", "&Relevé des statistique de la Série", true},
+            {"Probabilits1", "&Probabilités des différentes répartitions"},
+            {"Probabilit1", "Probabilités de répartition des résidus"},
+            {"Approchestatistique1", "Ligne de jeu et probabilités (approche)"},
+            {"Aide5", "Aides", true}}},
+        {"N5", "Informations", false, {
+            {"Apropos1", "à &Propos"},
+            {"Courier", "&M'écrire"},
+            {"Information1", "&Informations sur mises à jour"},
+            {"Nepasvrifierlamisejour1", "Ne pas vérifier automatiquement la mise à jour"},
+            {"Aide6", "Aide Générale"}}},
+        {"Affichage1", "Affichage/Zoom", false, {
+            {"ZoomP", "Zoom +", false, {
+                {"Plus1", "+ 1"}, {"Plus2", "+ 2"}, {"Plus3", "+ 3"}, {"Plus4", "+ 4"}, {"Plus5", "+ 5"}}},
+            {"ZoomM", "Zoom -", false, {
+                {"Moins1", "- 1"}, {"Moins2", "- 2"}, {"Moins3", "- 3"}, {"Moins4", "- 4"}, {"Moins5", "- 5"}}},
+            {"Aide7", "Aides"}}},
+    };
+    return tree;
+}
+// clang-format on
+
+using Handler = void (*)(TForm1 &);
+const std::pair<const char *, Handler> kHandlers[] = {
+    {"Nouveau1", [](TForm1 &f) { f.openSeriesDialog(true); }},
+    {"Ouvrir1", [](TForm1 &f) { f.openSeriesDialog(false); }},
+    {"Enregistrer1", [](TForm1 &f) { f.saveSeries(); }},
+    {"EnregistrerSous1", [](TForm1 &f) { f.saveAs(); }},
+    {"Automatiser1", [](TForm1 &f) { f.toggleAutomatiser(); }},
+    {"EnregistrementAutomatique1", [](TForm1 &f) { f.toggleEnregistrementAutomatique(); }},
+    {"RAZ", [](TForm1 &f) { f.resetSeries(); }},
+    {"Vidage", [](TForm1 &f) { f.wipeDeals(); }},
+    {"Quitter1", [](TForm1 &f) { f.close(); }},
+    {"Quitter2", [](TForm1 &f) { f.close(); }},
+    {"Recopielediagramme", [](TForm1 &f) { f.copyForward(); }},
+    {"InsertionDonne", [](TForm1 &f) { f.insertBoard(); }},
+    {"SuppressionDonne", [](TForm1 &f) { f.deleteBoard(); }},
+    // The two font items are one choice.
+    {"PoliceArial1", [](TForm1 &f) {
+         f.action("PoliceArial1")->setChecked(true);
+         f.action("PaliceArialBlack1")->setChecked(false);
+         f.model().settings().arial = true;
+     }},
+    {"PaliceArialBlack1", [](TForm1 &f) {
+         f.action("PoliceArial1")->setChecked(false);
+         f.action("PaliceArialBlack1")->setChecked(true);
+         f.model().settings().arial = false;
+     }},
+    // Switching the update check off lasts 30 days from today.
+    {"Nepasvrifierlamisejour1", [](TForm1 &f) {
+         Settings &s = f.model().settings();
+         s.noValide = f.action("Nepasvrifierlamisejour1")->isChecked();
+         if (s.noValide) {
+             s.date = ui::todayNumber();
+             f.writeIniValue([&s](IniFile &ini) { writeUpdateOptOut(ini, s.date, ui::localeDateFormat()); });
+         } else {
+             f.writeIniValue([](IniFile &ini) { writeNoValide(ini, false); });
+         }
+     }},
+    {"Plus1", [](TForm1 &f) { f.zoomBy(1); }},   {"Plus2", [](TForm1 &f) { f.zoomBy(2); }},
+    {"Plus3", [](TForm1 &f) { f.zoomBy(3); }},   {"Plus4", [](TForm1 &f) { f.zoomBy(4); }},
+    {"Plus5", [](TForm1 &f) { f.zoomBy(5); }},   {"Moins1", [](TForm1 &f) { f.zoomBy(-1); }},
+    {"Moins2", [](TForm1 &f) { f.zoomBy(-2); }}, {"Moins3", [](TForm1 &f) { f.zoomBy(-3); }},
+    {"Moins4", [](TForm1 &f) { f.zoomBy(-4); }}, {"Moins5", [](TForm1 &f) { f.zoomBy(-5); }},
+};
+
+}  // namespace
+
+void TForm1::buildMenus() {
+    QMenuBar *bar = menuBar();
+    bar->setObjectName("MainMenu1");
+    bar->setFont(QFont(QStringLiteral("Arial"), 8));
+    std::function<void(QMenu *, const std::vector<MenuItem> &)> fill = [&](QMenu *m,
+                                                                          const std::vector<MenuItem> &items) {
+        for (const MenuItem &it : items) {
+            QString caption = QString::fromUtf8(it.caption);
+            if (it.children.empty()) {
+                QAction *a = m->addAction(caption);
+                a->setObjectName(it.name);
+                a->setEnabled(!it.offAtStart);
+            } else {
+                QMenu *sub = m->addMenu(caption);
+                sub->setObjectName(it.name);
+                sub->menuAction()->setObjectName(QString(it.name));
+                sub->menuAction()->setEnabled(!it.offAtStart);
+                fill(sub, it.children);
+            }
+        }
+    };
+    for (const MenuItem &top : menuTree()) {
+        QMenu *m = bar->addMenu(QString::fromUtf8(top.caption));
+        m->setObjectName(top.name);
+        fill(m, top.children);
+    }
+    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
+    quit->setObjectName("Quitter2");
+
+    for (const char *n : {"Automatiser1", "EnregistrementAutomatique1", "PoliceArial1", "PaliceArialBlack1",
+                          "Nepasvrifierlamisejour1"})
+        action(n)->setCheckable(true);
+    for (const auto &[name, handler] : kHandlers)
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, h = handler] { h(*this); });
+}
+
+void TForm1::enableSeriesCommands() {
+    for (const char *n : {"Enregistrer1", "EnregistrerSous1", "RAZ", "Vidage", "Exporter1", "Importer1", "Inserer1",
+                          "Vrek1", "Diagrammes1", "Diagrammeschoisis1", "HuitDiagrammeschoisis1", "fiche",
+                          "Etiquettes1", "Statistiques", "StatistiquesdelaSrie1", "Relev1", "N3",
+                          "Recopielediagramme"})
+        action(n)->setEnabled(true);
+    Distribution->setEnabled(true);
+}
+
+void TForm1::zoomBy(int step) {
+    Settings &s = ws_.settings();
+    s.zoom = zoomAfter(s.zoom, step);
+    writeIniValue([&s](IniFile &f) { writeZoom(f, s.zoom); });
+    pf_.information(this, QStringLiteral("Ne sera pris en compte qu'au redémarrage\n          Un Zoom de : ") +
+                              QLocale().toString(s.zoom / 10.0, 'f', 2));
+}

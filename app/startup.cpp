@@ -1,0 +1,113 @@
+// Start-up, the settings file and the exit sequence of the main window, and
+// the program's event loop.
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/vrekhp.h"
+#include "app/windows.h"
+#include "core/fileio.h"
+#include "platform/platform.h"
+#include "platform/uiutil.h"
+
+using namespace vrek;
+
+void TForm1::startUp(const QStringList &args) {
+    // 1. Caption.
+    setWindowTitle(QStringLiteral("DISTRIBUTEUR DE MAIN DE BRIDGE Version ") + kVersion);
+    // 3. Settings.
+    ws_.setIniFileName((pf_.programFolder() + "vrek.ini").toStdString());
+    readSettings();
+    const Settings &s = ws_.settings();
+    action("PoliceArial1")->setChecked(s.arial);
+    action("PaliceArialBlack1")->setChecked(!s.arial);
+    action("Automatiser1")->setChecked(s.automatise);
+    action("EnregistrementAutomatique1")->setChecked(s.enregistrement);
+    action("Nepasvrifierlamisejour1")->setChecked(s.noValide);
+    // 4. Layout for the zoom read now; later changes wait for the next start.
+    layoutZoom = s.zoom;
+    layoutForZoom(layoutZoom);
+    // 8. Update check.
+    if (!s.noValide && updateCheck) endRequested = updateCheck(*this);
+    // 9. A series named on the command line.
+    if (!args.isEmpty() && QFileInfo(args.first()).suffix().toUpper() == "VRK" &&
+        args.first().toUpper().endsWith(".VRK")) {
+        if (openSeries(QFileInfo(args.first()).absoluteFilePath())) {
+            ws_.setWorkingFileName(ws_.seriesFileName());
+            writeExitSettings();
+            ws_.cancelPendingExchange();
+        }
+    } else if (ws_.settings().automatise) {
+        // 10. The remembered working file, at the remembered board.
+        const int donne = ws_.settings().donne;
+        const int board = donne >= 1 && donne <= kBoards ? donne : 1;
+        if (openSeries(QString::fromStdString(ws_.workingFileName()))) {
+            if (board != ws_.currentDeal()) gotoDeal(board);
+        }
+    }
+    // 11.
+    action("EnregistrementAutomatique1")->setEnabled(action("Automatiser1")->isChecked());
+}
+
+void TForm1::readSettings() {
+    IniFile ini;
+    std::string bytes, err;
+    if (readWholeFile(ws_.iniFileName(), bytes, err) == ReadStatus::Ok) ini.parse(bytes);
+    ws_.settings() = vrek::readSettings(ini, ui::localeDateFormat());
+    ws_.setWorkingFileName(ui::fromStore(ws_.settings().travail).toStdString());
+    if (expireUpdateOptOut(ws_.settings(), ui::todayNumber()))
+        writeIniValue([](IniFile &f) { writeNoValide(f, false); });
+}
+
+bool TForm1::writeIniValue(const std::function<void(IniFile &)> &edit) {
+    std::string e = ws_.writeIni(edit);
+    if (!e.empty()) {
+        pf_.error(this, QString::fromStdString(e));
+        return false;
+    }
+    return true;
+}
+
+bool TForm1::writeExitSettings() {
+    Settings &s = ws_.settings();
+    s.travail = ui::toStore(QString::fromStdString(ws_.workingFileName()));
+    s.donne = ws_.currentDeal();
+    s.automatise = action("Automatiser1")->isChecked();
+    s.enregistrement = action("EnregistrementAutomatique1")->isChecked();
+    s.arial = action("PoliceArial1")->isChecked();
+    return writeIniValue([&s](IniFile &f) { vrek::writeExitSettings(f, s); });
+}
+
+void TForm1::exitSequence() {
+    if (exited_) return;
+    exited_ = true;
+    if (closeKeyboardEntry) closeKeyboardEntry();
+    if (action("EnregistrementAutomatique1")->isChecked() && ws_.fileOpen()) {
+        if (pf_.question(this, QStringLiteral("Enregistrement du fichier ") + seriesFileName())) saveSeries();
+    }
+    writeExitSettings();
+    if (hideProjector) hideProjector();
+}
+
+int runApplication(int argc, char **argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Distributeur"));
+    // The program's own face: Arial (its metric twin where Arial is absent),
+    // narrow enough for the whole menu bar to fit the designed width.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    // The toolkit's own dialogs (file, print, colour) in French.
+    static QTranslator qtFrench;
+    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrench);
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    TForm1 form(args);
+    createWindows(form);
+    if (form.endRequested) return 0;
+    form.show();
+    return QApplication::exec();
+}

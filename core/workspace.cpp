@@ -1,0 +1,206 @@
+#include "core/workspace.h"
+
+#include <algorithm>
+
+#include "core/fileio.h"
+#include "core/seriesfile.h"
+
+namespace vrek {
+
+Workspace::Workspace() { series_.lines.clear(); }
+
+// ------------------------------------------------------------------ listeners
+
+int Workspace::subscribe(Listener l) {
+    listeners_.emplace_back(nextId_, std::move(l));
+    return nextId_++;
+}
+
+void Workspace::unsubscribe(int id) {
+    std::erase_if(listeners_, [id](const auto &p) { return p.first == id; });
+}
+
+void Workspace::notify(unsigned changes) {
+    if (!changes) return;
+    if (notifying_) {
+        queued_ |= changes;
+        return;
+    }
+    notifying_ = true;
+    unsigned round = changes;
+    while (round) {
+        queued_ = 0;
+        // A copy: a listener may subscribe or unsubscribe while it runs.
+        auto ls = listeners_;
+        for (auto &[id, l] : ls) l(round);
+        round = queued_;
+    }
+    notifying_ = false;
+}
+
+// ------------------------------------------------------------------ changes
+
+void Workspace::setModified(bool m, unsigned &what) {
+    if (modified_ != m) {
+        modified_ = m;
+        what |= ChangeModified;
+    }
+}
+
+bool Workspace::edit(unsigned what, const std::function<void(Series &)> &fn, const std::string &group) {
+    Series before = series_;
+    fn(series_);
+    if (series_ == before) return false;
+    const bool merge = !group.empty() && group == openGroup_ && !undo_.empty() && undo_.back().group == group;
+    if (!merge) {
+        undo_.push_back({std::move(before), what, group, currentDeal_});
+        if (static_cast<int>(undo_.size()) > kUndoDepth) undo_.pop_front();
+    }
+    redo_.clear();
+    openGroup_ = group;
+    setModified(true, what);
+    notify(what);
+    return true;
+}
+
+bool Workspace::editDeal(const std::function<void(Deal &)> &fn) {
+    if (!fileOpen_ || currentDeal_ < 1 || currentDeal_ > kBoards) return false;
+    const int n = currentDeal_;
+    return edit(ChangeDeals, [&](Series &s) { fn(s.deal(n)); });
+}
+
+bool Workspace::setLine(int i, std::string text, const std::string &group) {
+    return edit(ChangeTexts, [&](Series &s) { s.setLine(i, std::move(text)); }, group);
+}
+
+void Workspace::applyStep(std::deque<Step> &from, std::deque<Step> &to) {
+    Step st = std::move(from.back());
+    from.pop_back();
+    std::swap(st.before, series_);
+    unsigned what = st.what | ChangeSeries;
+    to.push_back(std::move(st));
+    openGroup_.clear();
+    pending_ = {};
+    entryCursor_ = 0;
+    // Show the board the change was made on, so the user sees what came back.
+    const int board = to.back().board;
+    if (board >= 1 && board <= kBoards && board != currentDeal_) {
+        currentDeal_ = board;
+        what |= ChangeCurrentDeal;
+    }
+    setModified(true, what);
+    notify(what | ChangeCursor);
+}
+
+bool Workspace::undo() {
+    if (undo_.empty()) return false;
+    applyStep(undo_, redo_);
+    return true;
+}
+
+bool Workspace::redo() {
+    if (redo_.empty()) return false;
+    applyStep(redo_, undo_);
+    return true;
+}
+
+void Workspace::install(Series s, std::string fileName, std::string caption) {
+    series_ = std::move(s);
+    series_.ensureLines();
+    seriesFile_ = std::move(fileName);
+    caption_ = std::move(caption);
+    fileOpen_ = true;
+    undo_.clear();
+    redo_.clear();
+    openGroup_.clear();
+    currentDeal_ = 1;
+    entryCursor_ = 0;
+    pending_ = {};
+    unsigned what = ChangeFile | ChangeSeries | ChangeCurrentDeal | ChangeCursor;
+    setModified(false, what);
+    notify(what);
+}
+
+void Workspace::replace(Series s, std::string fileName, std::string caption) {
+    s.ensureLines();
+    Series before = series_;
+    series_ = std::move(s);
+    undo_.push_back({std::move(before), ChangeSeries, {}, currentDeal_});
+    if (static_cast<int>(undo_.size()) > kUndoDepth) undo_.pop_front();
+    redo_.clear();
+    openGroup_.clear();
+    seriesFile_ = std::move(fileName);
+    caption_ = std::move(caption);
+    fileOpen_ = true;
+    unsigned what = ChangeFile | ChangeSeries;
+    setModified(true, what);
+    notify(what);
+}
+
+void Workspace::rename(std::string fileName, std::string caption) {
+    seriesFile_ = std::move(fileName);
+    caption_ = std::move(caption);
+    notify(ChangeFile);
+}
+
+void Workspace::markSaved() {
+    unsigned what = 0;
+    setModified(false, what);
+    notify(what);
+}
+
+// ------------------------------------------------------------------ navigation
+
+void Workspace::setCurrentDeal(int n) {
+    if (!fileOpen_) return;
+    currentDeal_ = std::clamp(n, 1, kBoards);
+    entryCursor_ = 0;
+    pending_ = {};
+    openGroup_.clear();
+    notify(ChangeCurrentDeal | ChangeCursor);
+}
+
+void Workspace::setEntryCursor(int c) {
+    if (entryCursor_ == c) return;
+    entryCursor_ = c;
+    notify(ChangeCursor);
+}
+
+// ------------------------------------------------------------------ settings
+
+std::string Workspace::writeIni(const std::function<void(IniFile &)> &editFn) const {
+    IniFile ini;
+    std::string bytes, err;
+    if (readWholeFile(iniFile_, bytes, err) == ReadStatus::Ok) ini.parse(bytes);
+    editFn(ini);
+    return writeFileAtomic(iniFile_, ini.serialize());
+}
+
+// ------------------------------------------------------------------ files
+
+std::string Workspace::open(const std::string &fileName, const std::string &caption, std::string *warning) {
+    Series loaded;
+    LoadResult r = loadSeries(fileName, loaded);
+    if (!r.ok) return r.error;
+    if (warning) *warning = r.error;
+    install(std::move(loaded), fileName, caption);
+    return {};
+}
+
+std::string Workspace::save() {
+    if (!fileOpen_) return {};
+    std::string e = saveSeries(seriesFile_, series_);
+    if (e.empty()) markSaved();
+    return e;
+}
+
+std::string Workspace::saveAs(const std::string &fileName, const std::string &caption) {
+    if (!fileOpen_) return {};
+    std::string e = saveSeries(fileName, series_);
+    if (!e.empty()) return e;
+    rename(fileName, caption);
+    markSaved();
+    return {};
+}
+
+}  // namespace vrek

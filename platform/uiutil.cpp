@@ -1,0 +1,64 @@
+#include "platform/uiutil.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QPalette>
+#include <QWidget>
+
+#include "core/cp1252.h"
+#include "platform/platform.h"
+
+namespace ui {
+
+void setColours(QWidget *w, const QColor &bg, const QColor &fg) {
+    QPalette p = w->palette();
+    if (bg.isValid()) {
+        p.setColor(QPalette::Window, bg);
+        w->setAutoFillBackground(true);
+    } else {
+        w->setAutoFillBackground(false);
+    }
+    p.setColor(QPalette::WindowText, fg);
+    w->setPalette(p);
+}
+
+QFrame *panel(QWidget *parent, const char *name) {
+    auto *f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(QFrame::Raised);
+    return f;
+}
+
+QString fromStore(const std::string &s) { return QString::fromStdString(vrek::cp1252ToUtf8(s)); }
+
+std::string toStore(const QString &s) {
+    auto b = vrek::utf8ToCp1252(s.toStdString());
+    if (b) return *b;
+    std::string out;
+    for (QChar c : s) {
+        int v = vrek::cp1252Byte(c.unicode());
+        if (v >= 0) out += static_cast<char>(v);
+    }
+    return out;
+}
+
+vrek::DateFormat localeDateFormat() {
+    QString fmt = platform().shortDateFormat();
+    const QDate epoch(1899, 12, 30);
+    vrek::DateFormat f;
+    f.parse = [fmt, epoch](const std::string &s) -> std::optional<long> {
+        QString t = QString::fromStdString(vrek::cp1252ToUtf8(s));
+        QDate d = QDate::fromString(t, fmt);
+        // Two-digit years read as this century, as the desktop's date reader does.
+        if (d.isValid() && d.year() < 1950 && fmt.count('y') == 2) d = d.addYears(100);
+        if (!d.isValid()) return std::nullopt;
+        return static_cast<long>(epoch.daysTo(d));
+    };
+    f.format = [fmt, epoch](long n) { return toStore(epoch.addDays(n).toString(fmt)); };
+    return f;
+}
+
+long todayNumber() { return static_cast<long>(QDate(1899, 12, 30).daysTo(platform().today())); }
+
+}  // namespace ui

@@ -1,0 +1,35 @@
+// Small helpers that every window uses: colours of labels and panels, the
+// conversions between the stores' Windows-1252 bytes and the window's text,
+// and the locale's short date.
+#pragma once
+#include <QColor>
+#include <QString>
+#include <string>
+
+#include "core/settings.h"
+
+class QFrame;
+class QWidget;
+
+namespace ui {
+
+inline const QColor kGreen(0, 128, 0);
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kRed(255, 0, 0);
+
+// Background (none when invalid) and text colour of a widget.
+void setColours(QWidget *w, const QColor &bg, const QColor &fg);
+// A raised panel.
+QFrame *panel(QWidget *parent, const char *name);
+
+// Text of the store (Windows-1252) for a window, and back. Characters that
+// Windows-1252 cannot hold are dropped on the way back.
+QString fromStore(const std::string &s);
+std::string toStore(const QString &s);
+
+// The desktop's short date both ways, as day numbers (30/12/1899 = 0).
+vrek::DateFormat localeDateFormat();
+long todayNumber();
+
+}  // namespace ui
