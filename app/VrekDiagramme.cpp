@@ -191,6 +191,13 @@ void TVrekFDiagramme::finish() {
 
 void TVrekFDiagramme::quitterClick() { finish(); }
 
+void TVrekFDiagramme::reject() { finish(); }
+
+void TVrekFDiagramme::closeEvent(QCloseEvent *e) {
+    finish();
+    QDialog::closeEvent(e);
+}
+
 void TVrekFDiagramme::completerClick() {
     if (dealer_) dealer_->dealCurrentBoard(false);
     quitterClick();

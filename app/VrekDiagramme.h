@@ -35,8 +35,13 @@ public:
     QLineEdit *Saisit;
     QPushButton *BtQuitter, *BtCompleter, *BtDiagrammeSuivant;
 
+    // Escape finishes the entry as "Terminer" does.
+    void reject() override;
+
 protected:
     void changeEvent(QEvent *e) override;
+    // Closing the window finishes the entry as "Terminer" does.
+    void closeEvent(QCloseEvent *e) override;
 
 private:
     vrek::Workspace &ws_;

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QSpinBox>
+#include <QTextLayout>
 
 #include "app/vrekhp.h"
 #include "core/dealview.h"
@@ -242,6 +244,12 @@ void TForm1::showDeal() {
         ScrollBar1->setValue(n);
     }
     ScrollBar1->show();
+    {
+        QSignalBlocker b(EdDonne);
+        EdDonne->setValue(n);
+    }
+    LbDonne->show();
+    EdDonne->show();
     action("Permutation")->setText(QStringLiteral("&Permutation du diagramme ") + QString::number(n));
     showDealControls(true);
     for (QPushButton *b : {Inverser, Rotation, Nouvelle, BtClavier}) b->setEnabled(true);
@@ -303,18 +311,38 @@ void TForm1::showDeal() {
 
 int TForm1::charWidth() const { return QFontMetrics(hand[0][0]->font()).horizontalAdvance('X'); }
 
+namespace {
+
+// The character of a label's text drawn under x (pixels from the label's
+// left), or -1: measured with the text layout the label paints with, so that
+// fractional character widths at any zoom pick the card under the mouse.
+int charUnder(const QLabel *l, int x) {
+    const QString t = l->text();
+    QTextLayout layout(t, l->font(), l);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) return -1;
+    const double left = l->contentsRect().left() + l->margin();
+    for (int i = 0; i < t.size(); ++i)
+        if (x >= left + line.cursorToX(i) && x < left + line.cursorToX(i + 1)) return i;
+    return -1;
+}
+
+}  // namespace
+
 void TForm1::packPressedAt(int suit, int x, Qt::MouseButton) {
     if (!ws_.fileOpen() || ws_.currentDeal() < 1) return;
     ws_.cancelPendingExchange();
-    const int w = charWidth();
-    ws_.editDeal([&](Deal &d) { packClick(d, suit, x, w); });
+    const int c = charUnder(pack[suit - 1], x);
+    ws_.editDeal([&](Deal &d) { packClick(d, suit, c, 1); });
 }
 
 void TForm1::handPressedAt(int seat, int suit, int x, Qt::MouseButton b) {
     if (!ws_.fileOpen() || ws_.currentDeal() < 1) return;
-    const int w = charWidth();
+    const int c = charUnder(hand[seat - 1][suit - 1], x);
     // The first click of an exchange changes no card but waits for the second.
-    ws_.editDeal([&](Deal &d) { handClick(d, ws_.pending(), seat, suit, x, w, buttonOf(b)); });
+    ws_.editDeal([&](Deal &d) { handClick(d, ws_.pending(), seat, suit, c, 1, buttonOf(b)); });
 }
 
 void TForm1::copyForward() {

@@ -27,12 +27,21 @@ void TForm1::openSeriesDialog(bool isNew) {
     o.createPrompt = true;
     QString name = pf_.openFileName(this, o);
     if (name.isEmpty()) return;
-    if (ws_.fileOpen() && name != seriesFileName()) {
-        if (pf_.question(this, QStringLiteral(" Faut-il enregistrer ") + seriesFileName())) saveSeries();
-    }
+    // The same name too: opening it again reads it back from the disk.
+    if (!mayDropSeries(QStringLiteral(" Faut-il enregistrer ") + seriesFileName())) return;
     if (!openSeries(name)) return;
     ws_.setWorkingFileName(ws_.seriesFileName());
     ws_.cancelPendingExchange();
+}
+
+bool TForm1::mayDropSeries(const QString &text) {
+    if (!ws_.fileOpen() || !ws_.modified()) return true;
+    switch (pf_.questionCancel(this, text)) {
+    case Platform::Answer::Yes: return saveSeries();
+    case Platform::Answer::No: return true;
+    case Platform::Answer::Cancel: break;
+    }
+    return false;
 }
 
 bool TForm1::saveSeries() {

@@ -59,6 +59,8 @@ const std::vector<MenuItem> &menuTree() {
             {"Aide1", "Aides"},
             {"Quitter1", "&Quitter"}}},
         {"Edition1", "&Edition et Présentation", false, {
+            {"Annuler1", "Annuler", true},
+            {"Retablir1", "Rétablir", true},
             {"DESSIN1", "Copie d'une image dans le presse papier", false, {
                 {"CopierlamainSud", "La main de Sud"},
                 {"CopierlamainNord", "La main de Nord"},
@@ -142,6 +144,8 @@ const std::pair<const char *, Handler> kHandlers[] = {
     {"Vidage", [](TForm1 &f) { f.wipeDeals(); }},
     {"Quitter1", [](TForm1 &f) { f.close(); }},
     {"Quitter2", [](TForm1 &f) { f.close(); }},
+    {"Annuler1", [](TForm1 &f) { f.undoClick(); }},
+    {"Retablir1", [](TForm1 &f) { f.redoClick(); }},
     {"Recopielediagramme", [](TForm1 &f) { f.copyForward(); }},
     {"InsertionDonne", [](TForm1 &f) { f.insertBoard(); }},
     {"SuppressionDonne", [](TForm1 &f) { f.deleteBoard(); }},
@@ -210,6 +214,28 @@ void TForm1::buildMenus() {
         action(n)->setCheckable(true);
     for (const auto &[name, handler] : kHandlers)
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, h = handler] { h(*this); });
+
+    action("Annuler1")->setShortcut(QKeySequence::Undo);
+    // Both habits; the desktop's own Redo may already be one of them.
+    QList<QKeySequence> redo{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    action("Retablir1")->setShortcuts(redo);
+    // Board keys, wherever the focus is in the window.
+    const std::pair<QKeySequence, int> moves[] = {
+        {QKeySequence(Qt::Key_PageUp), -1},
+        {QKeySequence(Qt::Key_PageDown), +1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Home), -kBoards},
+        {QKeySequence(Qt::CTRL | Qt::Key_End), +kBoards},
+    };
+    for (const auto &[keys, step] : moves) {
+        auto *a = new QAction(this);
+        a->setObjectName(step == -1 ? "DonnePrecedente" : step == 1 ? "DonneSuivante" : step < 0 ? "PremiereDonne" : "DerniereDonne");
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+        connect(a, &QAction::triggered, this, [this, s = step] {
+            if (ws_.fileOpen()) gotoDeal(ws_.currentDeal() + s);
+        });
+    }
 }
 
 void TForm1::enableSeriesCommands() {

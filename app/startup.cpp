@@ -57,7 +57,7 @@ void TForm1::readSettings() {
     std::string bytes, err;
     if (readWholeFile(ws_.iniFileName(), bytes, err) == ReadStatus::Ok) ini.parse(bytes);
     ws_.settings() = vrek::readSettings(ini, ui::localeDateFormat());
-    ws_.setWorkingFileName(ui::fromStore(ws_.settings().travail).toStdString());
+    ws_.setWorkingFileName(ui::pathFromSettings(ws_.settings().travail).toStdString());
     if (expireUpdateOptOut(ws_.settings(), ui::todayNumber()))
         writeIniValue([](IniFile &f) { writeNoValide(f, false); });
 }
@@ -73,7 +73,7 @@ bool TForm1::writeIniValue(const std::function<void(IniFile &)> &edit) {
 
 bool TForm1::writeExitSettings() {
     Settings &s = ws_.settings();
-    s.travail = ui::toStore(QString::fromStdString(ws_.workingFileName()));
+    s.travail = ui::pathToSettings(QString::fromStdString(ws_.workingFileName()));
     s.donne = ws_.currentDeal();
     s.automatise = action("Automatiser1")->isChecked();
     s.enregistrement = action("EnregistrementAutomatique1")->isChecked();
@@ -81,15 +81,25 @@ bool TForm1::writeExitSettings() {
     return writeIniValue([&s](IniFile &f) { vrek::writeExitSettings(f, s); });
 }
 
-void TForm1::exitSequence() {
-    if (exited_) return;
-    exited_ = true;
+bool TForm1::exitSequence() {
+    if (exited_) return true;
     if (closeKeyboardEntry) closeKeyboardEntry();
-    if (action("EnregistrementAutomatique1")->isChecked() && ws_.fileOpen()) {
-        if (pf_.question(this, QStringLiteral("Enregistrement du fichier ") + seriesFileName())) saveSeries();
+    if (ws_.fileOpen()) {
+        const bool automatic = action("EnregistrementAutomatique1")->isChecked();
+        if (automatic && !ws_.modified()) {
+            // The automatic save's own question, with nothing to lose either way.
+            if (pf_.question(this, QStringLiteral("Enregistrement du fichier ") + seriesFileName()) && !saveSeries())
+                return false;
+        } else if (!mayDropSeries(automatic ? QStringLiteral("Enregistrement du fichier ") + seriesFileName()
+                                            : QStringLiteral("La série ") + seriesFileName() +
+                                                  QStringLiteral(" a été modifiée.\nFaut-il l'enregistrer ?"))) {
+            return false;
+        }
     }
+    exited_ = true;
     writeExitSettings();
     if (hideProjector) hideProjector();
+    return true;
 }
 
 int runApplication(int argc, char **argv) {

@@ -21,30 +21,38 @@ QStringList fieldLines(const QPlainTextEdit *e) {
 }  // namespace
 
 void TForm1::buildTextPanel() {
-    auto line = [this](const char *name, int maxLen, const char *hint) {
+    // The fields carry no labels: an empty one says what goes there. The
+    // limit stops typing only; a longer text from a file is kept whole.
+    auto line = [this](const char *name, int typedLimit, const char *hint, const char *placeholder) {
         auto *e = new QLineEdit(Panel5);
         e->setObjectName(name);
-        if (maxLen) e->setMaxLength(maxLen);
         if (hint) e->setToolTip(QString::fromUtf8(hint));
-        e->setValidator(new Cp1252Validator(e));
+        e->setPlaceholderText(QString::fromUtf8(placeholder));
+        e->setValidator(new LineFieldValidator(typedLimit, e));
+        e->installEventFilter(this);
         return e;
     };
-    Titre = line("Titre", 19, "Titre de la série de 32 donnes");
-    Theme = line("Theme", 50, "Thème de la donne");
-    Contrat = line("Contrat", 40, "Contrât qui doit être joué");
-    Provenance = line("Provenance", 0, "Provenance de la donne ou Score");
-    auto memo = [this](const char *name, const char *hint, bool tabs) {
-        auto *e = new QPlainTextEdit(Panel5);
+    Titre = line("Titre", 19, "Titre de la série de 32 donnes", "Titre de la série");
+    Theme = line("Theme", 50, "Thème de la donne", "Thème de la donne");
+    Contrat = line("Contrat", 40, "Contrât qui doit être joué", "Contrat, par exemple 4P S entame RC");
+    Provenance = line("Provenance", 0, "Provenance de la donne ou Score", "Provenance de la donne ou score");
+    auto memo = [this](const char *name, const char *hint, bool tabs, const char *placeholder) {
+        auto *e = new MemoField(Panel5);
         e->setObjectName(name);
         if (hint) e->setToolTip(QString::fromUtf8(hint));
+        e->setPlaceholderText(QString::fromUtf8(placeholder));
         e->setTabChangesFocus(!tabs);
         e->setLineWrapMode(QPlainTextEdit::NoWrap);
         e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Undo is the series' own (Edition menu), for every change alike.
+        e->setUndoRedoEnabled(false);
+        e->installEventFilter(this);
         return e;
     };
-    Attaquant = memo("Attaquant", "Commentaires pour le camp du déclarant", false);
-    Defense = memo("Defense", nullptr, false);
-    Encheres = memo("Encheres", "Enchères Normales", true);
+    Attaquant = memo("Attaquant", "Commentaires pour le camp du déclarant", false,
+                     "Commentaires pour le camp du déclarant");
+    Defense = memo("Defense", nullptr, false, "Commentaires pour la défense");
+    Encheres = memo("Encheres", "Enchères Normales", true, "Enchères (une colonne par joueur, séparées par des tabulations)");
     auto spinner = [this](const char *name) {
         auto *u = new UpDown(Panel5);
         u->setObjectName(name);
@@ -113,9 +121,9 @@ void TForm1::showTexts() {
     const int n = ws_.currentDeal();
     if (n < 1 || n > kBoards || ws_.series().lines.empty()) return;
     filling_ = true;
-    Titre->setText(lineText(0));
-    Theme->setText(lineText(themeLine(n)));
-    Contrat->setText(ui::fromStore(contractTextOf(ws_.series().line(contractLine(n)))));
+    LineFieldValidator::show(Titre, lineText(0));
+    LineFieldValidator::show(Theme, lineText(themeLine(n)));
+    LineFieldValidator::show(Contrat, ui::fromStore(contractTextOf(ws_.series().line(contractLine(n)))));
 
     const int A = UpAttaquant->position(), D = UpDefense->position(), E = UpEncheres->position();
     const int h = QFontMetrics(TestHauteur->font()).height();
@@ -146,7 +154,7 @@ void TForm1::showTexts() {
     Attaquant->setPlainText(block(0, A));
     Defense->setPlainText(block(A, D));
     Encheres->setPlainText(block(A + D, E));
-    Provenance->setText(lineText(provenanceLine(n)));
+    LineFieldValidator::show(Provenance, lineText(provenanceLine(n)));
     filling_ = false;
 }
 

@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 
 #include "platform/uiutil.h"
 #include "platform/platform.h"
@@ -33,6 +35,18 @@ TForm1::TForm1(const QStringList &args, QWidget *parent) : QMainWindow(parent), 
     ScrollBar1->setPageStep(1);
     ScrollBar1->hide();
     connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { navigated(v); });
+    LbDonne = new QLabel(QStringLiteral("Donne n°"), Panel6);
+    LbDonne->setObjectName("LbDonne");
+    EdDonne = new QSpinBox(Panel6);
+    EdDonne->setObjectName("EdDonne");
+    EdDonne->setRange(1, kBoards);
+    EdDonne->setToolTip(QStringLiteral("Aller à la donne"));
+    EdDonne->setKeyboardTracking(false);
+    LbDonne->hide();
+    EdDonne->hide();
+    connect(EdDonne, &QSpinBox::valueChanged, this, [this](int v) {
+        if (ws_.fileOpen() && v != ws_.currentDeal()) gotoDeal(v);
+    });
     showDealControls(false);
     listener_ = ws_.subscribe([this](unsigned what) { changed(what); });
     startUp(args);
@@ -56,6 +70,7 @@ void TForm1::changed(unsigned what) {
         showCaption();
         if (ws_.fileOpen()) enableSeriesCommands();
     }
+    if (what & (ChangeSeries | ChangeFile)) updateHistoryItems();
     if (!ws_.fileOpen()) return;
     if (what & ChangeCurrentDeal) {
         const int n = ws_.currentDeal();
@@ -68,7 +83,7 @@ void TForm1::changed(unsigned what) {
     if ((what & (ChangeCurrentDeal | ChangeFile)) || ((what & ChangeTexts) && !storing_)) {
         const int n = ws_.currentDeal();
         if (n >= 1 && n <= kBoards) {
-            LineCounts c = lineCountsOf(ws_.series().line(contractLine(n)));
+            LineCounts c = normalizedCounts(lineCountsOf(ws_.series().line(contractLine(n))));
             UpAttaquant->setPosition(c.a);
             UpDefense->setPosition(c.d);
             UpEncheres->setPosition(c.e);
@@ -77,11 +92,23 @@ void TForm1::changed(unsigned what) {
     }
 }
 
+void TForm1::updateHistoryItems() {
+    action("Annuler1")->setEnabled(ws_.canUndo());
+    action("Retablir1")->setEnabled(ws_.canRedo());
+}
+
+void TForm1::undoClick() {
+    // The field being typed in loses nothing: its text is in the model already.
+    ws_.undo();
+}
+
+void TForm1::redoClick() { ws_.redo(); }
+
 void TForm1::redraw() {
     const int n = ws_.currentDeal();
     if (n < 1 || n > kBoards) return;
     showDeal();
-    LineCounts c = lineCountsOf(ws_.series().line(contractLine(n)));
+    LineCounts c = normalizedCounts(lineCountsOf(ws_.series().line(contractLine(n))));
     UpAttaquant->setPosition(c.a);
     UpDefense->setPosition(c.d);
     UpEncheres->setPosition(c.e);
@@ -103,6 +130,20 @@ void TForm1::navigated(int n) {
     ws_.setCurrentDeal(n);
 }
 
+bool TForm1::eventFilter(QObject *watched, QEvent *e) {
+    if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, e);
+    auto *k = static_cast<QKeyEvent *>(e);
+    const bool ctrl = k->modifiers() & Qt::ControlModifier;
+    const bool windowKey = k->matches(QKeySequence::Undo) || k->matches(QKeySequence::Redo) ||
+                           (ctrl && k->key() == Qt::Key_Y) || k->key() == Qt::Key_PageUp ||
+                           k->key() == Qt::Key_PageDown || (ctrl && (k->key() == Qt::Key_Home || k->key() == Qt::Key_End));
+    if (!windowKey) return QMainWindow::eventFilter(watched, e);
+    // Not taken by the field: the window's shortcut runs instead.
+    e->ignore();
+    return true;
+}
+
 // ---------------------------------------------------------------- layout
 
 void TForm1::place(QWidget *w, int x, int y, int wd, int ht, double fontPt) {
@@ -115,19 +156,36 @@ void TForm1::place(QWidget *w, int x, int y, int wd, int ht, double fontPt) {
 }
 
 void TForm1::layoutForZoom(int zoom) {
-    const double z = zoom / 10.0;
+    // Below this the text panel no longer holds its fields: a smaller zoom
+    // lays out as this one.
+    const double z = std::max(zoom, kSmallestLayoutZoom) / 10.0;
     // Wide enough for the whole menu bar, which cannot wrap as the designed one did.
     const int clientW = std::max(qRound(700 * z), menuBar()->sizeHint().width() + 8);
     const int clientH = qRound(516 * z);
+    laidOut_ = false;
+    setMinimumSize(std::min(clientW, menuBar()->sizeHint().width() + 8), qRound(516 * kSmallestLayoutZoom / 10.0));
+    resize(clientW, clientH);
+    layoutForScale(z);
+    laidOut_ = true;
+}
+
+void TForm1::layoutForScale(double z) {
+    layoutScale_ = z;
+    const int clientW = std::max(width(), qRound(700 * z));
+    const int clientH = height();
     const int menuH = menuBar()->sizeHint().height();
-    const int bottomH = qRound(24 * z);
+    // The board bar keeps room for the scroll bar and the board field.
+    const int bottomH = std::max(qRound(24 * z), 24);
     const int tableW = qRound(350 * z);
     const int tableH = clientH - menuH - bottomH;
-    resize(clientW, clientH);
     Table->setGeometry(0, 0, tableW, tableH);
     Panel5->setGeometry(tableW, 0, clientW - tableW, tableH);
     Panel6->setGeometry(0, tableH, clientW, bottomH);
-    ScrollBar1->setGeometry(4, 2, clientW - 8, bottomH - 4);
+    const int fieldW = 60, labelW = 56;
+    ScrollBar1->setGeometry(4, 2, clientW - 16 - fieldW - labelW, bottomH - 4);
+    LbDonne->setGeometry(clientW - 8 - fieldW - labelW, 2, labelW, bottomH - 4);
+    LbDonne->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    EdDonne->setGeometry(clientW - 4 - fieldW, 2, fieldW, bottomH - 4);
     sx_ = z;
     sy_ = tableH / 419.0;
     layoutDealPanel();
@@ -135,9 +193,18 @@ void TForm1::layoutForZoom(int zoom) {
     showTexts();
 }
 
+void TForm1::resizeEvent(QResizeEvent *e) {
+    QMainWindow::resizeEvent(e);
+    if (!laidOut_) return;
+    // Resizing or maximising scales the panels as a zoom would.
+    const double z = std::max(std::min(width() / 700.0, height() / 516.0), kSmallestLayoutZoom / 10.0);
+    if (std::abs(z - layoutScale_) > 0.005 || width() != Panel6->width()) layoutForScale(z);
+}
+
 // ---------------------------------------------------------------- exit
 
 void TForm1::closeEvent(QCloseEvent *e) {
-    exitSequence();
-    e->accept();
+    // Cancelled, or the save failed: the window stays with the series.
+    if (exitSequence()) e->accept();
+    else e->ignore();
 }

@@ -15,6 +15,7 @@
 #include "platform/widgets.h"
 
 class QAction;
+class QSpinBox;
 class QMenu;
 class QFrame;
 class Platform;
@@ -23,6 +24,9 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr const char *kVersion = "20.23.03";
+    // The smallest zoom the panels are laid out at (smaller ones keep their
+    // setting but lay out as this one, where every field still fits).
+    static constexpr int kSmallestLayoutZoom = 8;
 
     // Runs the whole start-up; `args` are the command-line arguments after
     // the program name.
@@ -51,6 +55,13 @@ public:
     void redraw();
     // Navigates to board n (1 .. 96), as the scroll bar does.
     void gotoDeal(int n);
+    // "Annuler" and "Rétablir" of the Edition menu: the series' history.
+    void undoClick();
+    void redoClick();
+    // Before an operation that would drop unsaved changes: asks `text` with
+    // "Oui", "Non" and "Annuler" when the series has changed, saves on "Oui".
+    // False when the operation must not go on (cancelled, or the save failed).
+    bool mayDropSeries(const QString &text);
 
     // Card entry and deal operations.
     void packPressedAt(int suit, int x, Qt::MouseButton button);
@@ -78,7 +89,8 @@ public:
     bool writeIniValue(const std::function<void(vrek::IniFile &)> &edit);
     void zoomBy(int step);
 
-    void exitSequence();
+    // False when the user cancelled or a save failed: the program goes on.
+    bool exitSequence();
 
     QAction *action(const QString &name) const;
     QMenu *menu(const QString &name) const;
@@ -100,6 +112,8 @@ public:
     QLineEdit *EdAttaquant, *EdDefense, *EdEncheres;
     QLabel *TestHauteur;
     QScrollBar *ScrollBar1;
+    QLabel *LbDonne;
+    QSpinBox *EdDonne;  // "Donne n°": jumps to a board
 
     // Store-back of each text field into the text store.
     void storeTitre();
@@ -120,6 +134,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    // The text fields leave undo, redo and the board keys to the window.
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     vrek::Workspace ws_;
@@ -128,7 +145,11 @@ private:
     bool filling_ = false;  // the redraw is filling the fields: store nothing
     bool storing_ = false;  // a field is storing: its own change needs no redraw
     bool exited_ = false;
+    bool laidOut_ = false;
     double sx_ = 1.0, sy_ = 1.0;
+    // The zoom the panels are laid out at: the settings' zoom at start, then
+    // whatever fits the window when it is resized or maximised.
+    double layoutScale_ = 1.0;
 
     // The model changed.
     void changed(unsigned what);
@@ -150,6 +171,8 @@ private:
     void storeBlock(QPlainTextEdit *e, int first, int count, const char *field);
     // vrekhp.cpp
     void layoutForZoom(int zoom);
+    void layoutForScale(double scale);
+    void updateHistoryItems();
     void place(QWidget *w, int x, int y, int wd, int ht, double fontPt = 0);
     void showCaption();
     // startup.cpp

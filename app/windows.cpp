@@ -58,5 +58,8 @@ void createWindows(TForm1 &form) {
 
     auto *clavier = new TVrekFDiagramme(ws, pf, information, &form);
     form.keyboardEntry = [clavier] { clavier->open(); };
-    form.closeKeyboardEntry = [clavier] { clavier->hide(); };
+    // At exit an entry under way ends as "Terminer" ends it (Caps Lock back).
+    form.closeKeyboardEntry = [clavier] {
+        if (clavier->isVisible()) clavier->quitterClick();
+    };
 }

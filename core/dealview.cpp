@@ -1,5 +1,7 @@
 #include "core/dealview.h"
 
+#include "core/settings.h"
+
 #include <algorithm>
 
 namespace vrek {
@@ -58,7 +60,7 @@ LineCounts balanceCounts(LineCounts c, int which, int delta) {
 int zoomAfter(int zoom, int step) {
     int z = zoom + step;
     if (step < 0 && z < 5) z = 3;
-    return z;
+    return std::min(z, kLargestZoom);
 }
 
 }  // namespace vrek

@@ -1,5 +1,7 @@
 #include "core/series.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 namespace vrek {
@@ -23,6 +25,14 @@ std::string trimBlanks(const std::string &s) {
     while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
     while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
     return s.substr(b, e - b);
+}
+
+LineCounts normalizedCounts(LineCounts c) {
+    if (c.a >= 0 && c.d >= 0 && c.e >= 0 && c.a + c.d + c.e == 12) return c;
+    c.a = std::clamp(c.a, 0, 12);
+    c.d = std::clamp(c.d, 0, 12 - c.a);
+    c.e = 12 - c.a - c.d;
+    return c;
 }
 
 LineCounts lineCountsOf(const std::string &line) {

@@ -27,6 +27,10 @@ struct LineCounts {
 // Reads the counts from columns 50-51, 55-56 and 60-61; a missing or
 // unreadable field takes its default.
 LineCounts lineCountsOf(const std::string &contractLine);
+// Counts that a window can show and store: each within 0 .. 12 and summing to
+// 12 (the auction block takes what the two comment blocks leave), so that no
+// field of a board reaches a line of the next one.
+LineCounts normalizedCounts(LineCounts c);
 // The contract text: columns 0 .. 49 with blanks trimmed.
 std::string contractTextOf(const std::string &contractLine);
 // Builds the 66-column contract line from a text and the three counts.

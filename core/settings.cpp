@@ -1,5 +1,7 @@
 #include "core/settings.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -93,7 +95,7 @@ Settings readSettings(const IniFile &ini, const DateFormat &df) {
     s.donne = in(kSectionRepertoire, "Donne", 0);
     s.automatise = in(kFonct, "automatise", 0) != 0;
     s.enregistrement = in(kFonct, "enregistrement", 0) != 0;
-    s.zoom = in(kFonct, "Zoom", 10);
+    s.zoom = std::clamp(in(kFonct, "Zoom", 10), kSmallestZoom, kLargestZoom);
     s.imprimante = in(kFonct, "Imprimante", 1);
     s.ligne = in(kEtiq, "Ligne", 3);
     s.margeD = in(kEtiq, "Marge_D", 390);

@@ -8,6 +8,11 @@
 
 namespace vrek {
 
+// The zooms the window can be laid out at; a zoom read from the settings
+// file or reached by the Zoom menu stays within them.
+constexpr int kSmallestZoom = 3;
+constexpr int kLargestZoom = 40;
+
 struct Settings {
     std::string travail;  // working file name, Windows-1252 bytes
     int donne = 0;

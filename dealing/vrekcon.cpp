@@ -219,7 +219,7 @@ void TContraint::initialiserClick() {
 
 void TContraint::ouvrirClick() {
     FileDialogOptions o;
-    o.title = QStringLiteral("Ouverture d''un fichier de contraintes");
+    o.title = QStringLiteral("Ouverture d'un fichier de contraintes");
     o.defaultSuffix = "vrc";
     o.filter = "VRC|*.vrc";
     QString name = pf_.openFileName(this, o);

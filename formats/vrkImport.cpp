@@ -220,11 +220,14 @@ void TVrkFImport::importeClick() {
     r.title = importTitle(file);
 
     const std::string current = ws_.seriesFileName();
-    if (!inserting() && !sameSeries(current, derivedName_.toStdString())) {
-        // A save that fails keeps the series in memory and stops the import.
-        if (pf_.question(this, text(saveQuestion(current)))) {
-            const std::string e = ws_.save();
-            if (!e.empty()) {
+    if (!inserting() && ws_.modified()) {
+        // The import replaces the series: unsaved changes are offered a save
+        // first; cancelling or a failed save stops the import.
+        switch (pf_.questionCancel(this, text(saveQuestion(current)))) {
+        case Platform::Answer::Cancel: return;
+        case Platform::Answer::No: break;
+        case Platform::Answer::Yes:
+            if (const std::string e = ws_.save(); !e.empty()) {
                 pf_.error(this, text(e));
                 return;
             }

@@ -35,6 +35,9 @@ public:
     // Modal message boxes.
     virtual void information(QWidget *parent, const QString &text) = 0;
     virtual bool question(QWidget *parent, const QString &text) = 0;  // Yes = true
+    // "Oui", "Non" and "Annuler": before an operation that would drop unsaved work.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer questionCancel(QWidget *parent, const QString &text) = 0;
     virtual void warning(QWidget *parent, const QString &text) = 0;
     virtual void error(QWidget *parent, const QString &text) = 0;
 

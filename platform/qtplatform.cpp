@@ -48,6 +48,18 @@ public:
     bool question(QWidget *p, const QString &t) override {
         return box(p, QMessageBox::Question, QStringLiteral("Confirmation"), t, true);
     }
+    Answer questionCancel(QWidget *p, const QString &t) override {
+        QMessageBox m(QMessageBox::Question, QStringLiteral("Confirmation"), t, QMessageBox::NoButton, p);
+        QAbstractButton *yes = m.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+        QAbstractButton *no = m.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+        QAbstractButton *cancel = m.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
+        m.setDefaultButton(static_cast<QPushButton *>(yes));
+        m.setEscapeButton(cancel);
+        m.exec();
+        if (m.clickedButton() == yes) return Answer::Yes;
+        if (m.clickedButton() == no) return Answer::No;
+        return Answer::Cancel;
+    }
     void warning(QWidget *p, const QString &t) override {
         box(p, QMessageBox::Warning, QStringLiteral("Avertissement"), t, false);
     }

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFrame>
 #include <QPalette>
+#include <QUrl>
 #include <QWidget>
 
 #include "core/cp1252.h"
@@ -41,6 +42,16 @@ std::string toStore(const QString &s) {
         if (v >= 0) out += static_cast<char>(v);
     }
     return out;
+}
+
+std::string pathToSettings(const QString &path) {
+    if (auto b = vrek::utf8ToCp1252(path.toStdString()); b && b->rfind("file:", 0) != 0) return *b;
+    return QUrl::fromLocalFile(path).toEncoded().toStdString();
+}
+
+QString pathFromSettings(const std::string &value) {
+    if (value.rfind("file:", 0) == 0) return QUrl::fromEncoded(QByteArray::fromStdString(value)).toLocalFile();
+    return fromStore(value);
 }
 
 vrek::DateFormat localeDateFormat() {

@@ -28,6 +28,12 @@ QFrame *panel(QWidget *parent, const char *name);
 QString fromStore(const std::string &s);
 std::string toStore(const QString &s);
 
+// A path as the settings file keeps it: its Windows-1252 bytes when it fits,
+// otherwise a file URL with the UTF-8 bytes percent-encoded, which reads
+// back to the same path.
+std::string pathToSettings(const QString &path);
+QString pathFromSettings(const std::string &value);
+
 // The desktop's short date both ways, as day numbers (30/12/1899 = 0).
 vrek::DateFormat localeDateFormat();
 long todayNumber();

@@ -1,6 +1,7 @@
 #include "platform/widgets.h"
 
 #include <QMouseEvent>
+#include <QLineEdit>
 #include <QTextBlock>
 
 #include "core/cp1252.h"
@@ -38,6 +39,65 @@ bool fitsCp1252(const QString &s) { return vrek::utf8ToCp1252(s.toStdString()).h
 
 QValidator::State Cp1252Validator::validate(QString &input, int &) const {
     return fitsCp1252(input) ? Acceptable : Invalid;
+}
+
+namespace {
+bool isLineBreak(QChar c) { return c == '\n' || c == '\r' || c == QChar(0x2028) || c == QChar(0x2029); }
+bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }
+}  // namespace
+
+LineFieldValidator::LineFieldValidator(int typedLimit, QLineEdit *field) : QValidator(field), limit_(typedLimit) {
+    connect(field, &QLineEdit::textChanged, this, [this](const QString &t) { known_ = static_cast<int>(t.size()); });
+}
+
+void LineFieldValidator::show(QLineEdit *field, const QString &text) {
+    // Known before the field checks it, so that the limit does not mark it invalid.
+    if (auto *v = const_cast<LineFieldValidator *>(dynamic_cast<const LineFieldValidator *>(field->validator())))
+        v->known_ = static_cast<int>(text.size());
+    field->setText(text);
+}
+
+QValidator::State LineFieldValidator::validate(QString &input, int &pos) const {
+    // The text held had no line break: the first one starts what a paste
+    // brought beyond its first line, which ends at the cursor.
+    for (int i = 0; i < input.size(); ++i)
+        if (isLineBreak(input[i])) {
+            const int end = std::max(i, std::min(pos, static_cast<int>(input.size())));
+            input.remove(i, end - i);
+            pos = i;
+            // A break after the cursor (never typed) goes with the rest of its line.
+            for (int j = i; j < input.size(); ++j)
+                if (isLineBreak(input[j])) {
+                    input.truncate(j);
+                    break;
+                }
+            break;
+        }
+    for (int i = static_cast<int>(input.size()) - 1; i >= 0; --i)
+        if (isControl(input[i])) {
+            input.remove(i, 1);
+            if (pos > i) --pos;
+        }
+    if (!fitsCp1252(input)) return Invalid;
+    if (limit_ > 0 && input.size() > limit_ && input.size() > known_) return Invalid;
+    return Acceptable;
+}
+
+QString MemoField::cleanPaste(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    text.replace(QChar(0x2028), QChar('\n'));
+    text.replace(QChar(0x2029), QChar('\n'));
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        if (c == '\n' || c == '\t' || !isControl(c)) out += c;
+    return out;
+}
+
+void MemoField::insertFromMimeData(const QMimeData *source) {
+    if (!source || !source->hasText()) return;
+    insertPlainText(cleanPaste(source->text()));
 }
 
 void guardCp1252(QPlainTextEdit *edit) {

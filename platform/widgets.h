@@ -2,6 +2,7 @@
 // reports where it was clicked, and the Windows-1252 guard of text fields.
 #pragma once
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QValidator>
@@ -51,6 +52,38 @@ class Cp1252Validator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString &input, int &pos) const override;
+};
+
+class QLineEdit;
+
+// The guard of a one-line text field: a paste keeps its first line only,
+// control characters never enter, the text must fit Windows-1252, and
+// typing stops at `typedLimit` characters (0: no limit) while a longer text
+// that came from a file is shown and kept whole.
+class LineFieldValidator : public QValidator {
+public:
+    LineFieldValidator(int typedLimit, QLineEdit *field);
+    State validate(QString &input, int &pos) const override;
+    // Sets the field's text as a whole (from the store): it is kept whole,
+    // however long.
+    static void show(QLineEdit *field, const QString &text);
+
+private:
+    int limit_;
+    int known_ = 0;  // length of the text the field holds
+};
+
+// A multi-line text field whose pastes split into lines as typing would:
+// CR LF and CR become line breaks, other control characters (the tab
+// excepted) are dropped.
+class MemoField : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    static QString cleanPaste(QString text);
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override;
 };
 
 // Removes from a plain-text field any character Windows-1252 cannot hold,

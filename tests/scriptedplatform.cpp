@@ -11,6 +11,10 @@ bool ScriptedPlatform::question(QWidget *, const QString &t) {
     messages.append({RecordedMessage::Question, t, "Yes No"});
     return answers.isEmpty() ? false : answers.dequeue();
 }
+Platform::Answer ScriptedPlatform::questionCancel(QWidget *, const QString &t) {
+    messages.append({RecordedMessage::Question, t, "Yes No Cancel"});
+    return choices.isEmpty() ? Answer::No : choices.dequeue();
+}
 void ScriptedPlatform::warning(QWidget *, const QString &t) { messages.append({RecordedMessage::Warning, t, "OK"}); }
 void ScriptedPlatform::error(QWidget *, const QString &t) { messages.append({RecordedMessage::Error, t, "OK"}); }
 

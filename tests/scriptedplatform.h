@@ -21,6 +21,7 @@ public:
 
     // Scripts.
     QQueue<bool> answers;            // question answers; an empty queue answers No
+    QQueue<Answer> choices;          // three-way answers; an empty queue answers No
     QQueue<QString> fileNames;       // dialog results; an empty queue cancels
     QString folder;                  // program folder, with a trailing '/'
     QDate date = QDate(2026, 12, 8);
@@ -39,6 +40,7 @@ public:
 
     void information(QWidget *, const QString &t) override;
     bool question(QWidget *, const QString &t) override;
+    Answer questionCancel(QWidget *, const QString &t) override;
     void warning(QWidget *, const QString &t) override;
     void error(QWidget *, const QString &t) override;
     QString openFileName(QWidget *, const FileDialogOptions &o) override;

@@ -8,6 +8,7 @@
 #include "app/vrekhp.h"
 #include "app/vrekpermut.h"
 #include "app/windows.h"
+#include "inkruns.h"
 #include "core/seriesfile.h"
 #include "scriptedplatform.h"
 #include "testutil.h"
@@ -20,10 +21,9 @@ class CardEntryTest : public QObject {
     std::unique_ptr<ScriptedPlatform> plat;
     std::unique_ptr<TForm1> w;
 
-    // Clicks the k-th card of a label (k = 1 is the first card after "P ").
+    // Clicks the middle of the k-th card drawn in a label (k = 1 is the first card after "P ").
     void clickCard(QLabel *l, int k, Qt::MouseButton b = Qt::LeftButton) {
-        int cw = w->charWidth();
-        QTest::mouseClick(l, b, {}, QPoint((k + 1) * cw + cw / 2, l->height() / 2));
+        QTest::mouseClick(l, b, {}, cardCentre(l, k));
     }
     QLabel *handLabel(int seat, int suit) { return w->hand[seat - 1][suit - 1]; }
     QLabel *packLabel(int suit) { return w->pack[suit - 1]; }
@@ -61,15 +61,17 @@ private slots:
         // Right button works in the pack too.
         clickCard(packLabel(Hearts), 2, Qt::RightButton);
         QCOMPARE(handLabel(North, Hearts)->text(), QString("C R"));
-        // Just outside the label's cards: nothing.
-        int cw = w->charWidth();
-        QTest::mouseClick(packLabel(Clubs), Qt::LeftButton, {}, QPoint(2 * cw - 2, 5));
-        QTest::mouseClick(packLabel(Clubs), Qt::LeftButton, {}, QPoint(15 * cw + 2, 5));
+        // Just outside the label's cards (the blank before them, past the
+        // last one): nothing.
+        QLabel *clubs = packLabel(Clubs);
+        const auto letter = charSpan(clubs, 0), ace = charSpan(clubs, 2), two = charSpan(clubs, 14);
+        QTest::mouseClick(clubs, Qt::LeftButton, {}, QPoint((letter.second + ace.first) / 2, 5));
+        QTest::mouseClick(clubs, Qt::LeftButton, {}, QPoint(two.second + 6, 5));
         QCOMPARE(handLabel(North, Clubs)->text(), QString("T "));
         // The first card's left edge and the last card's right edge count.
-        QTest::mouseClick(packLabel(Clubs), Qt::LeftButton, {}, QPoint(2 * cw, 5));
+        QTest::mouseClick(clubs, Qt::LeftButton, {}, QPoint(ace.first, 5));
         QCOMPARE(handLabel(North, Clubs)->text(), QString("T A"));
-        QTest::mouseClick(packLabel(Clubs), Qt::LeftButton, {}, QPoint(14 * cw - 1, 5));
+        QTest::mouseClick(clubs, Qt::LeftButton, {}, QPoint(charSpan(clubs, 13).second, 5));
         QCOMPARE(handLabel(North, Clubs)->text(), QString("T A2"));
     }
 

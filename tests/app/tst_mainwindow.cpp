@@ -101,9 +101,7 @@ private slots:
         QCOMPARE(w->action("PaliceArialBlack1")->text(), QString("Palice utilisée pour les diagrammes > Arial Black"));
         QCOMPARE(w->menu("Exporter1")->actions().size(), 9);
         QCOMPARE(w->menu("ZoomM")->actions().last()->text(), QString("- 5"));
-        QCOMPARE(w->Titre->maxLength(), 19);
-        QCOMPARE(w->Theme->maxLength(), 50);
-        QCOMPARE(w->Contrat->maxLength(), 40);
+
         QCOMPARE(w->Contrat->toolTip(), QString("Contrât qui doit être joué"));
         QCOMPARE(w->hand[3][0]->objectName(), QString("OuTr"));
         QCOMPARE(w->findChild<QLabel *>("TOU"), w->handGlyph[3][0]);
@@ -285,7 +283,7 @@ private slots:
         auto w = start({a});
         w->Titre->setText("Changé");
         plat->fileNames.enqueue(b);
-        plat->answers.enqueue(true);
+        plat->choices.enqueue(Platform::Answer::Yes);
         w->action("Ouvrir1")->trigger();
         QCOMPARE(plat->dialogs.size(), 1);
         QCOMPARE(plat->dialogs[0].title, QString("Ouverture d'un fichier de donnes"));
@@ -295,6 +293,7 @@ private slots:
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Question);
         QCOMPARE(plat->messages[0].text, " Faut-il enregistrer " + a);
+        QCOMPARE(plat->messages[0].buttons, QString("Yes No Cancel"));
         Series back;
         loadSeries(a.toStdString(), back);
         QCOMPARE(back.line(0), std::string("Chang\xE9"));
@@ -302,15 +301,21 @@ private slots:
         QCOMPARE(QString::fromStdString(w->model().workingFileName()), b);
         QCOMPARE(w->windowTitle(), "Distribution memorisée dans " + b);
 
-        // The series already open: no question, reloaded from disk.
+        // The series already open, changed: asked too; "Non" reads it back from disk.
         w->gotoDeal(5);
         w->Titre->setText("perdu");
         plat->fileNames.enqueue(b);
+        plat->choices.enqueue(Platform::Answer::No);
         w->action("Nouveau1")->trigger();
         QCOMPARE(plat->dialogs[1].title, QString("Nouveau fichier de donnes"));
-        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages.size(), 2);
+        QCOMPARE(plat->messages[1].text, " Faut-il enregistrer " + b);
         QCOMPARE(w->Titre->text(), QString("Mardi"));
         QCOMPARE(w->model().currentDeal(), 1);
+        // Unchanged: opened again without a question.
+        plat->fileNames.enqueue(b);
+        w->action("Ouvrir1")->trigger();
+        QCOMPARE(plat->messages.size(), 2);
 
         // Cancel changes nothing.
         w->action("Ouvrir1")->trigger();
@@ -390,9 +395,10 @@ private slots:
             QVERIFY(w->action("EnregistrementAutomatique1")->isChecked());
             w->gotoDeal(5);
             w->Theme->setText("gardé");
-            plat->answers.enqueue(true);
+            plat->choices.enqueue(Platform::Answer::Yes);
             w->close();
             QCOMPARE(plat->lastMessage(), "Enregistrement du fichier " + a);
+            QCOMPARE(plat->messages.last().buttons, QString("Yes No Cancel"));
         }
         QVERIFY(ini().find("donne=5\r\n") != std::string::npos);
         QVERIFY(ini().find("automatise=1\r\nenregistrement=1\r\n") != std::string::npos);
@@ -434,7 +440,12 @@ private slots:
         auto again = start();
         QCOMPARE(again->layoutZoom, 8);
         QCOMPARE(again->Table->width(), 280);
-        QCOMPARE(width, 175);
+        // Zoom 5 lays out as 8, the smallest zoom at which the text panel holds its fields.
+        QCOMPARE(width, 280);
+        w->action("Plus5")->trigger();
+        auto third = start();
+        QCOMPARE(third->layoutZoom, 13);
+        QCOMPARE(third->Table->width(), 455);
     }
 
     void theUpdateOptOutLapsesAfterThirtyDays() {

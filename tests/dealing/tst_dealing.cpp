@@ -189,7 +189,7 @@ private slots:
         w->action("RInitialise1")->trigger();
         plat->fileNames.enqueue(file);
         QTest::mouseClick(c->Button1, Qt::LeftButton);
-        QCOMPARE(plat->dialogs.last().title, QString("Ouverture d''un fichier de contraintes"));
+        QCOMPARE(plat->dialogs.last().title, QString("Ouverture d'un fichier de contraintes"));
         QCOMPARE(c->Niveau->count(), 4);
         QCOMPARE(c->Niveau->currentIndex(), 3);
         QCOMPARE(c->Joueur->currentIndex(), 0);

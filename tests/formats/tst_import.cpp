@@ -96,10 +96,9 @@ private slots:
         for (int b = 1; b <= 96; ++b) QVERIFY(dlg->Main[b - 1]->isChecked() && dlg->Main[b - 1]->isEnabled());
 
         choose({5, 7});
+        // Nothing changed in Mardi.vrk: nothing to ask before it is replaced.
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
-        QCOMPARE(plat->messages.size(), 1);
-        QCOMPARE(plat->messages[0].kind, RecordedMessage::Question);
-        QCOMPARE(plat->messages[0].text, " Faut-il enregistrer " + path("Mardi.vrk"));
+        QCOMPARE(plat->messages.size(), 0);
         QVERIFY(!dlg->isVisible());
         for (int b = 1; b <= 96; ++b) {
             if (b == 5 || b == 7) QVERIFY(w->model().series().deal(b) == source.deal(b));
@@ -234,11 +233,20 @@ private slots:
         w->action("GIB2")->trigger();
         QCOMPARE(plat->dialogs[0].filter, QString("PBN|*.pbn"));
         QVERIFY(dlg->isVisible());
-        plat->answers.enqueue(true);  // save Mardi.vrk first
+        // Nothing changed yet: nothing to ask before the import.
+        QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
+        plat->messages.clear();
+        // With a change, the save of Mardi.vrk is offered first.
+        w->Titre->setText("Mardi soir");
+        plat->choices.enqueue(Platform::Answer::Yes);
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
         QCOMPARE(plat->messages.size(), 2);
         QCOMPARE(plat->messages[0].text, " Faut-il enregistrer " + path("Mardi.vrk"));
+        QCOMPARE(plat->messages[0].buttons, QString("Yes No Cancel"));
         QCOMPARE(plat->messages[1].kind, RecordedMessage::Error);
+        w->Titre->setText("Mardi");
         QVERIFY2(plat->messages[1].text.contains("Donne 6") && plat->messages[1].text.contains("« Z »"),
                  qPrintable(plat->messages[1].text));
         QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
@@ -258,11 +266,20 @@ private slots:
         w->model().rename(path("absent/Mardi.vrk").toStdString(), {});  // a folder that is not there
         plat->fileNames.enqueue(dup);
         w->action("HundyDup1")->trigger();
-        plat->answers.enqueue(true);
+        w->model().edit(ChangeSeries, [&](Series &s) { s.setLine(0, "x"); });
+        plat->choices.enqueue(Platform::Answer::Yes);
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
         QCOMPARE(plat->messages.size(), 2);
         QCOMPARE(plat->messages[1].kind, RecordedMessage::Error);
+        QCOMPARE(w->model().series().line(0), std::string("x"));
+        w->model().undo();
         QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
+        // "Annuler" stops the import too, and asks nothing more.
+        w->model().edit(ChangeSeries, [&](Series &s) { s.setLine(0, "y"); });
+        plat->choices.enqueue(Platform::Answer::Cancel);
+        QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+        QCOMPARE(plat->messages.size(), 3);
+        QCOMPARE(w->model().series().line(0), std::string("y"));
         QCOMPARE(w->seriesFileName(), path("absent/Mardi.vrk"));
     }
 
