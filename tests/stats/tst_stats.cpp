@@ -21,6 +21,7 @@
 #include "stats/VrekMod.h"
 #include "stats/VrekProb.h"
 #include "stats/VrekStat.h"
+#include "stats/statspdf.h"
 #include "testutil.h"
 
 using namespace vrek;
@@ -154,6 +155,28 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith("%PDF"));
         QVERIFY(plat->messages.isEmpty());
+    }
+
+    void statisticsIntoAPdfFile() {
+        openForm(0);
+        Series s;
+        s.clear();
+        for (int b = 1; b <= 96; ++b) s.deal(b) = testutil::shuffledDeal(unsigned(b));
+        const QString pdf = q(dir->file("stats.pdf"));
+        testutil::writeFile(pdf.toStdString(), "old");
+        QString err;
+        QVERIFY2(writeStatisticsPdf(pdf, s, stats::Mode::FullRecord, &err), qPrintable(err));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.contains("/Count 2"));  // the full record takes two pages
+        QCOMPARE(QDir(q(dir->path())).entryList({"*.pdf*"}, QDir::Files | QDir::Hidden), QStringList{"stats.pdf"});
+        // A folder that does not exist: a French message and nothing written.
+        const QString nowhere = q(dir->file("absent/stats.pdf"));
+        QVERIFY(!writeStatisticsPdf(nowhere, s, stats::Mode::Observed, &err));
+        QVERIFY(!err.isEmpty());
+        QVERIFY(!QFile::exists(nowhere));
     }
 
     void withoutSeries() {
