@@ -9,6 +9,9 @@
 #include "dealing/vrekinf.h"
 #include "formats/vrkImport.h"
 #include "formats/vrkexport.h"
+#include "stats/VrekMod.h"
+#include "stats/VrekProb.h"
+#include "stats/VrekStat.h"
 #include "verify/vrkverif.h"
 
 namespace {
@@ -49,6 +52,17 @@ void createWindows(TForm1 &form) {
     auto *permut = new Tvrkpermut(ws, &form);
     onItem(form, "Permutation", permut, [permut] { permut->openFor(0); });
     onItem(form, "Recopiedundiagramme1", permut, [permut] { permut->openFor(1); });
+
+    auto *stat = new TvrekFStat(ws, pf, &form);
+    using vrek::stats::Mode;
+    for (const char *name : {"StatistiquesdelaSrie1", "Statistiques"})
+        onItem(form, name, stat, [stat] { stat->openAs(Mode::Observed); });
+    onItem(form, "Relev1", stat, [stat] { stat->openAs(Mode::FullRecord); });
+    onItem(form, "Probabilits1", stat, [stat] { stat->openAs(Mode::Theory); });
+    auto *prob = new TVrekFProb(ws, pf, &form);
+    onItem(form, "Probabilit1", prob, [prob] { prob->show(), prob->raise(); });
+    auto *mod = new TVrekFMod(ws, pf, &form);
+    onItem(form, "Approchestatistique1", mod, [mod] { mod->show(), mod->raise(); });
 
     auto *import = new TVrkFImport(ws, pf, &form);
     for (const QString &name : TVrkFImport::menuItems(false))

@@ -1,5 +1,7 @@
 #include "scriptedplatform.h"
 
+#include <QPrinter>
+
 
 ScriptedPlatform::ScriptedPlatform() { setPlatform(this); }
 ScriptedPlatform::~ScriptedPlatform() { setPlatform(nullptr); }
@@ -31,4 +33,12 @@ QString ScriptedPlatform::saveFileName(QWidget *, const FileDialogOptions &o) {
 ProcessResult ScriptedPlatform::runProcess(const QString &program, const QStringList &args, const QByteArray &input,
                                            int timeoutMs, const std::function<bool(const QByteArray &)> &onOutput) {
     return runQtProcess(program, args, input, timeoutMs, onOutput);
+}
+
+bool ScriptedPlatform::printDialog(QWidget *, QPrinter &printer) {
+    if (!printTo.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+    }
+    return printAccepted;
 }

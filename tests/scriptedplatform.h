@@ -45,7 +45,7 @@ public:
     void error(QWidget *, const QString &t) override;
     QString openFileName(QWidget *, const FileDialogOptions &o) override;
     QString saveFileName(QWidget *, const FileDialogOptions &o) override;
-    bool printDialog(QWidget *, QPrinter &) override { return printAccepted; }
+    bool printDialog(QWidget *, QPrinter &printer) override;
     QColor chooseColor(QWidget *, const QColor &) override { return chosenColor; }
     void setClipboardImage(const QImage &image) override { clipboardImage = image; }
     void setClipboardText(const QString &rich, const QString &plain) override {
@@ -68,6 +68,7 @@ public:
     QString shortDateFormat() override { return dateFormat; }
 
     bool printAccepted = false;
+    QString printTo;  // when set, an accepted print goes into this PDF file
     QColor chosenColor;
     bool openSucceeds = true;
 };
