@@ -125,6 +125,23 @@ private slots:
         QVERIFY(card(1, Spades, 1)->isHidden());
     }
 
+    void withoutASeriesTheDisplayIsEmpty() {
+        w = std::make_unique<TForm1>(QStringList{});
+        createWindows(*w);
+        m = w->findChild<TVrekFMaitre *>();
+        ench = w->findChild<TVrekFEnch *>();
+        w->action("Prsentation1")->trigger();
+        QVERIFY(m->isVisible());
+        QCOMPARE(m->display().cardsLeft(Upper), 0);
+        QCOMPARE(m->LbContrat->text(), QString());
+        m->BtRotation->click();
+        m->BtVul->click();
+        QTest::mouseClick(cell(1, 1), Qt::LeftButton);
+        ench->open();
+        QVERIFY(!ench->isVisible());
+        QVERIFY(!w->model().modified());
+    }
+
     void aTrickPlayedByClicksAndTakenBack() {
         start();
         m->open();
