@@ -1,6 +1,7 @@
 #include "app/windows.h"
 
 #include <QAction>
+#include <QPushButton>
 
 #include "app/VrekDiagramme.h"
 #include "app/vrekhp.h"
@@ -12,6 +13,9 @@
 #include "stats/VrekMod.h"
 #include "stats/VrekProb.h"
 #include "stats/VrekStat.h"
+#include "teach/VrekEnch.h"
+#include "teach/VrekMaitre.h"
+#include "teach/VrekProjecteur.h"
 #include "verify/vrkverif.h"
 
 namespace {
@@ -69,6 +73,13 @@ void createWindows(TForm1 &form) {
         onItem(form, name, import, [import, name] { import->HundyDup1Click(name); });
     for (const QString &name : TVrkFImport::menuItems(true))
         onItem(form, name, import, [import, name] { import->HundyDup1InsertClick(name); });
+
+    auto *projecteur = new TVrekFProjecteur(&form);
+    form.hideProjector = [projecteur] { projecteur->hide(); };
+    auto *maitre = new TVrekFMaitre(ws, pf, projecteur, &form);
+    onItem(form, "Prsentation1", maitre, [maitre] { maitre->open(); });
+    auto *ench = new TVrekFEnch(ws, pf, &form);
+    QObject::connect(form.BtEncheres, &QPushButton::clicked, ench, [ench] { ench->open(); });
 
     auto *clavier = new TVrekFDiagramme(ws, pf, information, &form);
     form.keyboardEntry = [clavier] { clavier->open(); };

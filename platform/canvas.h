@@ -32,7 +32,7 @@ constexpr Rgb cyan{0, 255, 255};
 struct Font {
     std::string name = "Arial";
     double size = 10;     // points, or pixels when `pixels`
-    bool pixels = false;  // size is a character height in pixels
+    bool pixels = false;  // size is the height of a line of text (ascent + descent) in pixels
     Rgb colour = colour::black;
     bool bold = false, italic = false, underline = false;
     bool operator==(const Font &) const = default;

@@ -1,6 +1,9 @@
 #include "platform/qtcanvas.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QPrinter>
@@ -25,7 +28,9 @@ QString QtCanvas::standIn(const std::string &name) {
         {"Courier New", "Liberation Mono"},
         {"Times New Roman", "Liberation Serif"},
         {"Century Schoolbook", "C059"},
-        {"Symbol", "Standard Symbols PS"},
+        // The program asks for "Symbol" only to draw suit signs; Qt draws
+        // nothing for them in Standard Symbols PS.
+        {"Symbol", "DejaVu Sans"},
         {"Arial Black", "DejaVu Sans"},
         {"commercialScript BT", "Z003"},
     };
@@ -34,15 +39,36 @@ QString QtCanvas::standIn(const std::string &name) {
     return qs(name);
 }
 
+namespace {
+
+// Line height (ascent + descent) of a font per pixel of its size, measured
+// once per family and style.
+double cellRatio(const QFont &f) {
+    static QHash<QString, double> ratios;
+    const QString key = f.family() + QLatin1Char('/') + QString::number(f.weight()) + (f.italic() ? "i" : "");
+    auto it = ratios.constFind(key);
+    if (it != ratios.constEnd()) return *it;
+    QFont probe = f;
+    probe.setPixelSize(1000);
+    const QFontMetricsF m(probe);
+    const double r = m.height() > 0 ? m.height() / 1000.0 : 1.0;
+    ratios.insert(key, r);
+    return r;
+}
+
+}  // namespace
+
 QFont QtCanvas::qtFont(const vrek::Font &f, int dpi) {
     QFont q(standIn(f.name));
-    if (f.pixels) q.setPixelSize(std::max(1, vrek::roundEven(f.size)));
-    else q.setPixelSize(std::max(1, vrek::roundEven(f.size * dpi / 72.0)));
     q.setBold(f.bold);
     if (f.name == "Arial Black") q.setWeight(QFont::Black);
     q.setItalic(f.italic);
     q.setUnderline(f.underline);
     q.setKerning(false);
+    // A height in pixels is the whole line, ascent and descent, as the
+    // desktop's font height is: the size that fills it depends on the font.
+    if (f.pixels) q.setPixelSize(std::max(1, vrek::roundEven(f.size / cellRatio(q))));
+    else q.setPixelSize(std::max(1, vrek::roundEven(f.size * dpi / 72.0)));
     return q;
 }
 
@@ -170,11 +196,37 @@ void QtCanvas::roundRect(int x1, int y1, int x2, int y2, int rx, int ry) {
     painter_.drawRoundedRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), rx / 2.0, ry / 2.0);
 }
 
-bool QtCanvas::image(const std::string &path, int x, int y, int w, int h) {
-    QImageReader reader(qs(path));
+namespace {
+
+// The last picture read, kept while its file stays the same: a window that
+// repaints its background at every click should not decode it each time.
+struct CachedImage {
+    QString path;
+    QDateTime modified;
+    qint64 size = -1;
+    QImage image;
+};
+
+const QImage *readImage(const QString &path) {
+    static CachedImage cache;
+    const QFileInfo info(path);
+    if (!info.exists()) return nullptr;
+    if (cache.path == path && cache.modified == info.lastModified() && cache.size == info.size() &&
+        !cache.image.isNull())
+        return &cache.image;
+    QImageReader reader(path);
     QImage img = reader.read();
-    if (img.isNull()) return false;
+    if (img.isNull()) return nullptr;
+    cache = {path, info.lastModified(), info.size(), img.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+    return &cache.image;
+}
+
+}  // namespace
+
+bool QtCanvas::image(const std::string &path, int x, int y, int w, int h) {
+    const QImage *img = readImage(qs(path));
+    if (!img) return false;
     ensurePainter();
-    painter_.drawImage(QRect(x, y, w, h), img);
+    painter_.drawImage(QRect(x, y, w, h), *img);
     return true;
 }

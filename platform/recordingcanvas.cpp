@@ -13,7 +13,8 @@ RecordingCanvas::RecordingCanvas(int width, int height, double dpi) : w_(width),
 double RecordingCanvas::pixelHeight(const Font &f) const { return f.pixels ? f.size : f.size * dpi_ / 72.0; }
 
 DrawOp RecordingCanvas::op(DrawOp::Kind k) const {
-    DrawOp o{k};
+    DrawOp o{};
+    o.kind = k;
     o.document = document_;
     o.page = page_;
     o.font = font_;
@@ -48,7 +49,9 @@ int RecordingCanvas::textWidth(const std::string &utf8) {
     return roundEven(utf8Length(utf8) * pixelHeight(font_) / 2);
 }
 
-int RecordingCanvas::textHeight(const std::string &) { return roundEven(pixelHeight(font_) * 1.2); }
+int RecordingCanvas::textHeight(const std::string &) {
+    return font_.pixels ? roundEven(font_.size) : roundEven(pixelHeight(font_) * 1.2);
+}
 
 void RecordingCanvas::text(int x, int y, const std::string &utf8) {
     DrawOp o = op(DrawOp::Text);

@@ -28,7 +28,8 @@ public:
     explicit RecordingCanvas(int width = 4800, int height = 6720, double dpi = 600);
 
     // Fixed metrics: a character is half the font's pixel height wide; a
-    // line is 1.2 times that height. Pixel height = points x dpi / 72.
+    // line is 1.2 times that height. Pixel height = points x dpi / 72; a
+    // font sized in pixels is a line of exactly its size.
     double pixelHeight(const Font &f) const;
 
     std::vector<DrawOp> ops;

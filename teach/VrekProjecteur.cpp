@@ -1,0 +1,69 @@
+#include "teach/VrekProjecteur.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+TVrekFProjecteur::TVrekFProjecteur(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName("VrekFProjecteur");
+    setWindowTitle(QStringLiteral("Vrek Projecteur"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(600, 450);
+}
+
+vrek::ProjectorBackground TVrekFProjecteur::background(const QString &folder) {
+    const QString path = QDir(folder).filePath(QString::fromLatin1(vrek::kBackgroundFile));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = f.readAll();
+    // The toolkit decodes a BMP cut short without complaint.
+    if (!vrek::bmpWhole(bytes.toStdString())) return {};
+    const QImage img = QImage::fromData(bytes);
+    if (img.isNull()) return {};
+    return {path.toStdString(), img.width(), img.height()};
+}
+
+void TVrekFProjecteur::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    if (!picture_ || picture_->isNull()) {
+        p.fillRect(rect(), Qt::white);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(rect(), *picture_);
+}
+
+void TVrekFProjecteur::fullScreen() {
+    // The screen the window stands on (by its middle), not the primary one:
+    // on a desktop with two screens the user has dragged it onto the projector.
+    QScreen *s = QGuiApplication::screenAt(frameGeometry().center());
+    if (!s) s = screen();
+    if (s && windowHandle()) windowHandle()->setScreen(s);
+    if (s) setGeometry(s->geometry());
+    showFullScreen();
+}
+
+void TVrekFProjecteur::normalScreen() { showNormal(); }
+
+void TVrekFProjecteur::closeEvent(QCloseEvent *e) {
+    if (isFullScreen()) showNormal();
+    e->accept();
+    if (closed) closed();
+}
+
+void TVrekFProjecteur::keyPressEvent(QKeyEvent *e) {
+    // Escape gives the window back its frame when full screen hides every other window.
+    if (e->key() == Qt::Key_Escape && isFullScreen()) {
+        normalScreen();
+        if (leftFullScreen) leftFullScreen();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
