@@ -37,10 +37,12 @@ int run(const std::vector<std::string> &args);
 CliRegistrar reg({"print", "print KIND SERIES.vrk -o FILE.pdf [--bw] [--from-97] [options]",
                   "imprime dans un PDF (KIND : voir vrek print --help)", run});
 
-int usage(const std::string &why = {}) {
+// The usage of one kind, or of all of them.
+int usage(const std::string &why = {}, const Kind *kind = nullptr) {
     if (!why.empty()) std::fprintf(stderr, "%s\n", why.c_str());
-    std::fprintf(stderr, "usage : vrek print KIND SERIES.vrk -o FILE.pdf [--bw] [--from-97] [options]\n");
-    for (const Kind &k : kinds()) std::fprintf(stderr, "        vrek print %s\n", k.usage.c_str());
+    if (!kind) std::fprintf(stderr, "usage : vrek print KIND SERIES.vrk -o FILE.pdf [--bw] [--from-97] [options]\n");
+    for (const Kind &k : kinds())
+        if (!kind || &k == kind) std::fprintf(stderr, "%s vrek print %s\n", kind ? "usage :" : "       ", k.usage.c_str());
     std::fprintf(stderr, "        --bw : noir et blanc ; --from-97 : numérotation à partir de 97\n");
     return 2;
 }
@@ -86,9 +88,9 @@ int run(const std::vector<std::string> &args) {
     flags.insert(flags.end(), {"--bw", "--from-97"});
     Options o;
     std::string err;
-    if (!parseOptions(std::vector<std::string>(args.begin() + 1, args.end()), valued, flags, o, err)) return usage(err);
-    if (o.positional.size() != 1) return usage(o.positional.empty() ? "série manquante" : "trop d'arguments");
-    if (!o.has("-o") || o.value("-o").empty()) return usage("fichier de sortie manquant (-o FILE.pdf)");
+    if (!parseOptions(std::vector<std::string>(args.begin() + 1, args.end()), valued, flags, o, err)) return usage(err, kind);
+    if (o.positional.size() != 1) return usage(o.positional.empty() ? "série manquante" : "trop d'arguments", kind);
+    if (!o.has("-o") || o.value("-o").empty()) return usage("fichier de sortie manquant (-o FILE.pdf)", kind);
 
     vrek::Series s;
     const vrek::LoadResult loaded = vrek::readSeries(o.positional[0], s);
@@ -100,7 +102,7 @@ int run(const std::vector<std::string> &args) {
     style.colour = !o.has("--bw");
     style.numbering = o.has("--from-97") ? 1 : 0;
     const Prepared p = kind->prepare(Request{s, o, style, settings});
-    if (p.code == 2) return usage(p.message);
+    if (p.code == 2) return usage(p.message, kind);
     if (p.code != 0) return fail(p.message);
 
     const std::string path = absolutePath(o.value("-o"));

@@ -3,6 +3,7 @@
 // program's folder and today's date under the test's control.
 #pragma once
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 
@@ -43,7 +44,13 @@ public:
     void error(QWidget *, const QString &t) override;
     QString openFileName(QWidget *, const FileDialogOptions &o) override;
     QString saveFileName(QWidget *, const FileDialogOptions &o) override;
-    bool printDialog(QWidget *, QPrinter &) override { return printAccepted; }
+    bool printDialog(QWidget *, QPrinter &printer) override {
+        if (!printTo.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printTo);
+        }
+        return printAccepted;
+    }
     QColor chooseColor(QWidget *, const QColor &) override { return chosenColor; }
     void setClipboardImage(const QImage &image) override { clipboardImage = image; }
     void setClipboardText(const QString &rich, const QString &plain) override {
@@ -66,6 +73,7 @@ public:
     QString shortDateFormat() override { return dateFormat; }
 
     bool printAccepted = false;
+    QString printTo;  // when set, the print dialog chooses this PDF file
     QColor chosenColor;
     bool openSucceeds = true;
 };
