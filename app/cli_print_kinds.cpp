@@ -116,8 +116,6 @@ Prepared labels(const Request &r) {
     const std::string a = text.substr(0, dash), b = dash == std::string::npos ? a : text.substr(dash + 1);
     if (!wholeNumber(a, 1, 96, run.from) || !wholeNumber(b, 1, 96, run.to) || run.from > run.to)
         return Prepared::usage("donnes invalides (FROM-TO, de 1 à 96) : " + text);
-    if (run.geometry.across < 1 || run.geometry.down < 1)
-        return Prepared::refused("La planche d'étiquettes de vrek.ini n'a pas d'étiquette.");
     const int perSheet = run.geometry.perSheet();
     if (o.has("--start-label") && !wholeNumber(o.value("--start-label"), 1, perSheet, run.startLabel))
         return Prepared::usage("étiquette de départ invalide (1 à " + std::to_string(perSheet) +

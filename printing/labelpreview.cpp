@@ -99,7 +99,7 @@ void drawLabelPreview(Canvas &c, const LabelGeometry &g) {
         Font f;
         f.name = "Arial";
         f.pixels = true;
-        f.size = std::max(9, margin * 2);
+        f.size = std::max(11, margin);
         f.bold = true;
         f.colour = colour::red;
         c.setFont(f);

@@ -1,5 +1,7 @@
 #include "printing/labels.h"
 
+#include <algorithm>
+
 namespace vrek {
 
 namespace {
@@ -8,7 +10,9 @@ const char *const kSection = "Etiquettes";
 }  // namespace
 
 LabelGeometry labelGeometry(const Settings &s) {
-    return {s.ligne, s.margeD, s.largeur, s.colonne, s.margeH, s.hauteur};
+    // Counts outside the dialog's ranges come from a damaged vrek.ini.
+    return {std::clamp(s.ligne, kMinAcross, kMaxAcross), s.margeD, s.largeur,
+            std::clamp(s.colonne, kMinDown, kMaxDown), s.margeH, s.hauteur};
 }
 
 void storeLabelGeometry(Settings &s, const LabelGeometry &g) {

@@ -23,6 +23,10 @@ struct LabelGeometry {
     bool operator==(const LabelGeometry &) const = default;
 };
 
+// The ranges of the counts across and down.
+constexpr int kMinAcross = 2, kMaxAcross = 6, kMinDown = 4, kMaxDown = 8;
+
+// The geometry of the settings, counts brought within their ranges.
 LabelGeometry labelGeometry(const Settings &s);
 void storeLabelGeometry(Settings &s, const LabelGeometry &g);
 // The keys of section "Etiquettes", written at once by the parameter dialog.

@@ -48,8 +48,8 @@ TVrekPara::TVrekPara(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(par
         connect(s, &QSpinBox::valueChanged, this, [this] { storeLengths(); });
         return s;
     };
-    UpEtiLig = upDown("UpEtiLig", 2, 6);
-    UpEtiCol = upDown("UpEtiCol", 4, 8);
+    UpEtiLig = upDown("UpEtiLig", kMinAcross, kMaxAcross);
+    UpEtiCol = upDown("UpEtiCol", kMinDown, kMaxDown);
     EtiLig = new QLabel(this);
     EtiLig->setObjectName("EtiLig");
     EtiCol = new QLabel(this);

@@ -26,6 +26,11 @@ TEST(LabelGeometry, NewCountsSpreadTheLabels) {
     IniFile ini;
     writeLabelGeometry(ini, g);
     EXPECT_EQ(readSettings(ini, DateFormat::french()).hauteur, 560);
+    // A damaged file's counts come back within the dialog's ranges.
+    s.ligne = 0;
+    s.colonne = 40;
+    EXPECT_EQ(labelGeometry(s).across, 2);
+    EXPECT_EQ(labelGeometry(s).down, 8);
 }
 
 // Where each deal's label went: (document, column, row) from its "Etui: " piece.
