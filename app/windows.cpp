@@ -16,6 +16,11 @@
 #include "teach/VrekEnch.h"
 #include "teach/VrekMaitre.h"
 #include "teach/VrekProjecteur.h"
+#include "printing/VrkEtiq.h"
+#include "printing/vrkPara.h"
+#include "printing/vrkcom.h"
+#include "printing/vrkfiche.h"
+#include "printing/vrkprn.h"
 #include "verify/vrkverif.h"
 
 namespace {
@@ -35,6 +40,13 @@ void createWindows(TForm1 &form) {
     vrek::Workspace &ws = form.model();
     Platform &pf = form.platform();
 
+    auto *prn = new TVrekPrn(ws, pf, &form);
+    onItem(form, "Vrek1", prn, [prn] { prn->open(); });
+    auto *com = new TVrekcom(ws, pf, &form);
+    onItem(form, "Diagrammes1", com, [com] { com->openMode(0); });
+    onItem(form, "Diagrammeschoisis1", com, [com] { com->openMode(1); });
+    onItem(form, "HuitDiagrammeschoisis1", com, [com] { com->openMode(2); });
+
     auto *contraint = new TContraint(ws, pf, &form);
     onItem(form, "Caractristiques1", contraint, [contraint] { contraint->openEditor(); });
     onItem(form, "RInitialise1", contraint, [contraint] { contraint->initialiseAllClick(); });
@@ -42,6 +54,10 @@ void createWindows(TForm1 &form) {
     auto *information = new TInformation(ws, pf, &form);
     form.distribute = [information] { information->distributionClick(); };
     onItem(form, "N3", information, [information] { information->n3Click(); });
+
+    auto *fiche = new Tvrekfiche(ws, pf, &form);
+    onItem(form, "Surfeuillesvierges1", fiche, [fiche] { fiche->openFor(false); });
+    onItem(form, "Surfeuillesprimprimes1", fiche, [fiche] { fiche->openFor(true); });
 
     auto *expot = new TVrekexpot(ws, pf, &form);
     for (int i = 0; i < vrek::kExportMenuItems; ++i) {
@@ -67,6 +83,10 @@ void createWindows(TForm1 &form) {
     onItem(form, "Probabilit1", prob, [prob] { prob->show(), prob->raise(); });
     auto *mod = new TVrekFMod(ws, pf, &form);
     onItem(form, "Approchestatistique1", mod, [mod] { mod->show(), mod->raise(); });
+    auto *etiq = new TVrekEtiq(ws, pf, &form);
+    onItem(form, "Imprime1", etiq, [etiq] { etiq->open(); });
+    auto *para = new TVrekPara(ws, pf, &form);
+    onItem(form, "Paramtres1", para, [para] { para->open(); });
 
     auto *import = new TVrkFImport(ws, pf, &form);
     for (const QString &name : TVrkFImport::menuItems(false))

@@ -6,14 +6,33 @@
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QRawFont>
 
 namespace {
 QColor qc(const vrek::Rgb &c) { return QColor(c.r, c.g, c.b); }
 QString qs(const std::string &s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Whether the family maps the suit signs only through the old symbol codes
+// (0xA7 clubs .. 0xAA spades), as the URW stand-in for "Symbol" does.
+bool symbolEncoded(const QFont &f) {
+    static QHash<QString, bool> known;
+    auto it = known.constFind(f.family());
+    if (it != known.constEnd()) return *it;
+    QFont probe(f);
+    probe.setPixelSize(20);
+    probe.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont raw = QRawFont::fromFont(probe);
+    const bool sym = raw.isValid() && !raw.supportsCharacter(QChar(0x2660)) && raw.supportsCharacter(QChar(0xAA));
+    known.insert(f.family(), sym);
+    return sym;
+}
 }  // namespace
 
 QtCanvas::QtCanvas(QPrinter *printer, bool oneJob) : printer_(printer), oneJob_(oneJob) {}
+
+QtCanvas::QtCanvas(QPdfWriter *pdf) : pdf_(pdf), oneJob_(true) {}
 
 QtCanvas::QtCanvas(QImage *image) : image_(image), oneJob_(true) {}
 
@@ -72,87 +91,134 @@ QFont QtCanvas::qtFont(const vrek::Font &f, int dpi) {
     return q;
 }
 
+QString QtCanvas::shown(const std::string &utf8, const QFont &font) {
+    QString t = qs(utf8);
+    if (!symbolEncoded(font)) return t;
+    for (QChar &c : t) {
+        switch (c.unicode()) {
+        case 0x2663: c = QChar(0xA7); break;
+        case 0x2666: c = QChar(0xA8); break;
+        case 0x2665: c = QChar(0xA9); break;
+        case 0x2660: c = QChar(0xAA); break;
+        default: break;
+        }
+    }
+    return t;
+}
+
+QPaintDevice *QtCanvas::device() const {
+    if (printer_) return printer_;
+    if (pdf_) return pdf_;
+    return image_;
+}
+
+QPagedPaintDevice *QtCanvas::paged() const {
+    if (printer_) return printer_;
+    return pdf_;
+}
+
 int QtCanvas::dpi() const {
     if (printer_) return printer_->resolution();
+    if (pdf_) return pdf_->resolution();
     if (image_) return image_->logicalDpiX() > 0 ? image_->logicalDpiX() : 96;
     return 96;
 }
 
-void QtCanvas::ensurePainter() {
-    if (painter_.isActive()) return;
-    QPaintDevice *dev = printer_ ? static_cast<QPaintDevice *>(printer_) : static_cast<QPaintDevice *>(image_);
-    ok_ = dev && painter_.begin(dev);
+bool QtCanvas::ensurePainter() {
+    if (painter_.isActive()) return true;
+    QPaintDevice *dev = device();
+    ok_ = ok_ && dev && painter_.begin(dev);
     if (ok_) {
+        fm();
         painter_.setRenderHint(QPainter::Antialiasing);
         painter_.setRenderHint(QPainter::TextAntialiasing);
         painter_.setFont(qfont_);
-        painter_.setBrush(Qt::NoBrush);
+        painter_.setPen(pen_);
+        painter_.setBrush(brush_);
     }
-}
-
-bool QtCanvas::beginDocument(const std::string &jobTitle) {
-    ++documents_;
-    if (printer_ && (!oneJob_ || documents_ == 1)) {
-        printer_->setDocName(qs(jobTitle));
-        if (printer_->outputFormat() == QPrinter::PdfFormat) printer_->setDocName(qs(jobTitle));
-    }
-    if (oneJob_ && documents_ > 1 && painter_.isActive()) {
-        if (printer_) printer_->newPage();
-        return true;
-    }
-    ensurePainter();
-    setFont(font_);
     return ok_;
 }
 
+bool QtCanvas::beginDocument(const std::string &jobTitle) {
+    log_.push_back({jobTitle, 1});
+    if (oneJob_ && log_.size() > 1 && painter_.isActive()) {
+        if (QPagedPaintDevice *p = paged()) p->newPage();
+        return ok_;
+    }
+    // The title goes with the job, so it is set before the painting starts.
+    if (printer_) printer_->setDocName(qs(jobTitle));
+    if (pdf_) pdf_->setTitle(qs(jobTitle));
+    // The resolution may have changed since the canvas was made.
+    metrics_.reset();
+    if (!ensurePainter()) return false;
+    setFont(font_);
+    return true;
+}
+
 void QtCanvas::newPage() {
-    if (printer_ && painter_.isActive()) printer_->newPage();
+    if (!painter_.isActive()) return;
+    if (QPagedPaintDevice *p = paged()) {
+        p->newPage();
+        if (!log_.empty()) ++log_.back().pages;
+    }
 }
 
 bool QtCanvas::endDocument() {
     if (oneJob_) return ok_;
-    if (painter_.isActive()) return painter_.end() && ok_;
+    if (painter_.isActive()) ok_ = painter_.end() && ok_;
+    if (printer_ && printer_->printerState() == QPrinter::Error) ok_ = false;
+    return ok_;
+}
+
+bool QtCanvas::finish() {
+    if (painter_.isActive()) ok_ = painter_.end() && ok_;
+    if (printer_ && printer_->printerState() == QPrinter::Error) ok_ = false;
     return ok_;
 }
 
 int QtCanvas::width() const {
-    if (printer_) return printer_->width();
-    return image_ ? image_->width() : 0;
+    QPaintDevice *d = device();
+    return d ? d->width() : 0;
 }
 
 int QtCanvas::height() const {
-    if (printer_) return printer_->height();
-    return image_ ? image_->height() : 0;
+    QPaintDevice *d = device();
+    return d ? d->height() : 0;
 }
 
 void QtCanvas::setFont(const vrek::Font &f) {
+    const bool same = f.name == font_.name && f.size == font_.size && f.pixels == font_.pixels &&
+                      f.bold == font_.bold && f.italic == font_.italic && f.underline == font_.underline;
     font_ = f;
-    qfont_ = qtFont(f, dpi());
     textColour_ = qc(f.colour);
+    if (same && metrics_) return;
+    metrics_.reset();
+    fm();
     if (painter_.isActive()) painter_.setFont(qfont_);
 }
 
-int QtCanvas::textWidth(const std::string &utf8) {
-    QPaintDevice *dev = printer_ ? static_cast<QPaintDevice *>(printer_) : static_cast<QPaintDevice *>(image_);
-    return QFontMetrics(qfont_, dev).horizontalAdvance(qs(utf8));
+const QFontMetrics &QtCanvas::fm() {
+    if (!metrics_) {
+        qfont_ = qtFont(font_, dpi());
+        metrics_.emplace(qfont_, device());
+    }
+    return *metrics_;
 }
 
-int QtCanvas::textHeight(const std::string &) {
-    QPaintDevice *dev = printer_ ? static_cast<QPaintDevice *>(printer_) : static_cast<QPaintDevice *>(image_);
-    return QFontMetrics(qfont_, dev).height();
-}
+int QtCanvas::textWidth(const std::string &utf8) { return fm().horizontalAdvance(shown(utf8, qfont_)); }
+
+int QtCanvas::textHeight(const std::string &) { return fm().height(); }
 
 void QtCanvas::text(int x, int y, const std::string &utf8) {
-    ensurePainter();
-    if (!ok_) return;
-    const QString t = qs(utf8);
-    QFontMetrics fm(qfont_, painter_.device());
-    if (hasTextBg_) painter_.fillRect(QRect(x, y, fm.horizontalAdvance(t), fm.height()), textBg_);
-    const QPen keep = painter_.pen();
+    if (!ensurePainter()) return;
+    const QFontMetrics &m = fm();
+    const QString t = shown(utf8, qfont_);
+    if (hasTextBg_) painter_.fillRect(QRect(x, y, m.horizontalAdvance(t), m.height()), textBg_);
+    // Text is drawn from its baseline, unclipped; the pen is the text colour
+    // only for the time of the call.
     painter_.setPen(textColour_);
-    painter_.setFont(qfont_);
-    painter_.drawText(QPoint(x, y + fm.ascent()), t);
-    painter_.setPen(keep);
+    painter_.drawText(QPoint(x, y + m.ascent()), t);
+    painter_.setPen(pen_);
 }
 
 void QtCanvas::setTextBackground(const vrek::Rgb &c) {
@@ -161,39 +227,35 @@ void QtCanvas::setTextBackground(const vrek::Rgb &c) {
 }
 
 void QtCanvas::setPen(const vrek::Rgb &c, int width) {
-    ensurePainter();
-    QPen p(qc(c));
-    p.setWidth(std::max(1, width));
-    painter_.setPen(p);
+    pen_ = QPen(qc(c));
+    pen_.setWidth(std::max(1, width));
+    if (painter_.isActive()) painter_.setPen(pen_);
 }
 
 void QtCanvas::setBrush(const vrek::Rgb &c) {
-    ensurePainter();
-    painter_.setBrush(qc(c));
+    brush_ = QBrush(qc(c));
+    if (painter_.isActive()) painter_.setBrush(brush_);
 }
 
 void QtCanvas::clearBrush() {
-    ensurePainter();
-    painter_.setBrush(Qt::NoBrush);
+    brush_ = QBrush(Qt::NoBrush);
+    if (painter_.isActive()) painter_.setBrush(brush_);
 }
 
 void QtCanvas::moveTo(int x, int y) { cursor_ = QPoint(x, y); }
 
 void QtCanvas::lineTo(int x, int y) {
-    ensurePainter();
-    painter_.drawLine(cursor_, QPoint(x, y));
+    if (ensurePainter()) painter_.drawLine(cursor_, QPoint(x, y));
     cursor_ = QPoint(x, y);
 }
 
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
-    ensurePainter();
-    painter_.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    if (ensurePainter()) painter_.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
 }
 
 void QtCanvas::roundRect(int x1, int y1, int x2, int y2, int rx, int ry) {
-    ensurePainter();
     // The corner is given as the ellipse's width and height.
-    painter_.drawRoundedRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), rx / 2.0, ry / 2.0);
+    if (ensurePainter()) painter_.drawRoundedRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), rx / 2.0, ry / 2.0);
 }
 
 namespace {
@@ -226,7 +288,7 @@ const QImage *readImage(const QString &path) {
 bool QtCanvas::image(const std::string &path, int x, int y, int w, int h) {
     const QImage *img = readImage(qs(path));
     if (!img) return false;
-    ensurePainter();
+    if (!ensurePainter()) return false;
     painter_.drawImage(QRect(x, y, w, h), *img);
     return true;
 }

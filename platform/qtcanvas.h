@@ -1,14 +1,19 @@
 // The page canvas on Qt: a printer (a real one, a PDF file or a print
-// preview) or an image, with the free fonts standing in for the names the
-// program asks for.
+// preview), a PDF writer or an image, with the free fonts standing in for
+// the names the program asks for.
 #pragma once
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
+#include <optional>
+#include <vector>
 
 #include "platform/canvas.h"
 
 class QImage;
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 class QtCanvas : public vrek::Canvas {
@@ -17,6 +22,8 @@ public:
     // `oneJob` (a preview, or one PDF for a whole run) later documents go on
     // as new pages of the first one.
     explicit QtCanvas(QPrinter *printer, bool oneJob = false);
+    // On a PDF writer: one file, every document on new pages of it.
+    explicit QtCanvas(QPdfWriter *pdf);
     // On an image, which is one page; the documents draw over it.
     explicit QtCanvas(QImage *image);
     ~QtCanvas() override;
@@ -24,10 +31,15 @@ public:
     // The family that stands in for a name the program uses.
     static QString standIn(const std::string &name);
     static QFont qtFont(const vrek::Font &f, int dpi);
+    // The text as the font's character map wants it: a symbol-encoded font
+    // (the "Symbol" stand-in) holds the suit signs at its own codes.
+    static QString shown(const std::string &utf8, const QFont &font);
 
     bool beginDocument(const std::string &jobTitle) override;
     void newPage() override;
     bool endDocument() override;
+    // Ends the painting (one job, a PDF writer); false when anything failed.
+    bool finish();
     int width() const override;
     int height() const override;
     void setFont(const vrek::Font &f) override;
@@ -48,22 +60,35 @@ public:
 
     using vrek::Canvas::font;
     QPainter &painter() { return painter_; }
-    // Documents begun so far, and whether any failed to open.
-    int documents() const { return documents_; }
+    // Documents begun so far.
+    int documents() const { return static_cast<int>(log_.size()); }
+    // Each document begun, with its job title and its pages.
+    struct Document {
+        std::string title;
+        int pages = 0;
+    };
+    const std::vector<Document> &log() const { return log_; }
 
 private:
     QPrinter *printer_ = nullptr;
+    QPdfWriter *pdf_ = nullptr;
     QImage *image_ = nullptr;
     bool oneJob_ = false;
     QPainter painter_;
     vrek::Font font_;
     QFont qfont_;
+    std::optional<QFontMetrics> metrics_;
     QColor textColour_;
     QColor textBg_;
     bool hasTextBg_ = false;
+    QPen pen_;
+    QBrush brush_ = Qt::NoBrush;
     QPoint cursor_;
-    int documents_ = 0;
+    std::vector<Document> log_;
     bool ok_ = true;
+    QPaintDevice *device() const;
+    QPagedPaintDevice *paged() const;
     int dpi() const;
-    void ensurePainter();
+    bool ensurePainter();
+    const QFontMetrics &fm();
 };

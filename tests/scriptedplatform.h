@@ -3,6 +3,7 @@
 // program's folder and today's date under the test's control.
 #pragma once
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 

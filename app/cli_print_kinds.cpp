@@ -1,0 +1,139 @@
+// The kinds of `vrek print` that the print dialogs make: hand sheets,
+// diagram pages, travelling sheets and labels, with the dialogs' choices as
+// options.
+#include <array>
+#include <cctype>
+
+#include "app/cli_print.h"
+#include "core/boardlist.h"
+#include "printing/diagrampage.h"
+#include "printing/handsheet.h"
+#include "printing/labels.h"
+#include "printing/traveller.h"
+
+namespace cli::print {
+namespace {
+
+// A board list ("1-4,7") whose numbers stay within 1 .. hi.
+bool listUpTo(const std::string &text, int hi, std::vector<int> &out) {
+    auto list = vrek::parseBoardList(text);
+    if (!list) return false;
+    for (int n : *list)
+        if (n > hi) return false;
+    out = *list;
+    return true;
+}
+
+Prepared hands(const Request &r) {
+    const Options &o = r.options;
+    if (!o.has("--seats")) return Prepared::usage("sièges manquants (--seats NESO)");
+    if (!o.has("--block")) return Prepared::usage("bloc manquant (--block 1|2|3)");
+    std::array<bool, 4> seats{};
+    const std::string letters = o.value("--seats");
+    for (char ch : letters) {
+        const std::string all = "NESO";
+        const size_t i = all.find(static_cast<char>(std::toupper(static_cast<unsigned char>(ch))));
+        if (i == std::string::npos || seats[i]) return Prepared::usage("sièges invalides : " + letters);
+        seats[i] = true;
+    }
+    if (letters.empty()) return Prepared::usage("sièges invalides : (vide)");
+    int block = 0;
+    if (!wholeNumber(o.value("--block"), 1, 3, block)) return Prepared::usage("bloc invalide : " + o.value("--block"));
+    vrek::HandSheetOptions opt;
+    opt.block = block - 1;
+    opt.style = r.style;
+    return {0, {}, [&s = r.series, seats, opt](vrek::Canvas &c) { return vrek::printHandSheets(c, s, seats, opt); }};
+}
+
+Prepared diagrams(const Request &r) {
+    const Options &o = r.options;
+    vrek::DiagramOptions opt;
+    opt.style = r.style;
+    if (o.has("--sheets") == o.has("--boards"))
+        return Prepared::usage("choisir soit --sheets LIST, soit --boards a,b,c,d[,e,f,g,h]");
+    if (o.has("--sheets")) {
+        if (o.has("--first-page")) return Prepared::usage("--first-page ne vaut qu'avec --boards");
+        std::vector<int> sheets;
+        if (!listUpTo(o.value("--sheets"), 24, sheets))
+            return Prepared::usage("liste de feuilles invalide (1 à 24) : " + o.value("--sheets"));
+        return {0, {}, [&s = r.series, sheets, opt](vrek::Canvas &c) {
+                    return vrek::printDiagramSheets(c, s, sheets, opt);
+                }};
+    }
+    std::vector<int> deals;
+    const std::string text = o.value("--boards");
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = text.find(',', start);
+        int d = 0;
+        if (!wholeNumber(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), 0, 96, d))
+            return Prepared::usage("donnes invalides (0 à 96, 0 = place vide) : " + text);
+        deals.push_back(d);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (deals.size() != 4 && deals.size() != 8)
+        return Prepared::usage("il faut quatre ou huit donnes : " + text);
+    int first = 1;
+    if (o.has("--first-page") && !wholeNumber(o.value("--first-page"), 0, 24, first))
+        return Prepared::usage("numéro de première page invalide (0 à 24) : " + o.value("--first-page"));
+    return {0, {}, [&s = r.series, deals, first, opt](vrek::Canvas &c) {
+                return vrek::printChosenDiagrams(c, s, deals, first, opt);
+            }};
+}
+
+Prepared travellers(const Request &r) {
+    const Options &o = r.options;
+    if (!o.has("--pairs")) return Prepared::usage("paires de fiches manquantes (--pairs LIST)");
+    std::vector<int> pairs;
+    if (!listUpTo(o.value("--pairs"), vrek::kTravellerPairs, pairs))
+        return Prepared::usage("liste de paires invalide (1 à 48) : " + o.value("--pairs"));
+    vrek::TravellerOptions opt;
+    opt.style = r.style;
+    opt.preprinted = o.has("--preprinted");
+    if (o.has("--section")) {
+        std::string letter = o.value("--section");
+        for (char &ch : letter) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        const int position = vrek::sectionPosition(letter);
+        if (position <= 0) return Prepared::usage("section invalide (une lettre de A à T) : " + o.value("--section"));
+        const vrek::Section sec = vrek::sectionAt(position);
+        opt.section = sec.letter;
+        // Past "D" the window keeps its own colour, the grey of a dialog.
+        opt.sectionColour = sec.colour.value_or(vrek::Rgb{240, 240, 240});
+    }
+    return {0, {}, [&s = r.series, pairs, opt](vrek::Canvas &c) { return vrek::printTravellers(c, s, pairs, opt); }};
+}
+
+Prepared labels(const Request &r) {
+    const Options &o = r.options;
+    if (!o.has("--boards")) return Prepared::usage("donnes manquantes (--boards FROM-TO)");
+    vrek::LabelRun run;
+    run.style = r.style;
+    run.title = !o.has("--no-title");
+    run.geometry = vrek::labelGeometry(r.settings);
+    const std::string text = o.value("--boards");
+    const size_t dash = text.find('-');
+    const std::string a = text.substr(0, dash), b = dash == std::string::npos ? a : text.substr(dash + 1);
+    if (!wholeNumber(a, 1, 96, run.from) || !wholeNumber(b, 1, 96, run.to) || run.from > run.to)
+        return Prepared::usage("donnes invalides (FROM-TO, de 1 à 96) : " + text);
+    const int perSheet = run.geometry.perSheet();
+    if (o.has("--start-label") && !wholeNumber(o.value("--start-label"), 1, perSheet, run.startLabel))
+        return Prepared::usage("étiquette de départ invalide (1 à " + std::to_string(perSheet) +
+                               ") : " + o.value("--start-label"));
+    return {0, {}, [&s = r.series, run](vrek::Canvas &c) { return vrek::printLabels(c, s, run); }};
+}
+
+KindRegistrar handsKind({"hands", "hands SERIES.vrk -o FILE.pdf --seats NESO --block 1|2|3", {"--seats", "--block"}, {},
+                         hands});
+KindRegistrar diagramsKind({"diagrams",
+                            "diagrams SERIES.vrk -o FILE.pdf --sheets LIST | --boards a,b,c,d[,e,f,g,h] "
+                            "[--first-page N]",
+                            {"--sheets", "--boards", "--first-page"}, {}, diagrams});
+KindRegistrar travellersKind({"travellers",
+                              "travellers SERIES.vrk -o FILE.pdf --pairs LIST [--preprinted] [--section LETTER]",
+                              {"--pairs", "--section"}, {"--preprinted"}, travellers});
+KindRegistrar labelsKind({"labels", "labels SERIES.vrk -o FILE.pdf --boards FROM-TO [--start-label K] [--no-title]",
+                          {"--boards", "--start-label"}, {"--no-title"}, labels});
+
+}  // namespace
+}  // namespace cli::print

@@ -1,0 +1,192 @@
+#include "printing/vrkcom.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/workspace.h"
+#include "platform/platform.h"
+#include "printing/printjob.h"
+#include "printing/radiogroup.h"
+
+using namespace vrek;
+
+QString sheetCaption(int n) {
+    const QString range = QStringLiteral("(%1-%2)").arg(4 * n - 3).arg(4 * n);
+    if (n <= 8) return QStringLiteral("Feuille &%1 %2").arg(n).arg(range);
+    if (n == 9) return QStringLiteral("Feuille  9  ") + range;
+    return QStringLiteral("Feuille %1 %2").arg(n).arg(range);
+}
+
+TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(parent), ws_(ws), pf_(pf) {
+    setObjectName("Vrekcom");
+    setWindowTitle(QStringLiteral("Imprime les commentaires et diagrammes"));
+
+    auto button = [this](QWidget *parent, const char *name, const QString &caption) {
+        auto *b = new QPushButton(caption, parent);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    // Three panels of eight sheets, each with its own pair of buttons.
+    QFrame *panels[3];
+    QPushButton *on[3], *off[3];
+    const char *panelNames[3] = {"Panel1", "Panel2", "Panel3"};
+    const char *onNames[3] = {"Selectionner", "Select1", "Select2"};
+    const char *offNames[3] = {"Deselectionner", "Deselect1", "DeSelect2"};
+    auto *sheetRow = new QHBoxLayout;
+    for (int p = 0; p < 3; ++p) {
+        panels[p] = new QFrame(this);
+        panels[p]->setObjectName(panelNames[p]);
+        panels[p]->setFrameShape(QFrame::StyledPanel);
+        auto *col = new QVBoxLayout(panels[p]);
+        for (int i = 0; i < 8; ++i) {
+            const int n = 8 * p + i + 1;
+            Feuille[n - 1] = new QCheckBox(sheetCaption(n), panels[p]);
+            Feuille[n - 1]->setObjectName(QStringLiteral("Feuille%1").arg(n));
+            col->addWidget(Feuille[n - 1]);
+        }
+        on[p] = button(panels[p], onNames[p], p == 0 ? QStringLiteral("&Sélectionner") : QStringLiteral("Sélectionner"));
+        off[p] = button(panels[p], offNames[p],
+                        p == 0 ? QStringLiteral("&Désélectionner") : QStringLiteral("Désélectionner"));
+        col->addWidget(on[p]);
+        col->addWidget(off[p]);
+        sheetRow->addWidget(panels[p]);
+        connect(on[p], &QPushButton::clicked, this, [this, p] { selectSheets(8 * p + 1, true); });
+        connect(off[p], &QPushButton::clicked, this, [this, p] { selectSheets(8 * p + 1, false); });
+    }
+    Panel1 = panels[0], Panel2 = panels[1], Panel3 = panels[2];
+    Selectionner = on[0], Select1 = on[1], Select2 = on[2];
+    Deselectionner = off[0], Deselect1 = off[1], DeSelect2 = off[2];
+
+    // The chosen deals and the first page's number.
+    auto *chosen = new QGridLayout;
+    LbDonnes = new QLabel(QStringLiteral("Des donnes   : "), this);
+    LbDonnes->setObjectName("LbDonnes");
+    chosen->addWidget(LbDonnes, 0, 0);
+    for (int i = 0; i < 8; ++i) {
+        Don[i] = new QSpinBox(this);
+        Don[i]->setObjectName(QStringLiteral("Don_%1").arg(i + 1));
+        Don[i]->setRange(0, kBoards);
+        Don[i]->setValue(0);
+        chosen->addWidget(Don[i], i / 4, 1 + i % 4);
+    }
+    LbNumPage = new QLabel(QStringLiteral("Numéro de la première page  : "), this);
+    LbNumPage->setObjectName("LbNumPage");
+    Sp_NumPage = new QSpinBox(this);
+    Sp_NumPage->setObjectName("Sp_NumPage");
+    Sp_NumPage->setRange(0, 24);
+    Sp_NumPage->setValue(1);
+    LbPasNumero = new QLabel(QStringLiteral("(0 = pas de numérotation)"), this);
+    LbPasNumero->setObjectName("LbPasNumero");
+    chosen->addWidget(LbNumPage, 2, 0);
+    chosen->addWidget(Sp_NumPage, 2, 1);
+    chosen->addWidget(LbPasNumero, 2, 2, 1, 3);
+
+    Numerotation = new RadioGroup("Numerotation", QStringLiteral("Numérotation à partir"), {"de 1", "de 97"}, this);
+    Imprimante = new RadioGroup("Imprimante", QStringLiteral("Imprime en"), {"N/Blanc", "Couleur"}, this);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setRange(0, 61);
+    ProgressBar1->setTextVisible(false);
+    Imprimer = button(this, "Imprimer", QStringLiteral("&Imprimer"));
+    Apercu = button(this, "Apercu", QStringLiteral("&Aperçu"));
+    Annuler = button(this, "Annuler", QStringLiteral("&Annuler"));
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(Numerotation);
+    side->addWidget(Imprimante);
+    side->addStretch();
+    side->addWidget(Imprimer);
+    side->addWidget(Apercu);
+    side->addWidget(Annuler);
+    auto *main = new QVBoxLayout;
+    main->addLayout(sheetRow);
+    main->addLayout(chosen);
+    main->addStretch();
+    auto *top = new QHBoxLayout;
+    top->addLayout(main, 1);
+    top->addLayout(side);
+    auto *all = new QVBoxLayout(this);
+    all->addLayout(top);
+    all->addWidget(ProgressBar1);
+    all->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Imprimante, &RadioGroup::clicked, this, [this] { ImprimanteClick(); });
+    connect(Imprimer, &QPushButton::clicked, this, [this] { ImprimerClick(); });
+    connect(Apercu, &QPushButton::clicked, this, [this] { ApercuClick(); });
+    connect(Annuler, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void TVrekcom::openMode(int mode) {
+    mode_ = std::clamp(mode, 0, 2);
+    activate();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TVrekcom::activate() {
+    for (QFrame *p : {Panel1, Panel2, Panel3}) p->setVisible(mode_ == 0);
+    for (int i = 0; i < 8; ++i) Don[i]->setVisible(mode_ == 2 || (mode_ == 1 && i < 4));
+    for (QWidget *w : std::initializer_list<QWidget *>{LbDonnes, LbNumPage, Sp_NumPage, LbPasNumero})
+        w->setVisible(mode_ != 0);
+    if (mode_ == 0) {
+        for (QCheckBox *b : Feuille) b->setChecked(false);
+        const int current = ws_.currentDeal();
+        if (current >= 1 && current <= kBoards) Feuille[(current - 1) / 4]->setChecked(true);
+    }
+    ProgressBar1->setValue(61);
+    Imprimante->setItemIndex(ws_.settings().imprimante == 0 ? 0 : 1);
+    Numerotation->setItemIndex(0);
+}
+
+void TVrekcom::selectSheets(int first, bool on) {
+    for (int n = first; n < first + 8; ++n) Feuille[n - 1]->setChecked(on);
+}
+
+void TVrekcom::ImprimanteClick() { printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex()); }
+
+std::vector<int> TVrekcom::sheets() const {
+    std::vector<int> v;
+    for (int n = 1; n <= 24; ++n)
+        if (Feuille[n - 1]->isChecked()) v.push_back(n);
+    return v;
+}
+
+std::vector<int> TVrekcom::chosenDeals() const {
+    std::vector<int> v;
+    for (int i = 0; i < (mode_ == 2 ? 8 : 4); ++i) v.push_back(Don[i]->value());
+    return v;
+}
+
+DiagramOptions TVrekcom::options() const {
+    DiagramOptions o;
+    o.style.numbering = std::max(0, Numerotation->itemIndex());
+    o.style.colour = Imprimante->itemIndex() == 1;
+    o.progress = [this](int i) { ProgressBar1->setValue(i); };
+    return o;
+}
+
+bool TVrekcom::draw(Canvas &c) const {
+    if (mode_ == 0) return printDiagramSheets(c, ws_.series(), sheets(), options());
+    return printChosenDiagrams(c, ws_.series(), chosenDeals(), Sp_NumPage->value(), options());
+}
+
+void TVrekcom::ImprimerClick() {
+    // Mode 0 with no sheet ticked has nothing to print: no print dialog.
+    if (mode_ != 0 || !sheets().empty())
+        printing::printWithDialog(this, pf_, QString::fromLatin1(kDiagramTitle), [this](Canvas &c) { return draw(c); });
+    printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex());
+    hide();
+}
+
+void TVrekcom::ApercuClick() {
+    printing::showPreview(this, windowTitle(), [this](Canvas &c) { return draw(c); }, [this] { ImprimerClick(); });
+}

@@ -1,0 +1,194 @@
+#include "printing/vrkfiche.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/workspace.h"
+#include "platform/platform.h"
+#include "platform/uiutil.h"
+#include "platform/widgets.h"
+#include "printing/printjob.h"
+#include "printing/radiogroup.h"
+
+using namespace vrek;
+
+Tvrekfiche::Tvrekfiche(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(parent), ws_(ws), pf_(pf) {
+    setObjectName("vrekfiche");
+    setWindowTitle(QStringLiteral("Imprime les fiches ambulantes sur feuilles vierges."));
+
+    auto button = [this](QWidget *parent, const char *name, const QString &caption) {
+        auto *b = new QPushButton(caption, parent);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    QFrame *panels[3];
+    QPushButton *on[3], *off[3];
+    const char *panelNames[3] = {"Panel1", "Panel2", "Panel3"};
+    const char *onNames[3] = {"Selectionner", "Select1", "Select2"};
+    const char *offNames[3] = {"Deselectionner", "Deselect1", "Deselecti2"};
+    auto *pairRow = new QHBoxLayout;
+    for (int p = 0; p < 3; ++p) {
+        panels[p] = new QFrame(this);
+        panels[p]->setObjectName(panelNames[p]);
+        panels[p]->setFrameShape(QFrame::StyledPanel);
+        auto *col = new QVBoxLayout(panels[p]);
+        col->setSpacing(1);
+        for (int i = 0; i < 16; ++i) {
+            const int n = 16 * p + i + 1;
+            Fiche[n - 1] = new QCheckBox(QString::fromStdString(travellerBoxCaption(n)), panels[p]);
+            Fiche[n - 1]->setObjectName(QStringLiteral("Fiche%1").arg(n));
+            col->addWidget(Fiche[n - 1]);
+        }
+        on[p] = button(panels[p], onNames[p], QStringLiteral("&Sélectionner"));
+        off[p] = button(panels[p], offNames[p], QStringLiteral("&Désélectionner"));
+        col->addWidget(on[p]);
+        col->addWidget(off[p]);
+        pairRow->addWidget(panels[p]);
+        connect(on[p], &QPushButton::clicked, this, [this, p] { selectPairs(16 * p + 1, true); });
+        connect(off[p], &QPushButton::clicked, this, [this, p] { selectPairs(16 * p + 1, false); });
+    }
+    Panel1 = panels[0], Panel2 = panels[1], Panel3 = panels[2];
+    Selectionner = on[0], Select1 = on[1], Select2 = on[2];
+    Deselectionner = off[0], Deselect1 = off[1], Deselecti2 = off[2];
+
+    Numerotation = new RadioGroup("Numerotation", QStringLiteral("Numérotation à partir"), {"de 1", "de 97"}, this);
+    Imprimante = new RadioGroup("Imprimante", QStringLiteral("Imprime en"), {"Noir et Blanc", "Couleur"}, this);
+
+    // The section: a letter chosen with the up-down, a colour chosen on the panel.
+    EdSection = new QLineEdit(this);
+    EdSection->setObjectName("EdSection");
+    EdSection->setReadOnly(true);
+    EdSection->setMaximumWidth(40);
+    EdSection->setAlignment(Qt::AlignCenter);
+    UpSection = new UpDown(this);
+    UpSection->setObjectName("UpSection");
+    UpSection->setRange(0, 20);
+    UpSection->setPosition(0);
+    UpSection->setFixedSize(18, 26);
+    PnSection = new ClickLabel(QStringLiteral("Section"), this);
+    PnSection->setObjectName("PnSection");
+    PnSection->setAlignment(Qt::AlignCenter);
+    PnSection->setFrameShape(QFrame::Panel);
+    PnSection->setFrameShadow(QFrame::Raised);
+    PnSection->setMinimumSize(90, 40);
+    PnSection->setCursor(Qt::PointingHandCursor);
+    PnSection->setToolTip(QStringLiteral("Cliquer pour choisir la couleur de la section"));
+    auto *section = new QHBoxLayout;
+    section->addWidget(EdSection);
+    section->addWidget(UpSection);
+    section->addWidget(PnSection, 1);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setRange(0, 119);
+    ProgressBar1->setTextVisible(false);
+    Imprimer = button(this, "Imprimer", QStringLiteral("&Imprimer"));
+    Apercu = button(this, "Apercu", QStringLiteral("&Aperçu"));
+    Annuler = button(this, "Annuler", QStringLiteral("&Annuler"));
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(Numerotation);
+    side->addWidget(Imprimante);
+    side->addLayout(section);
+    side->addStretch();
+    side->addWidget(Imprimer);
+    side->addWidget(Apercu);
+    side->addWidget(Annuler);
+    auto *top = new QHBoxLayout;
+    top->addLayout(pairRow, 1);
+    top->addLayout(side);
+    auto *all = new QVBoxLayout(this);
+    all->addLayout(top);
+    all->addWidget(ProgressBar1);
+
+    setSectionColour(palette().color(QPalette::Window));
+    connect(UpSection, &UpDown::clicked, this, [this](int delta) { UpSectionClick(delta); });
+    connect(PnSection, &ClickLabel::pressed, this, [this](int, Qt::MouseButton b) {
+        if (b == Qt::LeftButton) PnSectionClick();
+    });
+    connect(Imprimante, &RadioGroup::clicked, this, [this] { ImprimanteClick(); });
+    connect(Imprimer, &QPushButton::clicked, this, [this] { ImprimerClick(); });
+    connect(Apercu, &QPushButton::clicked, this, [this] { ApercuClick(); });
+    connect(Annuler, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void Tvrekfiche::openFor(bool preprinted) {
+    preprinted_ = preprinted;
+    setWindowTitle(QStringLiteral("Imprime les fiches ambulantes ") +
+                   (preprinted ? QStringLiteral("sur feuilles pré-imprimées.") : QStringLiteral("sur feuilles vierges.")));
+    activate();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tvrekfiche::activate() {
+    selectPairs(1, true);
+    ProgressBar1->setValue(119);
+    Imprimante->setItemIndex(ws_.settings().imprimante == 0 ? 0 : 1);
+    Numerotation->setItemIndex(0);
+}
+
+void Tvrekfiche::selectPairs(int first, bool on) {
+    for (int n = first; n < first + 16; ++n) Fiche[n - 1]->setChecked(on);
+}
+
+void Tvrekfiche::setSectionColour(const QColor &c) {
+    sectionColour_ = c;
+    ui::setColours(PnSection, c, Qt::black);
+}
+
+void Tvrekfiche::UpSectionClick(int delta) {
+    UpSection->setPosition(UpSection->position() + delta);
+    const Section s = sectionAt(UpSection->position());
+    EdSection->setText(QString::fromStdString(s.letter));
+    setSectionColour(s.colour ? QColor(s.colour->r, s.colour->g, s.colour->b) : palette().color(QPalette::Window));
+}
+
+void Tvrekfiche::PnSectionClick() {
+    const QColor c = pf_.chooseColor(this, sectionColour_);
+    if (c.isValid()) setSectionColour(c);
+}
+
+void Tvrekfiche::ImprimanteClick() { printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex()); }
+
+std::vector<int> Tvrekfiche::pairs() const {
+    std::vector<int> v;
+    for (int n = 1; n <= kTravellerPairs; ++n)
+        if (Fiche[n - 1]->isChecked()) v.push_back(n);
+    return v;
+}
+
+TravellerOptions Tvrekfiche::options() const {
+    TravellerOptions o;
+    o.style.numbering = std::max(0, Numerotation->itemIndex());
+    o.style.colour = Imprimante->itemIndex() == 1;
+    o.preprinted = preprinted_;
+    o.section = EdSection->text().toStdString();
+    o.sectionColour = Rgb{static_cast<uint8_t>(sectionColour_.red()), static_cast<uint8_t>(sectionColour_.green()),
+                          static_cast<uint8_t>(sectionColour_.blue())};
+    o.progress = [this](int i) { ProgressBar1->setValue(i); };
+    return o;
+}
+
+bool Tvrekfiche::draw(Canvas &c) const { return printTravellers(c, ws_.series(), pairs(), options()); }
+
+void Tvrekfiche::ImprimerClick() {
+    const std::vector<int> p = pairs();
+    if (!p.empty())
+        printing::printWithDialog(this, pf_, QString::fromStdString(travellerTitle(p.front())),
+                                  [this](Canvas &c) { return draw(c); });
+    printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex());
+    hide();
+}
+
+void Tvrekfiche::ApercuClick() {
+    printing::showPreview(this, windowTitle(), [this](Canvas &c) { return draw(c); }, [this] { ImprimerClick(); });
+}

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Batch printing into PDF: each kind of printout, its messages and refusals,
+# the label sheet of vrek.ini, and no file left behind by a failure.
+# usage: bash print.sh /path/to/vrek
+set -u
+vrek="$1"
+dir="$(mktemp -d)"
+trap 'rm -rf "$dir"' EXIT
+fails=0
+check() {  # check "what" command...
+    local what="$1"; shift
+    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
+}
+pages() {  # pages of a PDF, from its page objects
+    grep -a -c -E '/Type ?/Page([^s]|$)' "$1"
+}
+
+# A dealt series of 96 boards with a title and texts.
+head -c 15360 /dev/zero > "$dir/serie.vrk"
+"$vrek" deal "$dir/serie.vrk" >/dev/null || { echo "ÉCHEC : donne"; exit 1; }
+printf 'Lundi soir\r\nTh\350me\r\n4P S\r\n' > "$dir/serie.VRT"
+
+out="$("$vrek" print hands "$dir/serie.vrk" --seats NS --block 3 --from-97 -o "$dir/mains.pdf")"; rc=$?
+check "hands : code 0" [ $rc = 0 ]
+check "hands : lignes" [ "$out" = $'VREK: Main de N : 1 page\nVREK: Main de S : 1 page' ]
+check "hands : 2 pages" [ "$(pages "$dir/mains.pdf")" = 2 ]
+if command -v pdffonts >/dev/null; then
+    fonts="$(pdffonts "$dir/mains.pdf")"
+    for f in LiberationSans StandardSymbolsPS C059; do
+        check "hands : police $f" grep -q "$f" <<<"$fonts"
+    done
+fi
+
+out="$("$vrek" print diagrams "$dir/serie.vrk" --sheets 1-24 --bw -o "$dir/diag.pdf")"
+check "diagrams : 24 pages" [ "$out" = "VREK:commentaires : 24 pages" ]
+check "diagrams : fichier" [ "$(pages "$dir/diag.pdf")" = 24 ]
+out="$("$vrek" print diagrams "$dir/serie.vrk" --boards 1,0,7,96,5,6,0,0 --first-page 3 -o "$dir/huit.pdf")"
+check "diagrams huit : 2 pages" [ "$out" = "VREK:commentaires : 2 pages" ]
+"$vrek" print diagrams "$dir/serie.vrk" --boards 1,2,3 -o "$dir/x.pdf" 2>/dev/null
+check "diagrams : trois donnes refusées" [ $? = 2 ]
+"$vrek" print diagrams "$dir/serie.vrk" --sheets 25 -o "$dir/x.pdf" 2>/dev/null
+check "diagrams : feuille 25 refusée" [ $? = 2 ]
+
+out="$("$vrek" print travellers "$dir/serie.vrk" --pairs 1,3 --section b --preprinted -o "$dir/fiches.pdf")"
+check "travellers : deux documents" [ "$out" = $'VREK:fiches ambulantes:1-2 : 1 page\nVREK:fiches ambulantes:5-6 : 1 page' ]
+"$vrek" print travellers "$dir/serie.vrk" --pairs 1 --section U -o "$dir/x.pdf" 2>/dev/null
+check "travellers : section U refusée" [ $? = 2 ]
+"$vrek" print travellers "$dir/serie.vrk" --pairs 49 -o "$dir/x.pdf" 2>/dev/null
+check "travellers : paire 49 refusée" [ $? = 2 ]
+
+# Labels take the sheet of the vrek.ini beside the program: a copy of it here.
+mkdir "$dir/prog"
+cp "$vrek" "$dir/prog/vrek"
+printf '[Etiquettes]\r\nLigne=2\r\nColonne=4\r\n' > "$dir/prog/vrek.ini"
+out="$("$dir/prog/vrek" print labels "$dir/serie.vrk" --boards 3-12 --start-label 6 -o "$dir/etiq.pdf")"
+check "labels : deux planches" [ "$out" = $'VREK:Etiquettes1 : 1 page\nVREK:Etiquettes2 : 1 page' ]
+out="$("$dir/prog/vrek" print labels "$dir/serie.vrk" --boards 1-8 --no-title -o "$dir/etiq8.pdf")"
+check "labels : une planche pleine" [ "$out" = "VREK:Etiquettes1 : 1 page" ]
+err="$("$dir/prog/vrek" print labels "$dir/serie.vrk" --boards 1-3 --start-label 9 -o "$dir/x.pdf" 2>&1)"
+check "labels : étiquette 9 refusée" grep -q "étiquette de départ invalide (1 à 8)" <<<"$err"
+
+# Refusals and failures leave every file as it was, and no temporary file.
+printf 'ancien' > "$dir/garde.pdf"
+"$vrek" print hands "$dir/absente.vrk" --seats N --block 1 -o "$dir/garde.pdf" 2>/dev/null
+check "série absente : code 1" [ $? = 1 ]
+check "série absente : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
+err="$("$vrek" print hands "$dir/serie.vrk" --seats N --block 1 -o "$dir/non/la.pdf" 2>&1)"; rc=$?
+check "dossier absent : code 1" [ $rc = 1 ]
+check "dossier absent : message" grep -q "Impossible d'écrire le fichier" <<<"$err"
+"$vrek" print hands "$dir/serie.vrk" --seats N -o "$dir/garde.pdf" 2>/dev/null
+check "bloc manquant : code 2" [ $? = 2 ]
+check "bloc manquant : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
+check "aucun fichier temporaire" [ -z "$(find "$dir" -maxdepth 1 -name '*.tmp*')" ]
+
+[ $fails = 0 ] && echo "print : tout va bien"
+exit $fails
