@@ -47,9 +47,8 @@ QString QtCanvas::standIn(const std::string &name) {
         {"Courier New", "Liberation Mono"},
         {"Times New Roman", "Liberation Serif"},
         {"Century Schoolbook", "C059"},
-        // The program asks for "Symbol" only to draw suit signs; Qt draws
-        // nothing for them in Standard Symbols PS.
-        {"Symbol", "DejaVu Sans"},
+        // Suit signs in it go by its own codes (symbolCodes below).
+        {"Symbol", "Standard Symbols PS"},
         {"Arial Black", "DejaVu Sans"},
         {"commercialScript BT", "Z003"},
     };
