@@ -109,9 +109,6 @@ bool parseTableAnswerLine(const std::string &line, std::string &tag, DealAnalysi
         if (v < 0 || v > 13) return false;
         a.tricks[kTableSeats[i / 5] - 1][i % 5] = v;
     }
-    // The two sides share the 13 tricks.
-    for (int st = 0; st < kStrains; ++st)
-        if (a.tricks[0][st] + a.tricks[1][st] != 13 || a.tricks[2][st] + a.tricks[3][st] != 13) return false;
     size_t used = 0;
     try {
         a.parScore = std::stoi(score, &used);

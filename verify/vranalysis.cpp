@@ -118,7 +118,10 @@ void VrAnalysis::cancel() {
     const bool wasAsked = !asked_.empty();
     stopProcess();
     asked_.clear();
-    if (wasAsked) emit idle();
+    if (wasAsked) {
+        emit cancelled();
+        emit idle();
+    }
 }
 
 void VrAnalysis::stopProcess() {

@@ -46,6 +46,8 @@ signals:
     void failed(const QString &message);
     // Nothing is asked any more (answered, failed or cancelled).
     void idle();
+    // The user stopped the solver.
+    void cancelled();
 
 private:
     vrek::AnalysisCache cache_;
