@@ -60,7 +60,7 @@ void DdTableView::place() {
     setGeometry(qRound(kX * sx), qRound(kY * sy), qRound(kW * sx), qRound(kH * sy));
     QFont f(QStringLiteral("Courier New"));
     f.setStyleHint(QFont::TypeWriter);
-    f.setPointSizeF(std::max(1.0, 7.0 * std::min(sx, sy)));
+    f.setPointSizeF(std::max(1.0, 8.5 * std::min(sx, sy)));
     setFont(f);
 }
 
