@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/cli.h"
+#include "app/cli_analyse.h"
 #include "core/boardlist.h"
 #include "core/fileio.h"
 #include "core/seriesfile.h"
@@ -14,7 +15,7 @@ namespace {
 int runExport(const std::vector<std::string> &args);
 
 cli::CliRegistrar reg({"export",
-                       "export FORMAT SERIES.vrk [--boards LIST] [--append] [--rotate] -o FILE",
+                       "export FORMAT SERIES.vrk [--boards LIST] [--append] [--rotate] [--analysis] -o FILE",
                        "exporte des donnes (FORMAT : dlm dup pbn pbn-gib lin dat easi rtf)", runExport});
 
 struct FormatName {
@@ -31,7 +32,7 @@ int runExport(const std::vector<std::string> &args) {
     const cli::Command &me = cli::command("export");
     cli::Options o;
     std::string err;
-    if (!cli::parseOptions(args, {"--boards", "-o"}, {"--append", "--rotate"}, o, err)) return cli::usageError(me, err);
+    if (!cli::parseOptions(args, {"--boards", "-o"}, {"--append", "--rotate", "--analysis"}, o, err)) return cli::usageError(me, err);
     if (o.positional.size() != 2) return cli::usageError(me);
     if (!o.has("-o") || o.value("-o").empty()) return cli::usageError(me, "fichier de sortie manquant (-o FICHIER)");
 
@@ -41,6 +42,8 @@ int runExport(const std::vector<std::string> &args) {
     if (!fmt) return cli::usageError(me, "format inconnu : " + o.positional[0]);
     if (o.has("--rotate") && fmt->format != vrek::ExportFormat::Rtf)
         return cli::usageError(me, "--rotate ne vaut que pour le format rtf");
+    const bool pbn = fmt->format == vrek::ExportFormat::PbnAll || fmt->format == vrek::ExportFormat::PbnBoth;
+    if (o.has("--analysis") && !pbn) return cli::usageError(me, "--analysis ne vaut que pour les formats pbn et pbn-gib");
 
     vrek::Series s;
     vrek::LoadResult loaded = vrek::readSeries(o.positional[1], s);
@@ -71,6 +74,15 @@ int runExport(const std::vector<std::string> &args) {
         opt.existingName = path;
     }
 
+    // The analysis of the exported complete boards; the others have none.
+    std::map<int, vrek::DealAnalysis> analysis;
+    if (o.has("--analysis")) {
+        std::vector<int> chosen, incomplete;
+        for (int b = 1; b <= vrek::kBoards; ++b)
+            if (sel[b - 1]) chosen.push_back(b);
+        if (!cli::analyseBoards(s, chosen, analysis, incomplete, err)) return cli::fail(err);
+        opt.analysis = &analysis;
+    }
     vrek::ExportOutput out = vrek::exportSeries(fmt->format, s, sel, opt);
     if (!out.error.empty()) return cli::fail(cli::forTerminal(out.error));
 

@@ -10,6 +10,7 @@
 #include "core/seriesfile.h"
 #include "verify/exchange.h"
 #include "verify/verification.h"
+#include "verify/vrsolverpool.h"
 #include "verify/vrsolverprocess.h"
 
 namespace {
@@ -40,21 +41,22 @@ int verify(const std::vector<std::string> &args) {
         static char *argv[] = {name, nullptr};
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath("bridge");
-    // A private folder for the exchange file: the program's folder may be
-    // read-only, and a window verifying at the same time uses its own file.
+    const QString program = vrek::solverBesideProgram();
+    // A private folder for the exchange files: the program's folder may be
+    // read-only, and a window verifying at the same time uses its own files.
     QTemporaryDir work(QDir::tempPath() + "/vrek-verify-XXXXXX");
     if (!work.isValid()) return cli::fail("Impossible de créer un dossier temporaire pour le fichier d'échange.");
-    const std::string exchange = work.filePath(vrek::kExchangeFileName).toStdString();
 
-    auto runner = [&](const std::string &command) {
-        return vrek::runSolverProcess(program, command, vrek::kSolverTimeoutMs);
-    };
-    vrek::BoardsRun run = vrek::verifyBoards(s, boards, exchange, runner, program.toStdString(),
-                                             [](const vrek::BoardResult &b) {
-                                                 std::printf("%s\n", vrek::reportLine(b).c_str());
-                                                 std::fflush(stdout);
-                                             });
+    vrek::SolverPoolOptions pool;
+    pool.program = program;
+    pool.programName = program.toStdString();
+    for (int i = 0; i < vrek::poolSize(static_cast<int>(boards.size())); ++i)
+        pool.exchangePaths.push_back(
+            work.filePath(i ? QString("vrek%1.txt").arg(i + 1) : QString(vrek::kExchangeFileName)).toStdString());
+    vrek::BoardsRun run = vrek::verifyBoards(s, boards, vrek::solverPool(pool), [](const vrek::BoardResult &b) {
+        std::printf("%s\n", vrek::reportLine(b).c_str());
+        std::fflush(stdout);
+    });
     if (!run.ok())
         return cli::fail("Donne " + std::to_string(run.failedBoard) + " : " + run.error +
                          "\nLa série n'a pas été modifiée.");
@@ -64,7 +66,8 @@ int verify(const std::vector<std::string> &args) {
         std::string saveError = vrek::saveSeries(seriesFile, s);
         if (!saveError.empty()) return cli::fail(saveError);
     }
-    if (!run.skipped.empty()) std::printf("%s\n", vrek::skippedMessage(run.skipped).c_str());
+    const std::string skipped = vrek::skippedMessage(run.skipped, run.noContract);
+    if (!skipped.empty()) std::printf("%s\n", skipped.c_str());
     return 0;
 }
 

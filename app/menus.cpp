@@ -102,6 +102,7 @@ const std::vector<MenuItem> &menuTree() {
             {"Recopielediagramme", "&Recopie le diagramme donne 1", true},
             {"N3", "&Distribution Automatique", true},
             {"Verif_Auto", "Vérification Automatique"},
+            {"AnalyseDoubleMort", "Analyse au double mort de la série"},
             {"Vidage", "&Vidage du fichier des diagrammes", true},
             {"Permutation", "&Permutation du diagramme"},
             {"Recopiedundiagramme1", "Recopie d'un diagramme"},

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/VrekDiagramme.h"
+#include "app/ddtable.h"
 #include "app/vrekhp.h"
 #include "app/vrekpermut.h"
 #include "dealing/vrekcon.h"
@@ -21,6 +22,8 @@
 #include "printing/vrkcom.h"
 #include "printing/vrkfiche.h"
 #include "printing/vrkprn.h"
+#include "verify/vranalysis.h"
+#include "verify/vrkanalyse.h"
 #include "verify/vrkverif.h"
 
 namespace {
@@ -68,6 +71,16 @@ void createWindows(TForm1 &form) {
     auto *verif = new TVrekverif(ws, pf, &form);
     form.verify = [verif] { verif->open(); };
     onItem(form, "Verif_Auto", verif, [verif] { verif->Verif_AutoClick(); });
+
+    // The double-dummy analysis: the current deal's grid, the series command
+    // and the PBN export's option share one solver and its results.
+    auto *analysis = new VrAnalysis(&form);
+    auto *analyse = new TVrekanalyse(ws, pf, *analysis, &form);
+    onItem(form, "AnalyseDoubleMort", analyse, [analyse] { analyse->analyseSeriesClick(); });
+    expot->analyse = [analyse](const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out) {
+        return analyse->analyseBoards(boards, out);
+    };
+    attachDdTable(form, *analysis, [verif] { return verif->tag() == 1; });
 
     auto *permut = new Tvrkpermut(ws, &form);
     onItem(form, "Permutation", permut, [permut] { permut->openFor(0); });

@@ -5,6 +5,7 @@
 
 #include "core/series.h"
 #include "formats/exportselection.h"
+#include "verify/ddanalysis.h"
 
 namespace vrek {
 
@@ -17,6 +18,9 @@ struct ExportOptions {
     std::string existing;              // append: the chosen file's bytes
     std::string existingName;          // append: its name, for the messages
     std::string date;                  // PBN Date value "2024.03.07"; "" = today
+    // PBN: the double-dummy analysis of each board that has one, written
+    // after the deal's tags; none when null.
+    const std::map<int, DealAnalysis> *analysis = nullptr;
 };
 
 struct ExportOutput {

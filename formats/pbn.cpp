@@ -1,5 +1,7 @@
 #include "formats/pbn.h"
 
+#include <cstdio>
+
 #include "formats/contract.h"
 #include "formats/handtext.h"
 #include "formats/textlines.h"
@@ -49,6 +51,32 @@ std::string pbnTag(const std::string &name, const std::string &value) {
     return "[" + name + " \"" + pbnEscape(value) + "\"]";
 }
 
+std::vector<std::string> pbnAnalysisLines(const DealAnalysis &a) {
+    static const char *strains[kStrains] = {"NT", "S", "H", "D", "C"};
+    static const int seats[4] = {North, South, East, West};
+    std::vector<std::string> out;
+    std::string hex;
+    for (int seat : seats)
+        for (int st = 0; st < kStrains; ++st) hex += "0123456789abcdef"[a.tricks[seat - 1][st] & 15];
+    out.push_back(pbnTag("DoubleDummyTricks", hex));
+    out.push_back(pbnTag("OptimumScore", "NS " + std::to_string(a.parScore)));
+    std::string par = "Pass";
+    if (!a.par.empty()) {
+        const ParContract &c = a.par.front();
+        par = c.seats + " " + std::to_string(c.level) + strains[c.strain] + (c.doubled ? "X" : "");
+    }
+    out.push_back(pbnTag("ParContract", par));
+    // Written as is: the column formats keep their backslashes.
+    out.push_back("[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]");
+    for (int seat : seats)
+        for (int st = 0; st < kStrains; ++st) {
+            char row[16];
+            std::snprintf(row, sizeof row, "%c %2s %2d", englishSeat(seat), strains[st], a.tricks[seat - 1][st]);
+            out.push_back(row);
+        }
+    return out;
+}
+
 ExportOutput writePbn(const Series &s, const Selection &sel, const ExportOptions &opt) {
     ExportOutput out;
     const bool append = opt.numbering == Numbering::From97;
@@ -72,7 +100,13 @@ ExportOutput writePbn(const Series &s, const Selection &sel, const ExportOptions
         lines.push_back(pbnTag("Result", ""));
         lines.push_back(pbnTag("Auction", ""));
         lines.push_back(pbnTag("Play", seatOrEmpty(c.leader)));
-        lines.push_back(c.lead.empty() ? std::string() : c.lead + " *");
+        if (!c.lead.empty()) lines.push_back(c.lead + " *");
+        if (opt.analysis) {
+            auto a = opt.analysis->find(d);
+            if (a != opt.analysis->end())
+                for (std::string &l : pbnAnalysisLines(a->second)) lines.push_back(std::move(l));
+        }
+        if (c.lead.empty()) lines.push_back("");
         lines.push_back("");
         lines.push_back("");
         ++out.count;

@@ -14,6 +14,10 @@ std::string pbnEscape(const std::string &value);
 // "[Name \"value\"]"
 std::string pbnTag(const std::string &name, const std::string &value);
 
+// The analysis lines: DoubleDummyTricks, OptimumScore, ParContract and the
+// OptimumResultTable section.
+std::vector<std::string> pbnAnalysisLines(const DealAnalysis &a);
+
 ExportOutput writePbn(const Series &s, const Selection &sel, const ExportOptions &opt);
 
 }  // namespace vrek

@@ -85,6 +85,10 @@ TVrekexpot::TVrekexpot(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDi
     }
     CompleteItem[0]->setChecked(true);
 
+    AvecAnalyse = new QCheckBox(QStringLiteral("Avec l'analyse au double mort"), this);
+    AvecAnalyse->setObjectName("AvecAnalyse");
+    AvecAnalyse->setGeometry(xr, 168, wr, 22);
+
     Exporte = button("Exporte", qs(exportButtonCaption(Numbering::FromOne)), xr, under, wr);
     Annule = button("Annule", QStringLiteral("&Annuler"), xr, under + 30, wr);
     setFixedSize(xr + wr + 8, under + 30 + 25 + 8);
@@ -104,6 +108,8 @@ void TVrekexpot::Baco1Click(ExportMenuItem item) {
     setWindowTitle(qs(exportDialogCaption(ws_.seriesFileName(), item)));
     // The series may have changed since the last showing: the boxes follow it.
     activate();
+    const auto f = formatTag();
+    AvecAnalyse->setVisible(f && (*f == ExportFormat::PbnAll || *f == ExportFormat::PbnBoth));
     show();
     raise();
     activateWindow();
@@ -171,6 +177,15 @@ void TVrekexpot::runExport(ExportFormat f) {
         case ReadStatus::Failed: pf_.error(this, qs(err)); return;
         }
         opt.existingName = fullPath(target).toStdString();
+    }
+
+    std::map<int, DealAnalysis> analysis;
+    if (!AvecAnalyse->isHidden() && AvecAnalyse->isChecked() && (f == ExportFormat::PbnAll || f == ExportFormat::PbnBoth)) {
+        std::vector<int> boards;
+        for (int n = 1; n <= kBoards; ++n)
+            if (sel[n - 1]) boards.push_back(n);
+        if (!analyse || !analyse(boards, analysis)) return;
+        opt.analysis = &analysis;
     }
 
     // The whole file is built before anything is asked or written.

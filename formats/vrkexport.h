@@ -3,9 +3,13 @@
 // asks for the file, writes what the logic built, and reports.
 #pragma once
 #include <QDialog>
+#include <functional>
+#include <map>
 #include <optional>
+#include <vector>
 
 #include "formats/exportselection.h"
+#include "verify/ddanalysis.h"
 
 class QCheckBox;
 class QFrame;
@@ -38,7 +42,12 @@ public:
     // Runs the writer of the format tag, then hides the dialog whatever happened.
     void exporteClick();
 
+    // Gets the double-dummy analysis of the boards for the PBN export's
+    // option; false when it could not (stopped or failed: already told).
+    std::function<bool(const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out)> analyse;
+
     QCheckBox *Main[vrek::kBoards];  // Main1 .. Main96
+    QCheckBox *AvecAnalyse;          // "Avec l'analyse au double mort" (PBN)
     QFrame *Panel1, *Panel3, *Panel4;
     QPushButton *Selection, *Deselection, *Select1, *Deselect1, *Select2, *Deselect2, *Exporte, *Annule;
     QGroupBox *Complete;

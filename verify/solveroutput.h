@@ -28,7 +28,7 @@ struct SolverRun {
     std::string output;     // standard output, all of it (up to the cut-off)
 };
 
-enum class SolverFailure { None, NotStarted, TimedOut, NoPrompt, NoAnswer, BadNumber };
+enum class SolverFailure { None, NotStarted, TimedOut, NoPrompt, NoAnswer, BadNumber, BadExit, Exchange };
 
 struct SolverAnswer {
     SolverFailure failure = SolverFailure::None;
@@ -39,7 +39,8 @@ struct SolverAnswer {
 
 // The tricks in an output; NoPrompt, NoAnswer or BadNumber when they are not there.
 SolverAnswer readSolverAnswer(const std::string &output);
-// The whole run: not started, time-out, then the output as above.
+// The whole run: not started, time-out, the output as above, then an exit
+// in error after a good answer (BadExit).
 // `program` names the solver in the messages.
 SolverAnswer interpretSolverRun(const SolverRun &run, const std::string &program, int timeoutMs);
 

@@ -48,23 +48,47 @@ struct BoardResult {
     Verification v;
 };
 
+// What the automatic verification does with a board.
+enum class BoardStatus { Verify, Empty, Incomplete, NoContract };
+// Empty deals are passed over without a word; incomplete deals and contract
+// texts without a level digit are named at the end.
+BoardStatus boardStatus(const Series &s, int board);
+
+// Solver processes kept for a whole run: asks each exchange text in turn and
+// gives the answers back in the order of the texts, until `onAnswer` returns
+// false. A failure is given as the answer of the first text that failed.
+using AnswerSink = std::function<bool(size_t index, const SolverAnswer &answer)>;
+using SeriesSolver = std::function<void(const std::vector<std::string> &exchangeTexts, const AnswerSink &onAnswer)>;
+
+// The same questions asked one solver process at a time through `runner`,
+// with the exchange file at `exchangePath`, as a single verification asks.
+SeriesSolver oneProcessPerBoard(const std::string &exchangePath, const SolverRunner &runner, const std::string &program);
+
 struct BoardsRun {
     std::vector<BoardResult> done;
-    std::vector<int> skipped;  // incomplete deals
-    int failedBoard = 0;       // the board the solver failed on, then `error`
+    std::vector<int> skipped;     // incomplete deals
+    std::vector<int> noContract;  // no level digit in the contract text
+    int failedBoard = 0;          // the board the solver failed on, then `error`
     std::string error;
     bool ok() const { return failedBoard == 0; }
 };
 
 // Verifies each board of `boards` from its own contract line, as the
-// automatic verification does; incomplete deals are skipped. Stops at the
-// first solver failure. The series is not changed.
-BoardsRun verifyBoards(const Series &s, const std::vector<int> &boards, const std::string &exchangePath,
-                       const SolverRunner &runner, const std::string &program,
+// automatic verification does. Stops at the first solver failure. The
+// series is not changed; `onBoard` sees each result in board order.
+BoardsRun verifyBoards(const Series &s, const std::vector<int> &boards, const SeriesSolver &solver,
                        const std::function<void(const BoardResult &)> &onBoard = {});
 
-// "Donnes non vérifiées car incomplètes : 3, 7, 12." ("" for none).
-std::string skippedMessage(const std::vector<int> &boards);
+// The score and result text of a board from the solver's answer.
+Verification scoreAnswer(int board, const ContractChoice &choice, int lead, const SolverAnswer &answer);
+
+// Writes the exchange text where the solver reads it: a scratch file, not
+// flushed to disk. Returns "" or a French error.
+std::string writeExchangeFile(const std::string &path, const std::string &text);
+
+// "Donnes non vérifiées car incomplètes : 3, 7, 12." then, on its own line,
+// "Donnes non vérifiées car sans contrat : 5." ("" for none).
+std::string skippedMessage(const std::vector<int> &incomplete, const std::vector<int> &noContract = {});
 
 // One line of the batch report: board, contract, declarer, lead, tricks,
 // score and result text.

@@ -22,6 +22,7 @@
 #include "verify/lead.h"
 #include "verify/score.h"
 #include "verify/verification.h"
+#include "verify/vrsolverpool.h"
 #include "verify/vrsolverprocess.h"
 
 using namespace vrek;
@@ -65,7 +66,7 @@ TVrekverif::TVrekverif(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDi
     setWindowTitle(QStringLiteral("Vérification du nombre de levées"));
     // No close box: the window goes with "&Quitter" or when it loses activation.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    solverProgram = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("bridge"));
+    solverProgram = solverBesideProgram();
 
     auto label = [](QWidget *parent, const char *name, const QString &text, int x, int y, int w, int h) {
         auto *l = new QLabel(text, parent);
@@ -329,51 +330,44 @@ void TVrekverif::Verif_AutoClick() {
 
     show();
     raise();
-    // Only painting and timers get through: a click here could start
-    // another verification or change the deal being verified.
-    auto pump = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
-    pump();
-    QElapsedTimer sincePump;
-    sincePump.start();
+    // Only painting and timers get through while the solvers work: a click
+    // here could start another verification or change the deal being verified.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    std::vector<int> skipped;
-    int failedBoard = 0;
-    std::string error;
-    // One change of the series, undone as one; the board being verified is shown.
+    std::vector<int> boards(kBoards);
+    for (int d = 1; d <= kBoards; ++d) boards[d - 1] = d;
+    SolverPoolOptions pool;
+    pool.program = solverProgram;
+    pool.programName = QDir::toNativeSeparators(solverProgram).toStdString();
+    for (int i = 0; i < poolSize(kBoards); ++i)
+        pool.exchangePaths.push_back(
+            (pf_.programFolder() + (i ? QString("vrek%1.txt").arg(i + 1) : QString::fromLatin1(kExchangeFileName)))
+                .toStdString());
+
+    BoardsRun run;
+    // One change of the series, undone as one; each board is shown as its
+    // result is written.
     ws_.edit(ChangeTexts, [&](Series &series) {
-    for (int d = 1; d <= kBoards; ++d) {
-        ws_.setCurrentDeal(d);
-        if (sincePump.elapsed() >= 15) {
-            pump();
-            sincePump.restart();
+        run = verifyBoards(series, boards, solverPool(pool), [&](const BoardResult &r) {
+            ws_.setCurrentDeal(r.board);
+            activate();
+            writeResult(series, r.board, r.v.result);
+            ws_.notify(ChangeTexts);
+        });
+        if (!run.ok()) {
+            ws_.setCurrentDeal(run.failedBoard);
+            for (int d = 1; d <= kBoards; ++d) series.setLine(contractLine(d), before[d]);
+        } else {
+            ws_.setCurrentDeal(kBoards);
         }
-        const Deal &deal = series.deal(d);
-        if (deal.empty()) continue;  // nothing dealt: nothing to say either
-        const ContractChoice parsed = parseContractLine(series.line(contractLine(d)));
-        if (!refusalOf(deal, parsed.declarer).empty()) {
-            skipped.push_back(d);
-            continue;
-        }
-        activate();
-        Verification v = run();
-        if (!v.ok) {
-            failedBoard = d;
-            error = v.error;
-            break;
-        }
-        writeResult(series, d, v.result);
-        ws_.notify(ChangeTexts);
-    }
-    if (failedBoard)
-        for (int d = 1; d <= kBoards; ++d) series.setLine(contractLine(d), before[d]);
     });
     // The lines shown on the way are back as they were.
-    if (failedBoard) ws_.notify(ChangeTexts);
+    if (!run.ok()) ws_.notify(ChangeTexts);
     setTag(0);
     hide();
-    if (failedBoard)
-        pf_.error(parentWidget(), qs("Donne " + std::to_string(failedBoard) + " : " + error +
+    if (!run.ok())
+        pf_.error(parentWidget(), qs("Donne " + std::to_string(run.failedBoard) + " : " + run.error +
                                     "\nLa série n'a pas été modifiée."));
-    else if (!skipped.empty())
-        pf_.information(parentWidget(), qs(skippedMessage(skipped)));
+    else if (!run.skipped.empty() || !run.noContract.empty())
+        pf_.information(parentWidget(), qs(skippedMessage(run.skipped, run.noContract)));
 }

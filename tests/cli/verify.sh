@@ -38,7 +38,8 @@ deal() {
     hand "4 3 2" "4 3 2" "5 4 3 2" "4 3 2"
 }
 empty() { head -c 160 /dev/zero; }
-{ deal; empty; deal; deal; deal; for _ in $(seq 91); do empty; done; } > "$dir/serie.vrk"
+partial() { hand "14" "" "" ""; hand "" "" "" ""; hand "" "" "" ""; hand "" "" "" ""; }
+{ deal; empty; deal; deal; deal; partial; for _ in $(seq 90); do empty; done; } > "$dir/serie.vrk"
 check "série de 15360 octets" [ "$(stat -c %s "$dir/serie.vrk")" = 15360 ]
 line5="$(printf '%-50s04   03   05    ' '7SA N')"
 {
@@ -58,15 +59,17 @@ padded() {  # padded TEXT A D E: the 66-column contract line
     printf '%-50s%s   %s   %s    ' "$1" "$2" "$3" "$4"
 }
 
-# The real solver, boards 1 to 5.
-out="$("$vrek" verify "$dir/serie.vrk" --boards 1-5)"; rc=$?
+# The real solver, boards 1 to 6: the empty board 2 is passed over without a
+# word, board 4 has no contract and board 6 is incomplete.
+out="$("$vrek" verify "$dir/serie.vrk" --boards 1-6)"; rc=$?
 check "réel : code 0" [ $rc = 0 ]
 expected=" 1  4P    S  2P  13    510  4P+3 par S sur entame 2P
  3  3SA*  E  5P   0  -2600  3SA*-9 par E sur entame 5P
- 4  1SA   N  8P  13    270  1SA+6 par N sur entame 8P
  5  7SA   N  8P  13   2220  7SA= par N sur entame 8P
-Donne non vérifiée car incomplète : 2."
+Donne non vérifiée car incomplète : 6.
+Donne non vérifiée car sans contrat : 4."
 check "réel : lignes" [ "$out" = "$expected" ]
+check "réel : donne 4 sans contrat intacte" [ "$(contract 4)" = "" ]
 check "réel : donne 1" [ "$(contract 1)" = "$(padded '4P+3 par S sur entame 2P' 03 03 06)" ]
 check "réel : donne 3" [ "$(contract 3)" = "$(padded '3SA*-9 par E sur entame 5P' 03 03 06)" ]
 check "réel : donne 5 garde ses compteurs" [ "$(contract 5)" = "$(padded '7SA= par N sur entame 8P' 04 03 05)" ]
@@ -93,7 +96,7 @@ refused() {  # refused WHAT MESSAGE: runs the fake, expects failure and an untou
     local err rc
     err="$("$dir/fake/vrek" verify "$dir/serie.vrk" --boards 1-5 2>&1 >/dev/null)"; rc=$?
     check "$1 : code 1" [ $rc = 1 ]
-    check "$1 : message" [ "$err" = "Donne 1 : $2
+    check "$1 : message" [ "$err" = "Donne ${3:-1} : $2
 La série n'a pas été modifiée." ]
     check "$1 : textes intacts" cmp -s "$dir/serie.VRT" "$dir/avant.VRT"
     check "$1 : pas de fichier d'échange restant" [ -z "$(ls -A "$dir/tmp")" ]
@@ -107,11 +110,36 @@ check "solveur bloqué : arrêté à temps" [ $(( $(date +%s) - start )) -lt 15 
 fake 'exit 0'
 refused "solveur muet" "Le programme de calcul n'a pas affiché son invite « line: »."
 
-fake 'echo line:; cat >/dev/null; echo "NS = 42 tricks after"'
+fake 'echo line:; head -c 255 >/dev/null; echo "NS = 42 tricks after"'
 refused "nombre hors limites" "Le programme de calcul a donné un nombre de levées invalide : «  42 tr »."
 
-fake 'echo line:; cat >/dev/null; echo "des octets sans rien"; exit 3'
+fake 'echo line:; head -c 255 >/dev/null; echo "NS = -1 tricks after"; echo line:'
+refused "nombre négatif" "Le programme de calcul a donné un nombre de levées invalide : «  -1 tr »."
+
+fake 'echo line:; head -c 255 >/dev/null; echo "NS = 1.2 tricks after"; echo line:'
+refused "nombre décimal" "Le programme de calcul a donné un nombre de levées invalide : «  1.2 t »."
+
+fake 'echo line:; head -c 255 >/dev/null; echo "des octets sans rien"; exit 3'
 refused "réponse illisible" "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). Code de sortie : 3."
+
+# Answers, then fails instead of waiting for the next board.
+fake 'echo line:; head -c 255 >/dev/null; echo "NS = 13 tricks after"; exit 4'
+refused "réponse puis erreur" "Le programme de calcul s'est terminé en erreur après avoir répondu. Code de sortie : 4."
+
+# A solver that dies once in the run is started again and the run goes on.
+fake "if [ -e '$dir/mort' ]; then
+  while echo line: && [ \$(head -c 255 | wc -c) = 255 ]; do echo 'NS = 13 tricks after'; done
+else
+  touch '$dir/mort'; echo line:; head -c 255 >/dev/null; kill -SEGV \$\$
+fi"
+restore
+rm -f "$dir/mort"
+out="$("$dir/fake/vrek" verify "$dir/serie.vrk" --boards 1-5 2>/dev/null)"; rc=$?
+check "relancé une fois : code 0" [ $rc = 0 ]
+check "relancé une fois : trois donnes" [ "$(printf '%s\n' "$out" | grep -c ' par ')" = 3 ]
+# ... but only once.
+fake "echo line:; head -c 255 >/dev/null; kill -SEGV \$\$"
+refused "mort deux fois" "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). Il s'est arrêté anormalement."
 
 rm "$dir/fake/bridge"
 refused "solveur absent" "Le programme de calcul « $dir/fake/bridge » est introuvable ou ne peut pas être lancé."
@@ -126,6 +154,15 @@ restore
 check "échange : code 0" [ $rc = 0 ]
 check "échange : commande de 255 octets" [ "$(wc -c < "$dir/commande")" = 255 ]
 check "échange : contenu" [ "$(cat "$dir/vu.txt" 2>/dev/null)" = "$(printf 'n AKQJ.AKQ.AKQ.AKQ\r\ne T98.JT9.JT9.JT98\r\ns 765.876.8765.765\r\nw 432.5432.432.432\r\ns S\r\nS2\r')" ]
+
+# The program and its solver in a folder whose name is not UTF-8.
+latin="$dir/$(printf 'caf\351')"
+mkdir "$latin"
+cp "$vrek" "$bindir/bridge" "$latin/"
+restore
+out="$("$latin/vrek" verify "$dir/serie.vrk" --boards 1 2>&1)"; rc=$?
+check "dossier non UTF-8 : code 0" [ $rc = 0 ]
+check "dossier non UTF-8 : résultat" [ "$out" = " 1  4P    S  2P  13    510  4P+3 par S sur entame 2P" ]
 
 # Usage and input errors.
 "$vrek" verify >/dev/null 2>&1; check "sans série : code 2" [ $? = 2 ]

@@ -112,3 +112,74 @@ TEST(PbnExport, IncompleteDealAndToday) {
     EXPECT_EQ(lines[6], "[Deal \"N:AK... ... Q...2 ...\"]");
     EXPECT_TRUE(std::regex_match(pbnToday(), std::regex(R"(\d{4}\.\d{2}\.\d{2})"))) << pbnToday();
 }
+
+namespace {
+// North-South take 10 tricks in spades, 9 in no-trump; East-West the rest.
+DealAnalysis handMadeAnalysis() {
+    DealAnalysis a;
+    const int ns[kStrains] = {9, 10, 8, 6, 5};
+    for (int st = 0; st < kStrains; ++st) {
+        a.tricks[North - 1][st] = a.tricks[South - 1][st] = ns[st];
+        a.tricks[East - 1][st] = a.tricks[West - 1][st] = 13 - ns[st];
+    }
+    a.tricks[South - 1][2] = 7;  // hearts: South one fewer
+    a.tricks[West - 1][2] = 6;
+    a.parScore = 420;
+    a.par = {ParContract{4, 1, "NS", false, 0, 0}};
+    return a;
+}
+}  // namespace
+
+TEST(PbnExport, AnalysisTagsAfterEachDealsTags) {
+    Series s = fixture::series(2);
+    fixture::setContract(s, 1, "4P S  RC");
+    fixture::setContract(s, 2, "3SA N");  // no lead named
+    std::map<int, DealAnalysis> analysis{{1, handMadeAnalysis()}, {2, handMadeAnalysis()}};
+    analysis[2].parScore = -300;
+    analysis[2].par = {ParContract{5, 3, "EW", true, 0, 2}, ParContract{5, 4, "EW", true, 0, 2}};
+    ExportOptions o = dated();
+    const std::string without = writePbn(s, fixture::boards({1, 2, 3}), o).bytes;
+    o.analysis = &analysis;
+    auto lines = fixture::crlfLines(writePbn(s, fixture::boards({1, 2, 3}), o).bytes);
+    const std::vector<std::string> table = {
+        "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]",
+        "N NT  9", "N  S 10", "N  H  8", "N  D  6", "N  C  5",
+        "S NT  9", "S  S 10", "S  H  7", "S  D  6", "S  C  5",
+        "E NT  4", "E  S  3", "E  H  5", "E  D  7", "E  C  8",
+        "W NT  4", "W  S  3", "W  H  6", "W  D  7", "W  C  8"};
+    // Board 1: the tags come after the lead, before the blank lines that end the deal.
+    ASSERT_GE(lines.size(), 16u + 24u);
+    EXPECT_EQ(lines[12], "[Play \"W\"]");
+    EXPECT_EQ(lines[13], "HK *");
+    EXPECT_EQ(lines[14], "[DoubleDummyTricks \"9a8659a7654357843678\"]");
+    EXPECT_EQ(lines[15], "[OptimumScore \"NS 420\"]");
+    EXPECT_EQ(lines[16], "[ParContract \"NS 4S\"]");
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 17, lines.begin() + 38), table);
+    EXPECT_EQ(lines[38], "");
+    EXPECT_EQ(lines[39], "");
+    // Board 2, no lead: the tags follow [Play], then the empty lead line.
+    EXPECT_EQ(lines[40], "[Event \"3SA N" + std::string(45, ' ') + "\"]");
+    EXPECT_EQ(lines[52], "[Play \"E\"]");
+    EXPECT_EQ(lines[54], "[OptimumScore \"NS -300\"]");
+    EXPECT_EQ(lines[55], "[ParContract \"EW 5DX\"]");
+    EXPECT_EQ(lines[77], "");
+    EXPECT_EQ(lines[78], "");
+    EXPECT_EQ(lines[79], "");
+    // Board 3 is empty: no analysis, the same 16 lines as ever; without the
+    // analysis the file is what it always was.
+    EXPECT_EQ(lines.size(), 80u + 16u);
+    o.analysis = nullptr;
+    EXPECT_EQ(writePbn(s, fixture::boards({1, 2, 3}), o).bytes, without);
+    std::map<int, DealAnalysis> none;
+    o.analysis = &none;
+    EXPECT_EQ(writePbn(s, fixture::boards({1, 2, 3}), o).bytes, without);
+}
+
+TEST(PbnExport, PassedOutPar) {
+    DealAnalysis a = handMadeAnalysis();
+    a.par.clear();
+    a.parScore = 0;
+    auto lines = pbnAnalysisLines(a);
+    EXPECT_EQ(lines[1], "[OptimumScore \"NS 0\"]");
+    EXPECT_EQ(lines[2], "[ParContract \"Pass\"]");
+}

@@ -37,7 +37,6 @@ TEST(SolverAnswer, NumberAtCharactersFiveToTen) {
     EXPECT_EQ(readSolverAnswer("line:\r\nNS =  9 tricks after lead S5\r\n").nsTricks, 9);
     EXPECT_EQ(readSolverAnswer("banner\nline:\nNS = 0 tricks after\n").nsTricks, 0);
     EXPECT_EQ(readSolverAnswer("line:\nxxxx13xxxx after").nsTricks, 13);
-    EXPECT_EQ(readSolverAnswer("line:\nxxxx 1 3  after").nsTricks, 13);  // digits only are kept
     EXPECT_EQ(readSolverAnswer("line:\nxxxxxxxxxx7 after").failure, SolverFailure::BadNumber);
     // Prompt and answer on one line: the answer starts after the prompt.
     EXPECT_EQ(readSolverAnswer("line:NS = 7 tricks after").nsTricks, 7);
@@ -51,7 +50,16 @@ TEST(SolverAnswer, MissingOrBadNumbers) {
     EXPECT_EQ(readSolverAnswer("line:\n").failure, SolverFailure::NoAnswer);
     EXPECT_EQ(readSolverAnswer("line:\nNS = 14 tricks after").failure, SolverFailure::BadNumber);
     EXPECT_EQ(readSolverAnswer("line:\nNS = 999999 tricks after").failure, SolverFailure::BadNumber);
-    EXPECT_EQ(readSolverAnswer("line:\nNS = -1 tricks after").nsTricks, 1);  // only the digits are read
+    // One whole signed number: a sign, a decimal point or a second number is no count.
+    for (const char *bad : {"line:\nNS = -1 tricks after", "line:\nNS = 1.2 tricks after", "line:\nxxxx 1 3  after",
+                            "line:\nNS =   1213 after", "line:\nNS = 12,5 after", "line:\nNS = +-3 after"})
+        EXPECT_EQ(readSolverAnswer(bad).failure, SolverFailure::BadNumber) << bad;
+    EXPECT_EQ(readSolverAnswer("line:\nNS = -1 tricks after").message,
+              "Le programme de calcul a donné un nombre de levées invalide : «  -1 tr ».");
+    EXPECT_EQ(readSolverAnswer("line:\nNS = +7 tricks after").nsTricks, 7);
+    EXPECT_EQ(readSolverAnswer("line:\nNS =    12 after").nsTricks, 12);
+    // A number that runs on past character 10 is not read as its first digits.
+    EXPECT_EQ(readSolverAnswer("line:\nNS =     12 after").failure, SolverFailure::BadNumber);
     SolverAnswer garbage = readSolverAnswer("line:\nafter");
     EXPECT_EQ(garbage.failure, SolverFailure::BadNumber);
     EXPECT_EQ(garbage.message, "Le programme de calcul a donné un nombre de levées invalide : « r ».");
@@ -89,6 +97,18 @@ TEST(SolverRun, EachFailureHasItsMessage) {
     SolverRun crashed = refused;
     crashed.exitCode = -1;
     EXPECT_NE(interpretSolverRun(crashed, "bridge", 7000).message.find("anormalement"), std::string::npos);
+
+    // A good answer from a solver that then fails is no answer.
+    SolverRun answeredThenFailed;
+    answeredThenFailed.started = true;
+    answeredThenFailed.exitCode = 2;
+    answeredThenFailed.output = "line:\nNS =  8 tricks after lead HK\n";
+    a = interpretSolverRun(answeredThenFailed, "bridge", 7000);
+    EXPECT_EQ(a.failure, SolverFailure::BadExit);
+    EXPECT_EQ(a.message, "Le programme de calcul s'est terminé en erreur après avoir répondu. Code de sortie : 2.");
+    answeredThenFailed.exitCode = -1;
+    EXPECT_EQ(interpretSolverRun(answeredThenFailed, "bridge", 7000).message,
+              "Le programme de calcul s'est arrêté anormalement après avoir répondu.");
 
     SolverRun good;
     good.started = true;

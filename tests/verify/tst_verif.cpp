@@ -68,7 +68,7 @@ class VerifTest : public QObject {
         for (int k = 1; k <= 9; ++k) out += cardLabel(prefix, k)->text().isEmpty() ? "." : cardLabel(prefix, k)->text();
         return out;
     }
-    bool exchangeLeft() const { return !QDir(plat->folder).entryList({"vrek.txt*"}, QDir::Files).isEmpty(); }
+    bool exchangeLeft() const { return !QDir(plat->folder).entryList({"vrek*.txt*"}, QDir::Files).isEmpty(); }
     QString fake(const QString &body) {
         const QString path = q(dir->file("fakebridge"));
         testutil::writeFile(path.toStdString(), "#!/bin/sh\n" + body.toStdString() + "\n");
@@ -255,6 +255,15 @@ private slots:
                                       "Code de sortie : 3.";
         QTest::newRow("hors limites") << "echo line:; cat >/dev/null; echo 'NS = 42 tricks after'"
                                       << "Le programme de calcul a donné un nombre de levées invalide : «  42 tr ».";
+        QTest::newRow("négatif") << "echo line:; cat >/dev/null; echo 'NS = -1 tricks after'"
+                                 << "Le programme de calcul a donné un nombre de levées invalide : «  -1 tr ».";
+        QTest::newRow("chiffres en trop") << "echo line:; cat >/dev/null; echo 'NS = 1.2 tricks after'"
+                                          << "Le programme de calcul a donné un nombre de levées invalide : «  1.2 t ».";
+        QTest::newRow("réponse puis erreur") << "echo line:; cat >/dev/null; echo 'NS = 13 tricks after'; exit 2"
+                                             << "Le programme de calcul s'est terminé en erreur après avoir répondu. "
+                                                "Code de sortie : 2.";
+        QTest::newRow("réponse puis plantage") << "echo line:; cat >/dev/null; echo 'NS = 13 tricks after'; kill -SEGV $$"
+                                               << "Le programme de calcul s'est arrêté anormalement après avoir répondu.";
         QTest::newRow("planté") << "echo line:; cat >/dev/null; kill -SEGV $$"
                                 << "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). "
                                    "Il s'est arrêté anormalement.";
@@ -342,7 +351,8 @@ private slots:
         setBoard(1, topCards(), "4P S entame RC");
         w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(2) = testutil::dealFrom("AK.-.-.-", "-.Q.-.-", "-.-.-.-", "-.-.-.2"); });  // incomplete
         setBoard(3, topCards(), "3SA* E");
-        setBoard(5, topCards(), "");
+        setBoard(5, topCards(), "");  // no contract
+        setBoard(9, topCards(), "Passe");  // no level digit either
         w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(7) = testutil::dealFrom("AKQ.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.-"); });  // East has nothing
         setBoard(96, topCards(), "6T N");
         std::vector<std::string> lines(97);
@@ -352,10 +362,12 @@ private slots:
         w->action("Verif_Auto")->trigger();
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Information);
-        QCOMPARE(plat->messages[0].text, QString("Donnes non vérifiées car incomplètes : 2, 7."));
+        QCOMPARE(plat->messages[0].text, QString("Donnes non vérifiées car incomplètes : 2, 7.\n"
+                                                 "Donnes non vérifiées car sans contrat : 5, 9."));
         QCOMPARE(w->model().series().line(contractLine(1)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
         QCOMPARE(w->model().series().line(contractLine(3)), makeContractLine("3SA*-9 par E sur entame 5P", {4, 3, 5}));
-        QCOMPARE(w->model().series().line(contractLine(5)), makeContractLine("1SA+6 par N sur entame 8P", {4, 3, 5}));
+        QCOMPARE(w->model().series().line(contractLine(5)), makeContractLine("", {4, 3, 5}));
+        QCOMPARE(w->model().series().line(contractLine(9)), makeContractLine("Passe", {4, 3, 5}));
         QCOMPARE(w->model().series().line(contractLine(96)), makeContractLine("6T= par N sur entame 8P", {4, 3, 5}));
         for (int n : {2, 4, 6, 7, 8, 50, 95}) QCOMPARE(w->model().series().line(contractLine(n)), lines[n]);
         QCOMPARE(w->model().currentDeal(), 96);
@@ -364,10 +376,12 @@ private slots:
         QVERIFY(!v->isVisible());
         QVERIFY(!exchangeLeft());
 
-        // Everything complete: no message at all.
+        // Everything complete or empty, every contract named: no message at all.
         plat->messages.clear();
         w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(2).clear(); });
         w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(7).clear(); });
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(5).clear(); });
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(9).clear(); });
         w->action("Verif_Auto")->trigger();
         QVERIFY(plat->messages.isEmpty());
     }
@@ -378,11 +392,12 @@ private slots:
         setBoard(3, topCards(), "2K N");
         std::vector<std::string> lines(97);
         for (int n = 1; n <= 96; ++n) lines[n] = w->model().series().line(contractLine(n));
-        // Answers once, then prints garbage.
-        const std::string count = dir->file("runs");
-        v->solverProgram = fake(q("echo line:; cat >/dev/null; echo x >> '" + count +
-                                  "'; if [ $(wc -l < '" + count + "') -lt 2 ]; then echo 'NS = 13 after'; "
-                                  "else echo 'rien'; fi"));
+        // Answers every board but board 2 (East declares), where it prints garbage.
+        v->solverProgram = fake("while echo line:; do\n"
+                                "  c=$(head -c 255 | tr -d '\\000'); [ -n \"$c\" ] || exit 0\n"
+                                "  if sed -n 5p \"${c#-dcq }\" | grep -q '^e'; then echo rien; exit 0; fi\n"
+                                "  echo 'NS = 13 tricks after'\n"
+                                "done");
         w->action("Verif_Auto")->trigger();
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);

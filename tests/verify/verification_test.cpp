@@ -155,7 +155,7 @@ TEST(Verification, ExchangePathProblemsAreReported) {
     EXPECT_TRUE(solver.commands.empty());
 }
 
-TEST(VerifyBoards, SkipsIncompleteDealsAndLeavesTheSeriesAlone) {
+TEST(VerifyBoards, SkipsEmptyAndIncompleteDealsAndContractsWithoutLevel) {
     testutil::TempDir dir;
     FakeSolver solver;
     solver.path = dir.file(kExchangeFileName);
@@ -166,21 +166,26 @@ TEST(VerifyBoards, SkipsIncompleteDealsAndLeavesTheSeriesAlone) {
     s.deal(2).hand(South) = Hand{};
     s.setLine(contractLine(1), makeContractLine("4P S entame RC", {2, 4, 6}));
     s.setLine(contractLine(3), "3SA* E");
+    s.deal(5) = testutil::shuffledDeal(5);  // no contract
+    s.deal(6) = testutil::shuffledDeal(6);
+    s.setLine(contractLine(6), makeContractLine("Donne de défense", {1, 1, 1}));
     const Series before = s;
 
     std::vector<int> seen;
-    BoardsRun r = verifyBoards(s, {1, 2, 3, 4}, solver.path, solver.runner(), "bridge",
+    BoardsRun r = verifyBoards(s, {1, 2, 3, 4, 5, 6}, oneProcessPerBoard(solver.path, solver.runner(), "bridge"),
                                [&](const BoardResult &b) { seen.push_back(b.board); });
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(seen, (std::vector<int>{1, 3}));
-    EXPECT_EQ(r.skipped, (std::vector<int>{2, 4}));
+    EXPECT_EQ(r.skipped, (std::vector<int>{2}));  // board 4 is empty: not a word
+    EXPECT_EQ(r.noContract, (std::vector<int>{5, 6}));
     EXPECT_EQ(s.lines, before.lines);
     ASSERT_EQ(r.done.size(), 2u);
     EXPECT_EQ(r.done[0].v.result, "4P= par S sur entame RC");
     EXPECT_EQ(r.done[1].choice, contract(3, Strain::NoTrump, East, true, r.done[1].v.lead));
     EXPECT_EQ(r.done[1].v.tricks, 3);
     EXPECT_EQ(r.done[1].v.score, -1700);  // six down doubled, East-West vulnerable on board 3
-    EXPECT_EQ(skippedMessage(r.skipped), "Donnes non vérifiées car incomplètes : 2, 4.");
+    EXPECT_EQ(skippedMessage(r.skipped, r.noContract),
+              "Donne non vérifiée car incomplète : 2.\nDonnes non vérifiées car sans contrat : 5, 6.");
 
     for (const BoardResult &b : r.done) storeResult(s, b.board, b.v.result);
     EXPECT_EQ(s.line(contractLine(1)), makeContractLine("4P= par S sur entame RC", {2, 4, 6}));
@@ -193,7 +198,10 @@ TEST(VerifyBoards, StopsAtTheFirstSolverFailure) {
     FakeSolver solver;
     solver.path = dir.file(kExchangeFileName);
     Series s;
-    for (int b = 1; b <= 3; ++b) s.deal(b) = testutil::shuffledDeal(b);
+    for (int b = 1; b <= 3; ++b) {
+        s.deal(b) = testutil::shuffledDeal(b);
+        s.setLine(contractLine(b), "1SA N");
+    }
     int calls = 0;
     SolverRunner flaky = [&](const std::string &) {
         SolverRun run;
@@ -202,7 +210,7 @@ TEST(VerifyBoards, StopsAtTheFirstSolverFailure) {
         run.output = ++calls == 2 ? "line:\n" : "line:\nNS =  7 tricks after\n";
         return run;
     };
-    BoardsRun r = verifyBoards(s, {1, 2, 3}, solver.path, flaky, "bridge");
+    BoardsRun r = verifyBoards(s, {1, 2, 3}, oneProcessPerBoard(solver.path, flaky, "bridge"));
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.failedBoard, 2);
     EXPECT_EQ(r.done.size(), 1u);
@@ -213,6 +221,7 @@ TEST(VerifyBoards, StopsAtTheFirstSolverFailure) {
 TEST(VerifyBoards, MessagesAndReportLines) {
     EXPECT_EQ(skippedMessage({}), "");
     EXPECT_EQ(skippedMessage({7}), "Donne non vérifiée car incomplète : 7.");
+    EXPECT_EQ(skippedMessage({}, {8}), "Donne non vérifiée car sans contrat : 8.");
     BoardResult r;
     r.board = 5;
     r.choice = contract(3, Strain::NoTrump, West, true, 313);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <vector>
+
 #include "testutil.h"
 #include "verify/bridge/ddsolve.h"
 #include "verify/bridge/exchangereader.h"
@@ -54,6 +56,41 @@ TEST(BridgeProgram, AnswersWhatDdsSays) {
         EXPECT_EQ(a.nsTricks, bridge::nsTricksAfterLead(p, error));
         EXPECT_TRUE(r.err.empty());
     }
+}
+
+// "-suite": the same question for several boards in one process, a prompt
+// before each, the end of input ends it cleanly.
+TEST(BridgeProgram, SuiteAnswersEachBoardAsASingleRunWould) {
+    testutil::TempDir dir;
+    std::string input;
+    std::vector<int> expected;
+    for (unsigned seed = 1; seed <= 5; ++seed) {
+        const std::string path = dir.file("q" + std::to_string(seed) + ".txt");
+        vrek::Deal d = testutil::shuffledDeal(300 + seed);
+        const int declarer = static_cast<int>(seed % 4) + 1;
+        int suit = vrek::Spades, leader = declarer % 4 + 1;
+        while (!d.holding(leader, suit).count) --suit;
+        const std::string text = vrek::exchangeText(d, declarer, static_cast<vrek::Strain>(seed % 5),
+                                                    suit * 100 + d.holding(leader, suit).rank(1));
+        testutil::writeFile(path, text);
+        input += *vrek::solverCommand(path);
+        bridge::Problem p;
+        std::string error;
+        ASSERT_TRUE(bridge::parseExchange(text, p, error));
+        expected.push_back(bridge::nsTricksAfterLead(p, error));
+    }
+    ProgramRun r = runBridge(dir, input, "-suite");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    std::string rest = r.out;
+    for (int want : expected) {
+        size_t end = rest.find('\n', rest.find("after"));
+        ASSERT_NE(end, std::string::npos) << r.out;
+        vrek::SolverAnswer a = vrek::readSolverAnswer(rest.substr(0, end + 1));
+        ASSERT_TRUE(a.ok()) << a.message;
+        EXPECT_EQ(a.nsTricks, want);
+        rest = rest.substr(end + 1);
+    }
+    EXPECT_EQ(rest, "line:\n");
 }
 
 TEST(BridgeProgram, DamagedInputFailsWithAFrenchMessage) {

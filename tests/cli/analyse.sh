@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Batch analysis: vrek analyse and vrek export pbn --analysis with the real
+# solver, incomplete boards named, a missing solver refused.
+# usage: bash analyse.sh /path/to/vrek   (the solver program "bridge" sits beside it)
+set -u
+vrek="$1"
+dir="$(mktemp -d)"
+trap 'rm -rf "$dir"' EXIT
+fails=0
+check() {  # check "what" command...
+    local what="$1"; shift
+    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
+}
+holding() {  # count byte then nine rank bytes
+    local n=0 r
+    for r in "$@"; do printf "\\$(printf '%03o' "$r")"; n=$((n + 1)); done
+    while [ $n -lt 9 ]; do printf '\000'; n=$((n + 1)); done
+}
+hand() {  # hand CLUBS DIAMONDS HEARTS SPADES, each "r r r"
+    local h
+    for h in "$@"; do
+        # shellcheck disable=SC2086
+        set -- $h
+        printf "\\$(printf '%03o' $#)"
+        holding "$@"
+    done
+}
+# North holds every top card.
+deal() {
+    hand "14 13 12" "14 13 12" "14 13 12" "14 13 12 11"
+    hand "11 10 9 8" "11 10 9" "11 10 9" "10 9 8"
+    hand "7 6 5" "8 7 6 5" "8 7 6" "7 6 5"
+    hand "4 3 2" "4 3 2" "5 4 3 2" "4 3 2"
+}
+empty() { head -c 160 /dev/zero; }
+partial() { hand "14" "" "" ""; hand "" "" "" ""; hand "" "" "" ""; hand "" "" "" ""; }
+{ deal; empty; partial; deal; for _ in $(seq 92); do empty; done; } > "$dir/serie.vrk"
+: > "$dir/serie.VRT"
+
+out="$("$vrek" analyse "$dir/serie.vrk")"; rc=$?
+check "analyse : code 0" [ $rc = 0 ]
+check "analyse : lignes" [ "$out" = " 1  N 13 13 12 13 12  S 13 13 12 13 12  E  0  0  1  0  1  O  0  0  1  0  1  par 7SA NS, +1520 pour NS
+ 4  N 13 13 12 13 12  S 13 13 12 13 12  E  0  0  1  0  1  O  0  0  1  0  1  par 7SA NS, +2220 pour NS
+Donne non analysée car incomplète : 3." ]
+
+"$vrek" export pbn "$dir/serie.vrk" --boards 1,4 -o "$dir/sans.pbn" >/dev/null
+"$vrek" export pbn "$dir/serie.vrk" --boards 1,4 --analysis -o "$dir/avec.pbn" >/dev/null; rc=$?
+check "export : code 0" [ $rc = 0 ]
+check "export : deux tables" [ "$(grep -c '^\[DoubleDummyTricks "ddcdcddcdc0010100101"\]' "$dir/avec.pbn")" = 2 ]
+check "export : score" [ "$(grep -c '^\[OptimumScore "NS 2220"\]' "$dir/avec.pbn")" = 1 ]
+check "export : sans l'option, rien de plus" [ "$(grep -c DoubleDummy "$dir/sans.pbn")" = 0 ]
+check "export : le reste identique" [ "$(grep -v -e '^\[DoubleDummyTricks' -e '^\[Optimum' -e '^\[ParContract' -e '^[NSEW] ' "$dir/avec.pbn")" = "$(cat "$dir/sans.pbn")" ]
+"$vrek" export lin "$dir/serie.vrk" --analysis -o "$dir/x.lin" >/dev/null 2>&1
+check "export lin --analysis : code 2" [ $? = 2 ]
+
+# Without the solver beside the program.
+mkdir "$dir/seul"
+cp "$vrek" "$dir/seul/vrek"
+err="$("$dir/seul/vrek" analyse "$dir/serie.vrk" 2>&1 >/dev/null)"; rc=$?
+check "sans solveur : code 1" [ $rc = 1 ]
+check "sans solveur : message" [ "$err" = "Le programme de calcul « $dir/seul/bridge » est introuvable ou ne peut pas être lancé." ]
+
+[ $fails = 0 ] && echo "analyse.sh : tout est bon"
+exit $fails

@@ -1,0 +1,186 @@
+// The double-dummy analysis through the windows: the current deal's grid,
+// "Analyse au double mort de la série" with its progress and its stop, and
+// the PBN export's option, with the real solver program and fake ones.
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/ddtable.h"
+#include "app/vrekhp.h"
+#include "app/windows.h"
+#include "core/seriesfile.h"
+#include "formats/exports.h"
+#include "formats/vrkexport.h"
+#include "scriptedplatform.h"
+#include "testutil.h"
+#include "verify/vranalysis.h"
+#include "verify/vrkanalyse.h"
+
+using namespace vrek;
+
+namespace {
+QString q(const std::string &s) { return QString::fromStdString(s); }
+// North holds every top card.
+Deal topCards() {
+    return testutil::dealFrom("AKQJ.AKQ.AKQ.AKQ", "T98.JT9.JT9.JT98", "765.876.8765.765", "432.5432.432.432");
+}
+}  // namespace
+
+class AnalyseTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testutil::TempDir> dir;
+    std::unique_ptr<ScriptedPlatform> plat;
+    std::unique_ptr<TForm1> w;
+    VrAnalysis *analysis = nullptr;
+    TVrekanalyse *dlg = nullptr;
+    DdTableView *grid = nullptr;
+
+    void setDeal(int n, const Deal &d) {
+        w->model().edit(ChangeSeries, [&](Series &s) { s.deal(n) = d; });
+    }
+    QString fake(const QString &body) {
+        const QString path = q(dir->file("fakebridge"));
+        testutil::writeFile(path.toStdString(), "#!/bin/sh\n" + body.toStdString() + "\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<testutil::TempDir>();
+        plat = std::make_unique<ScriptedPlatform>();
+        plat->folder = q(dir->path()) + "/";
+        Series s;
+        s.clear();
+        saveSeries(dir->file("Lundi.vrk"), s);
+        w = std::make_unique<TForm1>(QStringList{q(dir->file("Lundi.vrk"))});
+        createWindows(*w);
+        w->show();
+        analysis = w->findChild<VrAnalysis *>();
+        dlg = w->findChild<TVrekanalyse *>();
+        grid = w->findChild<DdTableView *>("DdTable");
+        QVERIFY(analysis && dlg && grid);
+    }
+    void cleanup() {
+        w.reset();
+        plat.reset();
+        dir.reset();
+    }
+
+    void gridFollowsTheCurrentDeal() {
+        QVERIFY(grid->isHidden());  // an empty board: nothing
+        setDeal(1, topCards());
+        // Asked in the background; the window goes on meanwhile.
+        QTRY_VERIFY(!grid->isHidden());
+        QCOMPARE(grid->text(), QString("   SA  P  C  K  T\n"
+                                       "N  13 13 12 13 12\n"
+                                       "S  13 13 12 13 12\n"
+                                       "E   0  0  1  0  1\n"
+                                       "O   0  0  1  0  1\n"
+                                       "Par : 7SA NS\n"
+                                       "      +1520 NS"));
+        w->gotoDeal(2);
+        QVERIFY(grid->isHidden());
+        // A card moved: the old analysis no longer applies.
+        w->gotoDeal(1);
+        QVERIFY(!grid->isHidden());
+        Deal d = topCards();
+        std::swap(d.hands[North - 1], d.hands[West - 1]);
+        setDeal(1, d);
+        QVERIFY(grid->isHidden());
+        QTRY_VERIFY(!grid->isHidden());
+        QVERIFY2(grid->text().startsWith("   SA  P  C  K  T\nN   0  0  0  0  0"), qPrintable(grid->text()));
+    }
+
+    void seriesCommandAnalysesEveryCompleteBoard() {
+        for (int n : {2, 3, 5}) setDeal(n, testutil::shuffledDeal(40 + n));
+        setDeal(7, testutil::dealFrom("AK.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.-"));
+        int steps = 0;
+        connect(analysis, &VrAnalysis::analysed, this, [&] { ++steps; });
+        w->action("AnalyseDoubleMort")->trigger();
+        QCOMPARE(plat->lastMessage(), QString("Analyse au double mort terminée : 3 donne(s).\n"
+                                              "Donne non analysée car incomplète : 7."));
+        QVERIFY(steps >= 3);
+        for (int n : {2, 3, 5}) QVERIFY(analysis->find(w->model().series().deal(n), n));
+        QVERIFY(!dlg->isVisible());
+        // Known results come back at once, without the solver.
+        analysis->solverProgram = q(dir->file("absent"));
+        plat->messages.clear();
+        w->action("AnalyseDoubleMort")->trigger();
+        QCOMPARE(plat->lastMessage().left(41), QString("Analyse au double mort terminée : 3 donne"));
+    }
+
+    void cancelStopsTheSolverAtOnce() {
+        for (int n = 1; n <= 4; ++n) setDeal(n, testutil::shuffledDeal(n));
+        const QString pidFile = q(dir->file("pid"));
+        analysis->cancel();
+        analysis->solverProgram = fake("echo $$ > '" + pidFile + "'; exec sleep 60");
+        QTimer::singleShot(300, dlg, [this] {
+            QVERIFY(dlg->isVisible());
+            QCOMPARE(dlg->Progression->value(), 0);
+            dlg->Annuler->click();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        w->action("AnalyseDoubleMort")->trigger();
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(plat->messages.isEmpty());
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(analysis->pending(), 0);
+        // The solver process is gone.
+        const QString pid = q(testutil::readFile(pidFile.toStdString())).trimmed();
+        QVERIFY(!pid.isEmpty());
+        QTRY_VERIFY(!QDir("/proc/" + pid).exists());
+    }
+
+    void solverFailuresAreReported() {
+        analysis->solverProgram = q(dir->file("absent"));
+        setDeal(1, topCards());  // the grid's own attempt fails without a word
+        w->action("AnalyseDoubleMort")->trigger();
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
+        QCOMPARE(plat->lastMessage(), "Le programme de calcul « " + analysis->solverProgram +
+                                          " » est introuvable ou ne peut pas être lancé.");
+        plat->messages.clear();
+        setDeal(2, topCards());
+        analysis->solverProgram = fake("read l; echo \"${l%% *} ffffffffffffffffffff 0 pass\"; sleep 5");
+        w->action("AnalyseDoubleMort")->trigger();
+        QVERIFY(plat->lastMessage().startsWith("Le programme de calcul a donné une réponse illisible : « "));
+    }
+
+    void pbnExportWithTheAnalysis() {
+        setDeal(1, topCards());
+        setDeal(2, testutil::shuffledDeal(2));
+        auto *expot = w->findChild<TVrekexpot *>();
+        QVERIFY(expot);
+        const QString plain = q(dir->file("plain.PBN")), withIt = q(dir->file("avec.PBN"));
+        w->action("Wbridge1")->trigger();
+        QVERIFY(!expot->AvecAnalyse->isHidden());
+        QVERIFY(!expot->AvecAnalyse->isChecked());
+        plat->fileNames.enqueue(plain);
+        expot->Exporte->click();
+        w->action("Wbridge1")->trigger();
+        expot->AvecAnalyse->setChecked(true);
+        plat->fileNames.enqueue(withIt);
+        expot->Exporte->click();
+        const std::string a = testutil::readFile(plain.toStdString()), b = testutil::readFile(withIt.toStdString());
+        QVERIFY(a.find("DoubleDummyTricks") == std::string::npos);
+        QVERIFY(b.find("[DoubleDummyTricks \"ddcdcddcdc0010100101\"]\r\n[OptimumScore \"NS 1520\"]\r\n"
+                       "[ParContract \"NS 7NT\"]\r\n") != std::string::npos);
+        QVERIFY2(b.size() > 0, qPrintable(plat->lastMessage()));
+        QCOMPARE(std::count(b.begin(), b.end(), '\n') - std::count(a.begin(), a.end(), '\n'), 2L * 24);
+        // Not offered for the other formats.
+        w->action("Baco1")->trigger();
+        QVERIFY(expot->AvecAnalyse->isHidden());
+        expot->hide();
+    }
+};
+
+QTEST_MAIN(AnalyseTest)
+#include "tst_analyse.moc"

@@ -1,0 +1,64 @@
+// The double-dummy analysis of deals in the background: the solver program
+// in its table mode, fed the deals and read as its answers come, on the
+// window's thread without ever waiting on it. The analyses stay in memory,
+// keyed by the deals' cards, as long as the program runs.
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "verify/ddanalysis.h"
+
+class QProcess;
+
+class VrAnalysis : public QObject {
+    Q_OBJECT
+public:
+    explicit VrAnalysis(QObject *parent = nullptr);
+    ~VrAnalysis() override;
+
+    // The solver program; beside the running program unless a test points elsewhere.
+    QString solverProgram;
+
+    const vrek::AnalysisCache &cache() const { return cache_; }
+    const vrek::DealAnalysis *find(const vrek::Deal &d, int board) const { return cache_.find(d, board); }
+
+    // Asks for the complete deals (deal, board number) that are neither known
+    // nor already asked; returns how many were asked.
+    int request(const std::vector<std::pair<vrek::Deal, int>> &deals);
+    // Deals asked and not answered yet.
+    int pending() const { return static_cast<int>(asked_.size()); }
+    // Ends the solver at once and forgets what was asked.
+    void cancel();
+
+    // Asks for the deals and waits for them, the window's events going on;
+    // false with `error` (French) on a failure, or when `cancel()` was called.
+    bool analyseAndWait(const std::vector<std::pair<vrek::Deal, int>> &deals, QString &error);
+
+signals:
+    // One more analysis in the cache.
+    void analysed();
+    // The solver failed; what was asked is forgotten.
+    void failed(const QString &message);
+    // Nothing is asked any more (answered, failed or cancelled).
+    void idle();
+    // The user stopped the solver.
+    void cancelled();
+
+private:
+    vrek::AnalysisCache cache_;
+    QProcess *proc_ = nullptr;
+    std::map<std::string, std::string> asked_;  // tag -> key
+    QByteArray buffer_;
+    long nextTag_ = 1;
+    QTimer watchdog_;
+
+    bool ensureStarted();
+    void readAnswers();
+    void fail(const QString &message);
+    void stopProcess();
+};
