@@ -13,6 +13,8 @@ enum Suit { Clubs = 1, Diamonds = 2, Hearts = 3, Spades = 4 };
 
 constexpr int kMaxHolding = 9;
 constexpr int kBoards = 96;
+// Strains of a contract: the four suits and no-trump (each user orders them its own way).
+constexpr int kStrains = 5;
 
 struct Holding {
     uint8_t count = 0;

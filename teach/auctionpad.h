@@ -10,7 +10,6 @@
 namespace vrek {
 
 constexpr int kBidLevels = 7;
-constexpr int kStrains = 5;  // clubs, diamonds, hearts, spades, no-trump
 
 class AuctionPad {
 public:

@@ -13,7 +13,6 @@ namespace vrek {
 
 // Strains in the analysis' order: 0 no-trump, 1 spades, 2 hearts,
 // 3 diamonds, 4 clubs (as the window's `Nature` and the PBN tables).
-constexpr int kStrains = 5;
 
 struct ParContract {
     int level = 0;
