@@ -220,6 +220,10 @@ void TVrkFImport::importeClick() {
     r.title = importTitle(file);
 
     const std::string current = ws_.seriesFileName();
+    if (!inserting()) {
+        const std::string ask = replaceQuestion(file, current);
+        if (!ask.empty() && !pf_.question(this, text(ask))) return;
+    }
     if (!inserting() && !sameSeries(current, derivedName_.toStdString())) {
         // A save that fails keeps the series in memory and stops the import.
         if (pf_.question(this, text(saveQuestion(current)))) {
