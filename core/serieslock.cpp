@@ -90,7 +90,7 @@ std::string SeriesLock::acquire(const std::string &seriesFile) {
                 std::string who = holderOf(fd);
                 ::close(fd);
                 return "La série " + seriesFile + " est en cours d'utilisation par un autre programme Vrek" + who +
-                       " : elle ne peut pas être modifiée ici en même temps. Réessayez quand il l'aura libérée.";
+                       " : deux programmes ne peuvent pas la modifier à la fois. Réessayez quand il l'aura libérée.";
             }
             ::close(fd);  // a file system without locks
             release();
