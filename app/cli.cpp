@@ -5,6 +5,7 @@
 
 #include "core/boardlist.h"
 #include "core/cards.h"
+#include "core/seriesfile.h"
 
 namespace cli {
 
@@ -63,6 +64,16 @@ std::string absolutePath(const std::string &path) {
     std::error_code ec;
     auto p = std::filesystem::absolute(path, ec);
     return ec ? path : p.lexically_normal().string();
+}
+
+int takeSeries(const std::string &file, vrek::Series &s, vrek::SeriesLock &lock) {
+    if (std::string e = lock.acquire(file); !e.empty()) return fail(e);
+    vrek::LoadResult r = vrek::loadSeries(file, s);
+    if (!r.ok) return fail(forTerminal(r.error));
+    if (r.created) std::printf("La série %s n'existait pas : une série vide a été créée.\n", file.c_str());
+    if (!r.error.empty()) std::fprintf(stderr, "%s\n", forTerminal(r.error).c_str());
+    std::fflush(stdout);
+    return 0;
 }
 
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,

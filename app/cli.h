@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/series.h"
+#include "core/serieslock.h"
+
 namespace cli {
 
 // Exit codes: 0 done, 1 failed (French message on standard error), 2 usage.
@@ -47,6 +50,12 @@ std::optional<std::vector<int>> boardsOption(const Options &o, std::string &erro
 std::string forTerminal(std::string text);
 // The path made absolute and normal, or as given when that fails.
 std::string absolutePath(const std::string &path);
+
+// For a command that changes a series: takes the series' lock for the run,
+// then reads the pair. A series that does not exist yet is created empty, as
+// the window creates it, and the command says so. Returns 0, or the exit
+// code once the refusal is printed.
+int takeSeries(const std::string &file, vrek::Series &s, vrek::SeriesLock &lock);
 
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,
                   const std::vector<std::string> &flags, Options &out, std::string &error);

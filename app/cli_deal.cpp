@@ -28,8 +28,8 @@ int deal(const std::vector<std::string> &args) {
     // Everything is read and checked before any board is dealt.
     const std::string &file = o.positional[0];
     vrek::Series s;
-    vrek::LoadResult r = vrek::readSeries(file, s);
-    if (!r.ok) return cli::fail(r.error);
+    vrek::SeriesLock lock;
+    if (int rc = cli::takeSeries(file, s, lock)) return rc;
     vrek::ConstraintTable t;
     if (o.has("--constraints")) {
         std::string e = vrek::openConstraints(o.value("--constraints"), t);

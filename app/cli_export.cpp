@@ -59,14 +59,18 @@ int runExport(const std::vector<std::string> &args) {
         return cli::fail("La donne 1 n'est pas choisie : un fichier pour machine à distribuer commence "
                          "toujours à la donne 1. Rien n'est exporté.");
 
+    if (auto bad = vrek::incompleteBoards(fmt->format, s, sel); !bad.empty())
+        return cli::fail(vrek::incompleteMessage(bad));
+
     const std::string file = o.value("-o");
     const std::string path = cli::absolutePath(file);
+    if (std::string why = vrek::overwritesSeries(o.positional[1], file); !why.empty()) return cli::fail(why);
     vrek::ExportOptions opt;
     opt.numbering = o.has("--append") ? vrek::Numbering::From97 : vrek::Numbering::FromOne;
     opt.rotate = o.has("--rotate");
     const bool append = vrek::appendsTo(fmt->format, opt.numbering);
     if (append) {
-        switch (vrek::readWholeFile(file, opt.existing, err)) {
+        switch (vrek::readWholeFile(file, opt.existing, err, vrek::kMaxTextFileSize)) {
         case vrek::ReadStatus::Ok: break;
         case vrek::ReadStatus::Missing: return cli::fail("Le fichier à compléter n'existe pas : " + path);
         case vrek::ReadStatus::Failed: return cli::fail(err);

@@ -1,6 +1,6 @@
-// `vrek import`: imports the deals of a DUP, DLM or PBN file as a new series,
-// or inserts deals of such a file or of another series into a series, as the
-// import dialog does, then saves the series.
+// `vrek import`: imports the deals of a DUP, DLM or PBN file into a series,
+// replacing its deals and texts, or inserts deals of such a file or of
+// another series into a series, as the import dialog does, then saves it.
 #include <cstdio>
 #include <filesystem>
 
@@ -72,16 +72,10 @@ int runImport(const std::vector<std::string> &args) {
         boards = vrek::chosenBoards(scan.available, all);
     }
 
+    // The deals go into the series the command names, and nowhere else.
     vrek::Series s;
-    std::string target = series;
-    if (insert) {
-        vrek::LoadResult loaded = vrek::readSeries(series, s);
-        if (!loaded.ok) return cli::fail(loaded.error);
-    } else {
-        // The import is a new series named after the imported file.
-        s.clear();
-        target = vrek::importedSeriesName(file, series);
-    }
+    vrek::SeriesLock lock;
+    if (int rc = cli::takeSeries(series, s, lock)) return rc;
 
     vrek::ImportRequest r;
     r.format = fmt->format;
@@ -92,14 +86,14 @@ int runImport(const std::vector<std::string> &args) {
     vrek::ImportResult res = vrek::importDeals(s, r);
     if (!res.ok()) return cli::fail(cli::forTerminal(res.error));
 
-    std::string e = vrek::saveSeries(target, s);
+    std::string e = vrek::saveSeries(series, s);
     if (!e.empty()) return cli::fail(e);
     if (insert)
         std::printf("Insertion de %s du fichier %s à partir de la position %d dans la série %s\n",
-                    plural(res.count, "donne").c_str(), file.c_str(), position, target.c_str());
+                    plural(res.count, "donne").c_str(), file.c_str(), position, series.c_str());
     else
         std::printf("Importation de %s du fichier %s dans la série %s\n", plural(res.count, "donne").c_str(),
-                    file.c_str(), target.c_str());
+                    file.c_str(), series.c_str());
     return 0;
 }
 

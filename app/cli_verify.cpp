@@ -30,8 +30,8 @@ int verify(const std::vector<std::string> &args) {
     const std::vector<int> &boards = *list;
     const std::string seriesFile = o.positional[0];
     vrek::Series s;
-    vrek::LoadResult r = vrek::readSeries(seriesFile, s);
-    if (!r.ok) return cli::fail(r.error);
+    vrek::SeriesLock lock;
+    if (int rc = cli::takeSeries(seriesFile, s, lock)) return rc;
 
     // The program's folder and process handling need an application object.
     std::unique_ptr<QCoreApplication> app;

@@ -15,6 +15,12 @@ void printHelp() {
     for (const auto &c : cli::commands()) std::printf("        vrek %-40s %s\n", c.usage.c_str(), c.summary.c_str());
 }
 
+bool endsWithVrk(const char *arg) {
+    const size_t n = std::strlen(arg);
+    return n >= 4 && arg[n - 4] == '.' && (arg[n - 3] | 0x20) == 'v' && (arg[n - 2] | 0x20) == 'r' &&
+           (arg[n - 1] | 0x20) == 'k';
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -31,6 +37,13 @@ int main(int argc, char **argv) {
             if (c.name == argv[1]) return c.run(std::vector<std::string>(argv + 2, argv + argc));
         if (argv[1][0] == '-') {
             std::fprintf(stderr, "option inconnue : %s\n", argv[1]);
+            printHelp();
+            return 2;
+        }
+        // Only a series opens the window: any other word is a mistyped
+        // command, never a file to create under that name.
+        if (!endsWithVrk(argv[1])) {
+            std::fprintf(stderr, "commande inconnue : %s\n", argv[1]);
             printHelp();
             return 2;
         }

@@ -1,7 +1,7 @@
 #include "core/fileio.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,13 +17,31 @@ std::string errnoText(int e) {
     case EROFS: return "support protégé en écriture";
     case ENOSPC: return "disque plein";
     case EDQUOT: return "quota disque dépassé";
+    case EFBIG: return "fichier trop grand pour ce support";
     case EISDIR: return "c'est un dossier et non un fichier";
     case ENOTDIR: return "un élément du chemin n'est pas un dossier";
     case ENAMETOOLONG: return "nom de fichier trop long";
-    case EIO: return "erreur d'entrée/sortie";
+    case ELOOP: return "trop de liens symboliques (les liens forment une boucle)";
+    case EXDEV: return "le fichier et son dossier de travail sont sur deux supports différents";
+    case EBUSY: return "fichier ou support occupé par un autre programme";
+    case ETXTBSY: return "fichier en cours d'utilisation par un programme";
+    case EEXIST: return "le fichier existe déjà";
+    case ENOTEMPTY: return "le dossier n'est pas vide";
+    case EMLINK: return "trop de liens vers ce fichier";
+    case EIO: return "erreur d'entrée/sortie (support défectueux ou retiré ?)";
+    case ENXIO:
+    case ENODEV: return "périphérique absent";
+    case ESTALE: return "fichier réseau devenu inaccessible";
+    case ETIMEDOUT: return "délai d'attente dépassé";
+    case EAGAIN: return "ressource momentanément indisponible";
+    case ENOLCK: return "verrouillage impossible sur ce support";
+    case ENOTSUP: return "opération non prise en charge par ce support";
+    case ENOMEM: return "mémoire insuffisante";
+    case EINVAL: return "nom ou opération invalide";
+    case EOVERFLOW: return "fichier trop grand";
     case EMFILE:
     case ENFILE: return "trop de fichiers ouverts";
-    default: return std::string("erreur système ") + std::to_string(e);
+    default: return "erreur du système (code " + std::to_string(e) + ")";
     }
 }
 
@@ -32,125 +50,94 @@ bool fileExists(const std::string &path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-ReadStatus readWholeFile(const std::string &path, std::string &out, std::string &err) {
+bool sameFile(const std::string &a, const std::string &b) {
+    struct stat sa, sb;
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+std::string followLinks(const std::string &path, int &err) {
+    err = 0;
+    std::string p = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        std::string target(PATH_MAX, '\0');
+        ssize_t n = ::readlink(p.c_str(), target.data(), target.size());
+        if (n < 0) return p;
+        target.resize(static_cast<size_t>(n));
+        if (!target.empty() && target[0] != '/') {
+            const auto slash = p.find_last_of('/');
+            if (slash != std::string::npos) target = p.substr(0, slash + 1) + target;
+        }
+        p = target;
+    }
+    err = ELOOP;
+    return {};
+}
+
+namespace {
+
+ReadStatus readUpTo(const std::string &path, size_t maxBytes, bool refuseLonger, std::string &out,
+                    std::string &err) {
     out.clear();
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0) {
-        if (errno == ENOENT) return ReadStatus::Missing;
-        err = "Impossible de lire le fichier " + path + " : " + errnoText(errno);
+    auto failed = [&](int e) {
+        err = "Impossible de lire le fichier " + path + " : " + errnoText(e);
         return ReadStatus::Failed;
+    };
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT) return ReadStatus::Missing;
+        return failed(errno);
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        int e = errno;
+        ::close(fd);
+        return failed(e);
     }
     if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
         err = "Impossible de lire " + path + " : ce n'est pas un fichier ordinaire";
         return ReadStatus::Failed;
     }
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        err = "Impossible de lire le fichier " + path + " : " + errnoText(errno);
+    auto tooBig = [&](uintmax_t size) {
+        err = "Le fichier " + path + " est trop grand (" + std::to_string(size) +
+              " octets) : Vrek ne lit pas de fichier de plus de 64 Mo.";
+        ::close(fd);
         return ReadStatus::Failed;
-    }
+    };
+    if (refuseLonger && static_cast<uintmax_t>(st.st_size) > maxBytes) return tooBig(st.st_size);
+    if (st.st_size > 0) out.reserve(std::min<uintmax_t>(st.st_size, maxBytes));
     char buf[65536];
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        size_t want = std::min(sizeof buf, maxBytes - out.size());
+        // One byte past the bound tells a file that grew while it was read.
+        if (refuseLonger && want < sizeof buf) ++want;
+        if (want == 0) break;
+        ssize_t n = ::read(fd, buf, want);
         if (n < 0) {
             if (errno == EINTR) continue;
-            err = "Impossible de lire le fichier " + path + " : " + errnoText(errno);
+            int e = errno;
             ::close(fd);
-            return ReadStatus::Failed;
+            return failed(e);
         }
         if (n == 0) break;
         out.append(buf, static_cast<size_t>(n));
+        if (refuseLonger && out.size() > maxBytes) return tooBig(out.size());
     }
     ::close(fd);
     return ReadStatus::Ok;
 }
 
-namespace {
-
-std::string dirOf(const std::string &path) {
-    auto p = path.find_last_of('/');
-    if (p == std::string::npos) return ".";
-    if (p == 0) return "/";
-    return path.substr(0, p);
-}
-
-bool writeAll(int fd, const std::string &bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 }  // namespace
 
-std::string writeFilesAtomic(const std::vector<std::pair<std::string, std::string>> &files) {
-    std::vector<std::string> temps;
-    auto cleanup = [&] {
-        for (auto &t : temps) ::unlink(t.c_str());
-    };
-    for (const auto &[path, bytes] : files) {
-        struct stat st;
-        if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-            cleanup();
-            return "Impossible d'écrire " + path + " : ce n'est pas un fichier ordinaire";
-        }
-        std::string tmpl = path + ".tmpXXXXXX";
-        std::vector<char> name(tmpl.begin(), tmpl.end());
-        name.push_back('\0');
-        int fd = ::mkstemp(name.data());
-        if (fd < 0) {
-            int e = errno;
-            cleanup();
-            return "Impossible d'écrire le fichier " + path + " : " + errnoText(e);
-        }
-        temps.emplace_back(name.data());
-        // Keep the old file's permissions; a new file gets the usual ones.
-        mode_t mode;
-        if (::stat(path.c_str(), &st) == 0) {
-            mode = st.st_mode & 07777;
-        } else {
-            mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        ::fchmod(fd, mode);
-        bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-        int e = errno;
-        if (::close(fd) != 0 && ok) {
-            ok = false;
-            e = errno;
-        }
-        if (!ok) {
-            cleanup();
-            return "Impossible d'écrire le fichier " + path + " : " + errnoText(e);
-        }
-    }
-    for (size_t i = 0; i < files.size(); ++i) {
-        if (::rename(temps[i].c_str(), files[i].first.c_str()) != 0) {
-            int e = errno;
-            for (size_t j = i; j < temps.size(); ++j) ::unlink(temps[j].c_str());
-            return "Impossible de remplacer le fichier " + files[i].first + " : " + errnoText(e);
-        }
-    }
-    // Make the renames themselves durable.
-    std::string last;
-    for (const auto &f : files) {
-        std::string d = dirOf(f.first);
-        if (d == last) continue;
-        last = d;
-        int dfd = ::open(d.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
-    }
-    return {};
+ReadStatus readWholeFile(const std::string &path, std::string &out, std::string &err, size_t maxBytes) {
+    return readUpTo(path, maxBytes, true, out, err);
+}
+
+ReadStatus readFilePrefix(const std::string &path, size_t maxBytes, std::string &out, std::string &err) {
+    return readUpTo(path, maxBytes, false, out, err);
 }
 
 }  // namespace vrek

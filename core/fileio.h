@@ -1,5 +1,7 @@
 // Whole-file reads and atomic replacing writes, with French error texts.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -7,14 +9,32 @@ namespace vrek {
 
 enum class ReadStatus { Ok, Missing, Failed };
 
-// Reads the whole file. On failure err holds a French explanation.
-ReadStatus readWholeFile(const std::string &path, std::string &out, std::string &err);
+// Far above any text or deal file the program reads whole (a PBN file of 96
+// commented deals is a few hundred kilobytes); a bigger one is refused
+// rather than read into memory.
+constexpr size_t kMaxTextFileSize = size_t(64) << 20;
+
+// Reads the whole file. On failure err holds a French explanation; a file
+// longer than maxBytes fails without being read.
+ReadStatus readWholeFile(const std::string &path, std::string &out, std::string &err,
+                         size_t maxBytes = SIZE_MAX);
+// Reads no more than the first maxBytes bytes of the file.
+ReadStatus readFilePrefix(const std::string &path, size_t maxBytes, std::string &out, std::string &err);
 
 bool fileExists(const std::string &path);
+// Both names exist and are the same file (through links, case or spelling).
+bool sameFile(const std::string &a, const std::string &b);
+
+// The file a chain of symbolic links ends at (the path itself when it is
+// not a link, or names nothing yet). Empty with `err` set on a loop.
+std::string followLinks(const std::string &path, int &err);
 
 // Writes each (path, bytes) to a temporary file beside it, flushed to disk,
 // then renames them all over their targets. Nothing is replaced unless every
-// temporary file was written whole. Returns an empty string or a French error.
+// temporary file was written whole, and when a later rename fails the files
+// already replaced are put back: the group is written whole or not at all.
+// A name that is a symbolic link writes the file it points to; a file
+// without write permission is refused. Returns "" or a French error.
 std::string writeFilesAtomic(const std::vector<std::pair<std::string, std::string>> &files);
 inline std::string writeFileAtomic(const std::string &path, const std::string &bytes) {
     return writeFilesAtomic({{path, bytes}});
@@ -22,5 +42,11 @@ inline std::string writeFileAtomic(const std::string &path, const std::string &b
 
 // French text for an errno value.
 std::string errnoText(int e);
+
+namespace testhooks {
+// The rename the atomic writes use; tests swap it to make one fail.
+using RenameFn = int (*)(const char *from, const char *to);
+RenameFn setRename(RenameFn fn);  // returns the previous one
+}  // namespace testhooks
 
 }  // namespace vrek

@@ -1,6 +1,8 @@
 #include "core/seriesfile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "core/fileio.h"
 
@@ -9,6 +11,27 @@ namespace vrek {
 std::string textFileName(const std::string &seriesFile) {
     std::string base = seriesFile.size() >= 4 ? seriesFile.substr(0, seriesFile.size() - 4) : seriesFile;
     return base + ".VRT";
+}
+
+std::string findTextFile(const std::string &seriesFile) {
+    const std::string name = textFileName(seriesFile);
+    if (fileExists(name)) return name;
+    // Another spelling of the extension: "lundi.vrt", "Lundi.Vrt".
+    const std::filesystem::path p(name);
+    const std::string stem = p.filename().string().substr(0, p.filename().string().size() - 4);
+    const std::filesystem::path folder = p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string f = it->path().filename().string();
+        if (f.size() != stem.size() + 4 || f.compare(0, stem.size(), stem) != 0) continue;
+        std::string ext = f.substr(stem.size());
+        for (char &c : ext) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        if (ext == ".VRT") found.push_back(f);
+    }
+    if (found.empty()) return name;
+    std::sort(found.begin(), found.end());
+    return p.has_parent_path() ? (p.parent_path() / found.front()).string() : found.front();
 }
 
 std::string serializeDeals(const Series &s) {
@@ -29,14 +52,23 @@ std::string serializeTexts(const Series &s) {
     return out;
 }
 
+namespace {
+bool isPadding(char c) { return c == '\0' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+}  // namespace
+
 std::vector<std::string> splitTextLines(const std::string &bytes) {
-    std::vector<std::string> lines;
-    size_t end = bytes.find('\0');
+    // A NUL followed by nothing but padding ends the text; a stray NUL
+    // among the lines is dropped, so that the texts after it survive.
+    size_t lastText = bytes.size();
+    while (lastText > 0 && isPadding(bytes[lastText - 1])) --lastText;
+    size_t end = bytes.find('\0', lastText);
     if (end == std::string::npos) end = bytes.size();
+    std::vector<std::string> lines;
     std::string cur;
     bool open = false;  // a line has started since the last line end
     for (size_t i = 0; i < end; ++i) {
         char c = bytes[i];
+        if (c == '\0') continue;
         if (c == '\r' || c == '\n') {
             lines.push_back(std::move(cur));
             cur.clear();
@@ -60,7 +92,7 @@ void padLoadedText(std::vector<std::string> &lines) {
 }
 
 std::string saveSeries(const std::string &seriesFile, const Series &s) {
-    return writeFilesAtomic({{seriesFile, serializeDeals(s)}, {textFileName(seriesFile), serializeTexts(s)}});
+    return writeFilesAtomic({{seriesFile, serializeDeals(s)}, {findTextFile(seriesFile), serializeTexts(s)}});
 }
 
 namespace {
@@ -69,7 +101,8 @@ LoadResult load(const std::string &seriesFile, Series &out, bool create) {
     Series s;
     s.clear();
     std::string bytes, err;
-    switch (readWholeFile(seriesFile, bytes, err)) {
+    // The store holds 96 records: nothing past them is read.
+    switch (readFilePrefix(seriesFile, sizeof(Deal) * kBoards, bytes, err)) {
     case ReadStatus::Missing: {
         if (!create) {
             r.error = "Le fichier " + seriesFile + " n'existe pas";
@@ -95,9 +128,9 @@ LoadResult load(const std::string &seriesFile, Series &out, bool create) {
     size_t records = std::min<size_t>(bytes.size() / sizeof(Deal), kBoards);
     std::memcpy(static_cast<void *>(s.deals.data()), bytes.data(), records * sizeof(Deal));
 
-    std::string textName = textFileName(seriesFile);
+    std::string textName = findTextFile(seriesFile);
     std::string text;
-    switch (readWholeFile(textName, text, err)) {
+    switch (readWholeFile(textName, text, err, kMaxTextFileSize)) {
     case ReadStatus::Ok:
         s.lines = splitTextLines(text);
         padLoadedText(s.lines);

@@ -9,10 +9,14 @@ namespace vrek {
 
 // The text file's name: the series name less its last four characters, plus ".VRT".
 std::string textFileName(const std::string &seriesFile);
+// The series' existing text file whatever the case of its extension
+// ("Lundi.VRT", "lundi.vrt" beside "lundi.vrk"), else textFileName().
+std::string findTextFile(const std::string &seriesFile);
 
 std::string serializeDeals(const Series &s);
 std::string serializeTexts(const Series &s);
-// Splits at CR LF, lone CR and lone LF; a NUL ends the text.
+// Splits at CR LF, lone CR and lone LF. A NUL followed only by NULs, blanks
+// and line ends (padding) ends the text; any other NUL is dropped.
 std::vector<std::string> splitTextLines(const std::string &bytes);
 // Pads a loaded text store the way older series need it.
 void padLoadedText(std::vector<std::string> &lines);

@@ -179,16 +179,22 @@ std::string Workspace::writeIni(const std::function<void(IniFile &)> &editFn) co
 // ------------------------------------------------------------------ files
 
 std::string Workspace::open(const std::string &fileName, const std::string &caption, std::string *warning) {
+    SeriesLock lock;
+    if (!lock_.covers(fileName))
+        if (std::string e = lock.acquire(fileName); !e.empty()) return e;
     Series loaded;
     LoadResult r = loadSeries(fileName, loaded);
     if (!r.ok) return r.error;
     if (warning) *warning = r.error;
+    if (!lock_.covers(fileName)) lock_ = std::move(lock);
     install(std::move(loaded), fileName, caption);
     return {};
 }
 
 std::string Workspace::save() {
     if (!fileOpen_) return {};
+    // An import may have named the series after a file nobody locked yet.
+    if (std::string e = lock_.acquire(seriesFile_); !e.empty()) return e;
     std::string e = saveSeries(seriesFile_, series_);
     if (e.empty()) markSaved();
     return e;
@@ -196,8 +202,12 @@ std::string Workspace::save() {
 
 std::string Workspace::saveAs(const std::string &fileName, const std::string &caption) {
     if (!fileOpen_) return {};
+    SeriesLock lock;
+    if (!lock_.covers(fileName))
+        if (std::string e = lock.acquire(fileName); !e.empty()) return e;
     std::string e = saveSeries(fileName, series_);
     if (!e.empty()) return e;
+    if (!lock_.covers(fileName)) lock_ = std::move(lock);
     rename(fileName, caption);
     markSaved();
     return {};

@@ -11,6 +11,7 @@
 
 #include "core/dealops.h"
 #include "core/series.h"
+#include "core/serieslock.h"
 #include "core/settings.h"
 #include "core/constraints.h"
 
@@ -106,6 +107,8 @@ public:
     const ConstraintTable &constraints() const { return constraints_; }
 
     // ---- files -------------------------------------------------------------------------
+    // The open series is locked against other windows and commands from its
+    // opening (or first save under a new name) until another replaces it.
     // Reads the pair (creating it when it does not exist) and installs it.
     // Returns "" or the French error; `warning` receives a message that does
     // not stop the opening. On failure the open series stays as it was.
@@ -131,6 +134,8 @@ private:
     PendingExchange pending_;
     Settings settings_;
     ConstraintTable constraints_;
+
+    SeriesLock lock_;
 
     std::deque<Step> undo_, redo_;
     std::string openGroup_;

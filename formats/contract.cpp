@@ -25,15 +25,16 @@ ContractReading readContract(const std::string &contractLine) {
     int p = 1;
     if (n <= 1) return r;
 
-    // Level: the first digit 1 .. 7, or the last character if none.
+    // Level: the first digit 1 .. 7. Without one there is no contract,
+    // whatever character the search stopped on.
     while (!isOneOf(at(p), "1234567") && p < n) ++p;
-    r.contract = std::string(1, at(p));
+    const char level = at(p);
     ++p;
     if (n <= p) return r;
 
-    // Strain.
+    // Strain. A contract is written only whole: a level and a strain.
     while (!isOneOf(at(p), "CKPST") && p < n) ++p;
-    r.contract += contractLetter(at(p));
+    if (isOneOf(level, "1234567") && isOneOf(at(p), "CKPST")) r.contract = std::string(1, level) + contractLetter(at(p));
     ++p;
     if (n <= p) return r;
 
@@ -50,9 +51,11 @@ ContractReading readContract(const std::string &contractLine) {
     ++p;
     if (n - 1 <= p) return r;
 
-    // Lead: a rank character or a character followed by a suit letter.
+    // Lead: a rank character followed by a suit letter. Where the search
+    // stopped on only one of the two, there is no lead.
     while (!isOneOf(at(p), "23456789ADRVX") && !isOneOf(at(p + 1), "CKPT") && p < n - 1) ++p;
-    r.lead = contractLetter(at(p + 1)) + contractLetter(at(p));
+    if (isOneOf(at(p), "23456789ADRVX") && isOneOf(at(p + 1), "CKPT"))
+        r.lead = contractLetter(at(p + 1)) + contractLetter(at(p));
     return r;
 }
 

@@ -2,6 +2,10 @@
 
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
+
+#include "core/fileio.h"
+#include "core/seriesfile.h"
 
 #include "formats/dat.h"
 #include "formats/dlm.h"
@@ -20,6 +24,59 @@ std::string pbnToday() {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d.%02d.%02d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
     return buf;
+}
+
+std::vector<int> incompleteBoards(ExportFormat f, const Series &s, const Selection &sel) {
+    std::vector<int> out;
+    for (int b : exportedBoards(f, sel))
+        if (!s.deal(b).complete()) out.push_back(b);
+    return out;
+}
+
+std::string incompleteMessage(const std::vector<int> &boards) {
+    if (boards.empty()) return {};
+    std::string list;
+    for (size_t i = 0; i < boards.size(); ++i) {
+        if (i) list += i + 1 == boards.size() ? " et " : ", ";
+        list += std::to_string(boards[i]);
+    }
+    const bool one = boards.size() == 1;
+    return std::string(one ? "La donne " : "Les donnes ") + list + (one ? " n'est pas complète" : " ne sont pas complètes") +
+           " : seules les donnes complètes s'exportent. Rien n'est exporté.";
+}
+
+namespace {
+// Folder, stem and capital extension of a name, made absolute.
+struct NameParts {
+    std::string folder, stem, ext;
+};
+NameParts partsOf(const std::string &name) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(name, ec).lexically_normal();
+    NameParts n;
+    n.folder = p.parent_path().string();
+    std::string f = p.filename().string();
+    if (f.size() >= 4) {
+        n.stem = f.substr(0, f.size() - 4);
+        n.ext = f.substr(f.size() - 4);
+        for (char &c : n.ext) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    } else {
+        n.stem = f;
+    }
+    return n;
+}
+}  // namespace
+
+std::string overwritesSeries(const std::string &seriesFile, const std::string &target) {
+    bool same = sameFile(target, seriesFile) || sameFile(target, findTextFile(seriesFile));
+    if (!same) {
+        // Not there yet, but the very name the series' files take.
+        const NameParts t = partsOf(target), s = partsOf(seriesFile);
+        same = t.folder == s.folder && t.stem == s.stem && (t.ext == ".VRK" || t.ext == ".VRT");
+    }
+    if (!same) return {};
+    return "Le fichier " + target + " est un fichier de la série exportée : l'exportation ne le remplace pas. "
+           "Rien n'est exporté.";
 }
 
 ExportOutput exportSeries(ExportFormat f, const Series &s, const Selection &sel, ExportOptions opt) {

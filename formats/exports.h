@@ -2,6 +2,7 @@
 // the series, the check boxes and the options the dialog gathered.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/series.h"
 #include "formats/exportselection.h"
@@ -34,6 +35,15 @@ struct ExportOutput {
 // Builds the file for format f. In append mode (appendsTo(f, numbering))
 // the result replaces the chosen file whole.
 ExportOutput exportSeries(ExportFormat f, const Series &s, const Selection &sel, ExportOptions opt);
+
+// The boards format f would take from the selection whose deal is not
+// complete. The dialog offers only complete deals, and no format can carry
+// one with cards missing (LIN and the machine files leave a hand implied).
+std::vector<int> incompleteBoards(ExportFormat f, const Series &s, const Selection &sel);
+std::string incompleteMessage(const std::vector<int> &boards);
+// The refusal of an export file that is the series being exported (its
+// .vrk or its text file, by any name), or "".
+std::string overwritesSeries(const std::string &seriesFile, const std::string &target);
 
 // Today's date as PBN writes it, year.month.day.
 std::string pbnToday();

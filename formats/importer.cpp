@@ -108,6 +108,14 @@ std::string importedSeriesName(const std::string &importFile, const std::string 
     return derived;
 }
 
+std::string replaceQuestion(const std::string &importFile, const std::string &currentSeries) {
+    const std::string name = importedSeriesName(importFile, currentSeries);
+    if (sameSeries(name, currentSeries) || sameFile(name, currentSeries)) return {};
+    if (!fileExists(name) && !fileExists(findTextFile(name))) return {};
+    return " Le fichier " + name + " existe déjà : la série importée le remplacera au prochain enregistrement. "
+           "Faut-il continuer ? ";
+}
+
 std::string importTitle(const std::string &importFile) {
     const std::string name = baseName(importFile);
     if (auto b = utf8ToCp1252(name)) return *b;
@@ -157,7 +165,7 @@ ImportRead readImportFile(ImportFormat f, const std::string &file, const std::ve
     case ImportFormat::Vrk: {
         std::string texts;
         bool missing = false;
-        std::string err = readImport(textFileName(file), texts, &missing);
+        std::string err = readImport(findTextFile(file), texts, &missing);
         if (!err.empty() && !missing) {
             read.error = err;
             return read;

@@ -36,6 +36,10 @@ bool sameSeries(const std::string &a, const std::string &b);
 // "Lundi.vrk" is not shadowed by a new "Lundi.VRK" sharing its "Lundi.VRT"),
 // else the derived name.
 std::string importedSeriesName(const std::string &importFile, const std::string &currentSeries);
+// Asked before an import names the series after an existing file (its
+// .vrk or its text file) other than the open series, so that nothing
+// replaces that file unasked; "" when there is nothing to replace.
+std::string replaceQuestion(const std::string &importFile, const std::string &currentSeries);
 // The title an import gives the series: the file's name without its folder,
 // in Windows-1252.
 std::string importTitle(const std::string &importFile);

@@ -19,6 +19,12 @@ char vulLetter(int board) {
 }
 }  // namespace
 
+std::string linText(std::string text) {
+    for (char &c : text)
+        if (c == '|') c = '/';
+    return text;
+}
+
 std::string linHand(const Hand &h) {
     return "S" + englishHolding(h.suit(Spades)) + "H" + englishHolding(h.suit(Hearts)) + "D" +
            englishHolding(h.suit(Diamonds)) + "C" + englishHolding(h.suit(Clubs));
@@ -35,10 +41,10 @@ ExportOutput writeLin(const Series &s, const Selection &sel, const ExportOptions
     ExportOutput out;
     std::vector<std::string> lines;
     if (opt.numbering == Numbering::From97) lines = splitLines(opt.existing);
-    lines.push_back("vg|" + s.line(0) + "|");
+    lines.push_back("vg|" + linText(s.line(0)) + "|");
     for (int d : checkedBoards(sel)) {
         const std::string &cl = s.line(contractLine(d));
-        lines.push_back("nt|" + cl.substr(0, kContractWidth) + "|");
+        lines.push_back("nt|" + linText(cl.substr(0, kContractWidth)) + "|");
         lines.push_back(linDealLine(s.deal(d), d));
         ++out.count;
     }

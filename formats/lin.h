@@ -9,6 +9,9 @@ namespace vrek {
 
 // "S" + spades + "H" + hearts + "D" + diamonds + "C" + clubs, every letter written.
 std::string linHand(const Hand &h);
+// A user's text as a LIN field holds it: "|" ends a field, so each one
+// becomes "/".
+std::string linText(std::string text);
 // The "qx|o..." line of a deal under board number b.
 std::string linDealLine(const Deal &d, int board);
 

@@ -220,6 +220,11 @@ void TVrkFImport::importeClick() {
     r.title = importTitle(file);
 
     const std::string current = ws_.seriesFileName();
+    if (!inserting()) {
+        // An existing file other than the open series is never replaced unasked.
+        const std::string ask = replaceQuestion(file, current);
+        if (!ask.empty() && !pf_.question(this, text(ask))) return;
+    }
     if (!inserting() && ws_.modified()) {
         // The import replaces the series: unsaved changes are offered a save
         // first; cancelling or a failed save stops the import.

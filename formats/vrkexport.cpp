@@ -150,6 +150,11 @@ void TVrekexpot::exporteClick() {
 void TVrekexpot::runExport(ExportFormat f) {
     const vrek::Selection sel = selection();
     if (exportsNothing(f, sel)) return;
+    // The dialog stays open while the series changes: a deal may have lost cards.
+    if (auto bad = incompleteBoards(f, ws_.series(), sel); !bad.empty()) {
+        pf_.error(this, qs(incompleteMessage(bad)));
+        return;
+    }
 
     ExportOptions opt;
     opt.numbering = numbering();
@@ -168,8 +173,12 @@ void TVrekexpot::runExport(ExportFormat f) {
         o.initialName = defaultName;
         target = pf_.openFileName(this, o);
         if (target.isEmpty()) return;
+        if (std::string why = overwritesSeries(ws_.seriesFileName(), target.toStdString()); !why.empty()) {
+            pf_.error(this, qs(why));
+            return;
+        }
         std::string err;
-        switch (readWholeFile(target.toStdString(), opt.existing, err)) {
+        switch (readWholeFile(target.toStdString(), opt.existing, err, kMaxTextFileSize)) {
         case ReadStatus::Ok: break;
         case ReadStatus::Missing:
             pf_.error(this, QStringLiteral("Le fichier à compléter n'existe pas : ") + fullPath(target));
@@ -205,6 +214,10 @@ void TVrekexpot::runExport(ExportFormat f) {
         o.overwritePrompt = false;
         target = pf_.saveFileName(this, o);
         if (target.isEmpty()) return;
+        if (std::string why = overwritesSeries(ws_.seriesFileName(), target.toStdString()); !why.empty()) {
+            pf_.error(this, qs(why));
+            return;
+        }
     }
     const std::string written = writeFileAtomic(target.toStdString(), out.bytes);
     if (!written.empty()) {

@@ -45,20 +45,26 @@ for f in dup dlm pbn; do
     rm -f "$dir/Lundi.vrk" "$dir/Lundi.VRT"
     out="$("$vrek" import $f "$dir/Lundi.$f" "$dir/Lundi.vrk")"; rc=$?
     check "$f : code 0" [ $rc = 0 ]
-    check "$f : message" [ "$out" = "Importation de 96 donnes du fichier $dir/Lundi.$f dans la série $dir/Lundi.vrk" ]
+    check "$f : message" [ "$out" = "La série $dir/Lundi.vrk n'existait pas : une série vide a été créée.
+Importation de 96 donnes du fichier $dir/Lundi.$f dans la série $dir/Lundi.vrk" ]
     check "$f : mêmes donnes" cmp -s "$dir/src.vrk" "$dir/Lundi.vrk"
     check "$f : titre" [ "$(line "$dir/Lundi.VRT" 0)" = "Lundi.$f" ]
     check "$f : textes vides" [ "$(wc -c < "$dir/Lundi.VRT")" = $((9 + 2 + 1440 * 2)) ]
 done
 
-# An import named after another file makes a new series beside it.
+# An import goes into the series the command names, never into one named
+# after the imported file.
 "$vrek" export dlm "$dir/src.vrk" --boards 1-32 -o "$dir/Mardi.dlm" >/dev/null
-out="$("$vrek" import dlm "$dir/Mardi.dlm" "$dir/cible.vrk" --boards 2,31)"; rc=$?
+printf 'ne pas toucher' > "$dir/Mardi.VRK"
+cp "$dir/cible.vrk" "$dir/t.vrk"; cp "$dir/cible.VRT" "$dir/t.VRT"
+out="$("$vrek" import dlm "$dir/Mardi.dlm" "$dir/t.vrk" --boards 2,31)"; rc=$?
 check "dlm 2,31 : code 0" [ $rc = 0 ]
-check "dlm 2,31 : série Mardi.VRK" [ "$out" = "Importation de 2 donnes du fichier $dir/Mardi.dlm dans la série $dir/Mardi.VRK" ]
-check "dlm 2,31 : donne 31" [ "$(rec "$dir/Mardi.VRK" 31)" = "$(rec "$dir/src.vrk" 31)" ]
-check "dlm 2,31 : donne 3 vide" [ "$(rec "$dir/Mardi.VRK" 3)" = "$(printf '0%.0s' $(seq 320))" ]
-check "dlm 2,31 : cible intacte" [ "$(line "$dir/cible.VRT" 0)" = "Cible" ]
+check "dlm 2,31 : série nommée" [ "$out" = "Importation de 2 donnes du fichier $dir/Mardi.dlm dans la série $dir/t.vrk" ]
+check "dlm 2,31 : donne 31" [ "$(rec "$dir/t.vrk" 31)" = "$(rec "$dir/src.vrk" 31)" ]
+check "dlm 2,31 : donne 3 vide" [ "$(rec "$dir/t.vrk" 3)" = "$(printf '0%.0s' $(seq 320))" ]
+check "dlm 2,31 : titre" [ "$(line "$dir/t.VRT" 0)" = "Mardi.dlm" ]
+check "dlm 2,31 : Mardi.VRK intact" [ "$(cat "$dir/Mardi.VRK")" = "ne pas toucher" ]
+check "dlm 2,31 : pas de Mardi.VRT" [ ! -e "$dir/Mardi.VRT" ]
 "$vrek" import dlm "$dir/Mardi.dlm" "$dir/cible.vrk" --boards 40 2>/dev/null
 check "dlm : donne 40 absente du fichier" [ $? = 1 ]
 
@@ -101,9 +107,9 @@ err="$("$vrek" import vrk "$dir/court.vrk" "$dir/c.vrk" --insert-at 1 2>&1)"
 check "série tronquée : message" grep -q "multiple de 160" <<<"$err"
 "$vrek" import pbn "$dir/absent.pbn" "$dir/c.vrk" --insert-at 1 2>/dev/null
 check "fichier absent : code 1" [ $? = 1 ]
-"$vrek" import pbn "$dir/Lundi.pbn" "$dir/absente.vrk" --insert-at 1 2>/dev/null
-check "série absente : code 1" [ $? = 1 ]
-check "série absente : rien créé" [ ! -e "$dir/absente.vrk" ]
+out="$("$vrek" import pbn "$dir/Lundi.pbn" "$dir/absente.vrk" --boards 4 --insert-at 1)"
+check "série absente : créée" grep -q "n'existait pas : une série vide a été créée" <<<"$out"
+check "série absente : donne insérée" [ "$(rec "$dir/absente.vrk" 1)" = "$(rec "$dir/src.vrk" 4)" ]
 check "refus : série intacte" [ "$(md5sum "$dir/c.vrk" "$dir/c.VRT")" = "$before" ]
 
 # Usage errors.

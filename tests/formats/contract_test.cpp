@@ -64,9 +64,9 @@ TEST(ContractReader, EmptyAndShortLines) {
         EXPECT_EQ(r.leader, 0) << line;
         EXPECT_EQ(r.lead, "") << line;
     }
-    // A stored empty contract: the level is the blank where the search stopped.
+    // A stored empty contract: no level digit, no contract.
     auto r = storedLine("");
-    EXPECT_EQ(r.contract, " ");
+    EXPECT_EQ(r.contract, "");
     EXPECT_EQ(r.declarer, 0);
     EXPECT_EQ(r.lead, "");
 }
@@ -79,9 +79,20 @@ TEST(ContractReader, OnlyTheFirstFiftyColumnsCount) {
     EXPECT_EQ(r.declarer, 0);
 }
 
-TEST(ContractReader, TextWithoutContract) {
-    // No level digit: the reader keeps what stood where it stopped, and no declarer.
-    auto r = storedLine("Passe");
-    EXPECT_EQ(r.declarer, 0);
-    EXPECT_EQ(r.lead, "");
+TEST(ContractReader, OnlyAWholeContractAndAWholeLeadAreRead) {
+    // Texts without a level digit, or a level without a strain, name no contract.
+    for (std::string text : {"Passe", "Donne de d\xe9" "fense", "Z", "4 N", "Passe 4"}) {
+        auto r = storedLine(text);
+        EXPECT_EQ(r.contract, "") << text;
+        EXPECT_EQ(r.declarer, 0) << text;
+        EXPECT_EQ(r.lead, "") << text;
+        EXPECT_EQ(readContract(text).contract, "") << text;
+    }
+    // A suit without a rank, or a rank without a suit, is no lead.
+    for (std::string text : {"4P S entame C", "3SA N entame R", "4P S  RV"}) {
+        auto r = storedLine(text);
+        EXPECT_EQ(r.declarer != 0, true) << text;
+        EXPECT_EQ(r.lead, "") << text;
+    }
+    EXPECT_EQ(storedLine("4P S  RC").lead, "HK");
 }

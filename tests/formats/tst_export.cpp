@@ -287,6 +287,19 @@ private slots:
         QCOMPARE(plat->dialogs.size(), 3);
         QVERIFY(plat->lastMessage().startsWith("La donne 2 "));
         QVERIFY(!QFile::exists(path("x.DUP")));
+
+        // The series' own files, picked in the save or the open dialog, are never written.
+        const std::string pair = bytesOf(path("Lundi.VRK")) + bytesOf(path("Lundi.VRT"));
+        plat->fileNames.clear();
+        for (int mode : {0, 1}) {
+            open("BridgeBaseOnline1");
+            click(dlg->CompleteItem[mode]);
+            plat->fileNames.enqueue(path(mode ? "Lundi.VRK" : "Lundi.VRT"));
+            QTest::mouseClick(dlg->Exporte, Qt::LeftButton);
+            QCOMPARE(plat->messages.last().kind, RecordedMessage::Error);
+            QVERIFY(plat->lastMessage().contains("est un fichier de la série exportée"));
+        }
+        QCOMPARE(bytesOf(path("Lundi.VRK")) + bytesOf(path("Lundi.VRT")), pair);
     }
 
     void cancelAndSilentCasesWriteNothing() {

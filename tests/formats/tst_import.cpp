@@ -283,6 +283,37 @@ private slots:
         QCOMPARE(w->seriesFileName(), path("absent/Mardi.vrk"));
     }
 
+    void anImportAsksBeforeItsNameReplacesAnotherSeries() {
+        Series other;
+        other.setLine(0, "Autre");
+        QCOMPARE(QString::fromStdString(saveSeries(dir->file("Lundi.VRK"), other)), QString());
+        const std::string before = testutil::readFile(dir->file("Lundi.VRK")) + testutil::readFile(dir->file("Lundi.VRT"));
+        const QString dup = exportTo(ExportFormat::Dup, "Lundi.dup", 2);
+        plat->fileNames.enqueue(dup);
+        w->action("HundyDup1")->trigger();
+        QTest::mouseClick(dlg->Importe, Qt::LeftButton);  // No
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Question);
+        QCOMPARE(plat->messages[0].text, " Le fichier " + path("Lundi.VRK") +
+                                             " existe déjà : la série importée le remplacera au prochain "
+                                             "enregistrement. Faut-il continuer ? ");
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(w->seriesFileName(), path("Mardi.vrk"));
+        QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
+
+        // Yes, then (the open series having changed) No to saving it: the
+        // series takes the name, and the file changes only when the user saves.
+        w->Titre->setText("Mardi soir");
+        plat->answers.enqueue(true);
+        plat->choices.enqueue(Platform::Answer::No);
+        QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+        QCOMPARE(plat->messages.size(), 3);
+        QCOMPARE(plat->messages[2].text, " Faut-il enregistrer " + path("Mardi.vrk"));
+        QCOMPARE(w->seriesFileName(), path("Lundi.VRK"));
+        QVERIFY(w->model().series().deal(2) == source.deal(2));
+        QCOMPARE(testutil::readFile(dir->file("Lundi.VRK")) + testutil::readFile(dir->file("Lundi.VRT")), before);
+    }
+
     void insertionPastBoard96IsRefused() {
         const QString dup = exportTo(ExportFormat::Dup, "Lundi.dup", 3);
         w->gotoDeal(95);

@@ -1,0 +1,34 @@
+// The series pair: deal records and text lines as an open or an insertion
+// reads them. The first two bytes say how many of the rest are records.
+#include <cstddef>
+#include <cstdint>
+
+#include "core/seriesfile.h"
+#include "formats/seriesimport.h"
+#include "fuzzcheck.h"
+
+using fuzzcheck::require;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    if (size < 2) return 0;
+    const size_t n = (data[0] | data[1] << 8) % (size - 1);
+    const std::string records(reinterpret_cast<const char *>(data) + 2, n);
+    const std::string texts(reinterpret_cast<const char *>(data) + 2 + n, size - 2 - n);
+
+    fuzzcheck::scanAndRead(records, vrek::scanSeriesRecords, [&](const std::string &r, const std::vector<int> &b) {
+        vrek::ImportRead read = vrek::readSeriesRecords(r, texts, b);
+        for (const auto &d : read.deals) require(d.lines.size() == 15, "an inserted deal without its 15 lines");
+        return read;
+    });
+
+    // The text store: no line holds a line end or a NUL, the padding gives
+    // every board its lines, and a save reads back line for line.
+    vrek::Series s;
+    s.lines = vrek::splitTextLines(texts);
+    for (const auto &l : s.lines)
+        require(l.find_first_of(std::string("\r\n\0", 3)) == std::string::npos, "a line end or NUL in a line");
+    vrek::padLoadedText(s.lines);
+    require(s.lines.size() >= vrek::kTextLines, "fewer than 1441 lines after padding");
+    require(vrek::splitTextLines(vrek::serializeTexts(s)) == s.lines, "a saved text reads back otherwise");
+    return 0;
+}

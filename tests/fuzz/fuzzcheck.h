@@ -1,0 +1,46 @@
+// What every harness asks of a reader besides not crashing: a fault found is
+// a deliberate abort, so that libFuzzer keeps the input that shows it.
+#pragma once
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "formats/importdeal.h"
+
+namespace fuzzcheck {
+
+inline void require(bool ok, const char *what) {
+    if (!ok) {
+        std::fprintf(stderr, "fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+inline std::vector<int> offered(const vrek::ImportScan &scan) {
+    std::vector<int> v;
+    for (int b = 1; b <= vrek::kBoards; ++b)
+        if (scan.available[b - 1]) v.push_back(b);
+    return v;
+}
+
+// Scans, then reads every offered board and a few the scan did not offer;
+// each deal read must be one the store can show.
+template <class Scan, class Read>
+void scanAndRead(const std::string &bytes, Scan scan, Read read) {
+    const vrek::ImportScan s = scan(bytes);
+    if (!s.error.empty()) return;
+    require(s.empty == (s.count() == 0), "empty flag disagrees with the count");
+    for (const std::vector<int> &boards : {offered(s), std::vector<int>{1, 50, 96}}) {
+        const vrek::ImportRead r = read(bytes, boards);
+        if (!r.ok()) {
+            require(r.error.rfind("Donne ", 0) == 0, "a read error that names no board");
+            continue;
+        }
+        for (const auto &d : r.deals) {
+            require(d.board >= 1 && d.board <= vrek::kBoards, "board out of 1 .. 96");
+            require(vrek::recordFault(d.deal).empty(), "a deal the store cannot hold");
+        }
+    }
+}
+
+}  // namespace fuzzcheck
