@@ -1,11 +1,16 @@
 // The kinds of `vrek print` that the print dialogs make: hand sheets,
 // diagram pages, travelling sheets and labels, with the dialogs' choices as
 // options.
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
+#include <map>
 
+#include "app/cli_analyse.h"
 #include "app/cli_print.h"
 #include "core/boardlist.h"
+#include "printing/diagramanalysis.h"
 #include "printing/diagrampage.h"
 #include "printing/handsheet.h"
 #include "printing/labels.h"
@@ -45,6 +50,27 @@ Prepared hands(const Request &r) {
     return {0, {}, [&s = r.series, seats, opt](vrek::Canvas &c) { return vrek::printHandSheets(c, s, seats, opt); }};
 }
 
+// --analysis: the solver's table and par of the deals printed, under each.
+Prepared withAnalysis(const Request &r, std::vector<int> deals, vrek::DiagramOptions &opt) {
+    std::sort(deals.begin(), deals.end());
+    deals.erase(std::unique(deals.begin(), deals.end()), deals.end());
+    std::map<int, vrek::DealAnalysis> found;
+    std::vector<int> incomplete;
+    std::string err;
+    if (!cli::analyseBoards(r.series, deals, found, incomplete, err)) return Prepared::refused(err);
+    if (!incomplete.empty()) {
+        std::string t = incomplete.size() == 1 ? "Donne non analysée car incomplète : "
+                                               : "Donnes non analysées car incomplètes : ";
+        for (size_t i = 0; i < incomplete.size(); ++i) t += (i ? ", " : "") + std::to_string(incomplete[i]);
+        std::printf("%s.\n", t.c_str());
+    }
+    vrek::printAnalyses(opt, [found](int deal) {
+        auto it = found.find(deal);
+        return it == found.end() ? nullptr : &it->second;
+    });
+    return {};
+}
+
 Prepared diagrams(const Request &r) {
     const Options &o = r.options;
     vrek::DiagramOptions opt;
@@ -56,6 +82,8 @@ Prepared diagrams(const Request &r) {
         std::vector<int> sheets;
         if (!listUpTo(o.value("--sheets"), 24, sheets))
             return Prepared::usage("liste de feuilles invalide (1 à 24) : " + o.value("--sheets"));
+        if (o.has("--analysis"))
+            if (Prepared p = withAnalysis(r, vrek::dealsOfSheets(sheets), opt); p.code) return p;
         return {0, {}, [&s = r.series, sheets, opt](vrek::Canvas &c) {
                     return vrek::printDiagramSheets(c, s, sheets, opt);
                 }};
@@ -77,6 +105,8 @@ Prepared diagrams(const Request &r) {
     int first = 1;
     if (o.has("--first-page") && !wholeNumber(o.value("--first-page"), 0, 24, first))
         return Prepared::usage("numéro de première page invalide (0 à 24) : " + o.value("--first-page"));
+    if (o.has("--analysis"))
+        if (Prepared p = withAnalysis(r, deals, opt); p.code) return p;
     return {0, {}, [&s = r.series, deals, first, opt](vrek::Canvas &c) {
                 return vrek::printChosenDiagrams(c, s, deals, first, opt);
             }};
@@ -127,8 +157,8 @@ KindRegistrar handsKind({"hands", "hands SERIES.vrk -o FILE.pdf --seats NESO --b
                          hands});
 KindRegistrar diagramsKind({"diagrams",
                             "diagrams SERIES.vrk -o FILE.pdf --sheets LIST | --boards a,b,c,d[,e,f,g,h] "
-                            "[--first-page N]",
-                            {"--sheets", "--boards", "--first-page"}, {}, diagrams});
+                            "[--first-page N] [--analysis]",
+                            {"--sheets", "--boards", "--first-page"}, {"--analysis"}, diagrams});
 KindRegistrar travellersKind({"travellers",
                               "travellers SERIES.vrk -o FILE.pdf --pairs LIST [--preprinted] [--section LETTER]",
                               {"--pairs", "--section"}, {"--preprinted"}, travellers});

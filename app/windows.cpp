@@ -80,6 +80,7 @@ void createWindows(TForm1 &form) {
     expot->analyse = [analyse](const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out) {
         return analyse->analyseBoards(boards, out);
     };
+    com->analyse = expot->analyse;  // the diagram pages' option
     attachDdTable(form, *analysis, [verif] { return verif->tag() == 1; });
 
     auto *permut = new Tvrkpermut(ws, &form);

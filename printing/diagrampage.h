@@ -17,7 +17,8 @@ struct DiagramOptions {
     PrintStyle style;
     Progress progress;  // 0 .. 61 over a full page, one step a row
     // A block drawn under each deal's South hand, before its last text line
-    // (none by default). It draws from page.y() and moves on with page.row().
+    // (none by default). It draws from page.y() and moves on with page.row();
+    // the rows above it are free left of South's signs (x 333).
     std::function<void(DiagramPage &page, int deal)> belowDeal;
 };
 
@@ -35,6 +36,7 @@ public:
     // For blocks drawn under a deal.
     Canvas &canvas() { return c_; }
     const PageUnits &units() const { return u_; }
+    const PrintStyle &style() const { return o_.style; }
     int y() const { return y_; }
     int lineStep() const { return lineStep_; }
     // Prints the deal's next non-empty text line at the current row.

@@ -1,5 +1,7 @@
 #include "printing/vrkcom.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -11,6 +13,7 @@
 
 #include "core/workspace.h"
 #include "platform/platform.h"
+#include "printing/diagramanalysis.h"
 #include "printing/printjob.h"
 #include "printing/radiogroup.h"
 
@@ -91,6 +94,8 @@ TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(paren
 
     Numerotation = new RadioGroup("Numerotation", QStringLiteral("Numérotation à partir"), {"de 1", "de 97"}, this);
     Imprimante = new RadioGroup("Imprimante", QStringLiteral("Imprime en"), {"N/Blanc", "Couleur"}, this);
+    AvecAnalyse = new QCheckBox(QStringLiteral("Avec l'analyse au double mort"), this);
+    AvecAnalyse->setObjectName("AvecAnalyse");
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, 61);
@@ -102,6 +107,7 @@ TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(paren
     auto *side = new QVBoxLayout;
     side->addWidget(Numerotation);
     side->addWidget(Imprimante);
+    side->addWidget(AvecAnalyse);
     side->addStretch();
     side->addWidget(Imprimer);
     side->addWidget(Apercu);
@@ -166,12 +172,31 @@ std::vector<int> TVrekcom::chosenDeals() const {
     return v;
 }
 
+std::vector<int> TVrekcom::printedDeals() const {
+    std::vector<int> deals = mode_ == 0 ? dealsOfSheets(sheets()) : chosenDeals();
+    std::erase(deals, 0);
+    std::sort(deals.begin(), deals.end());
+    deals.erase(std::unique(deals.begin(), deals.end()), deals.end());
+    return deals;
+}
+
 DiagramOptions TVrekcom::options() const {
     DiagramOptions o;
     o.style.numbering = std::max(0, Numerotation->itemIndex());
     o.style.colour = Imprimante->itemIndex() == 1;
     o.progress = [this](int i) { ProgressBar1->setValue(i); };
+    if (AvecAnalyse->isChecked())
+        printAnalyses(o, [this](int d) { return analyses_.find(ws_.series().deal(d), d); });
     return o;
+}
+
+bool TVrekcom::fetchAnalyses() {
+    const std::vector<int> deals = printedDeals();
+    if (!AvecAnalyse->isChecked() || deals.empty()) return true;
+    std::map<int, DealAnalysis> got;
+    if (!analyse || !analyse(deals, got)) return false;
+    for (const auto &[d, a] : got) analyses_.put(analysisKey(ws_.series().deal(d), d), a);
+    return true;
 }
 
 bool TVrekcom::draw(Canvas &c) const {
@@ -180,6 +205,8 @@ bool TVrekcom::draw(Canvas &c) const {
 }
 
 void TVrekcom::ImprimerClick() {
+    // Stopping the analysis stops the printing; the dialog stays for another try.
+    if (!fetchAnalyses()) return;
     // Mode 0 with no sheet ticked has nothing to print: no print dialog.
     if (mode_ != 0 || !sheets().empty())
         printing::printWithDialog(this, pf_, QString::fromLatin1(kDiagramTitle), [this](Canvas &c) { return draw(c); });
@@ -188,5 +215,6 @@ void TVrekcom::ImprimerClick() {
 }
 
 void TVrekcom::ApercuClick() {
+    if (!fetchAnalyses()) return;
     printing::showPreview(this, windowTitle(), [this](Canvas &c) { return draw(c); }, [this] { ImprimerClick(); });
 }

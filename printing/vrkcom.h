@@ -2,9 +2,12 @@
 // (mode 0), four chosen deals (mode 1) or eight (mode 2).
 #pragma once
 #include <QDialog>
+#include <functional>
+#include <map>
 #include <vector>
 
 #include "printing/diagrampage.h"
+#include "verify/ddanalysis.h"
 
 class QCheckBox;
 class QFrame;
@@ -37,8 +40,14 @@ public:
 
     std::vector<int> sheets() const;
     std::vector<int> chosenDeals() const;
+    // The deals the pages show.
+    std::vector<int> printedDeals() const;
     vrek::DiagramOptions options() const;
     bool draw(vrek::Canvas &c) const;
+
+    // Gets the double-dummy analysis of the boards for "Avec l'analyse au
+    // double mort"; false when the user stopped it or it failed.
+    std::function<bool(const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out)> analyse;
 
     QCheckBox *Feuille[24];  // Feuille1 .. Feuille24
     QFrame *Panel1, *Panel2, *Panel3;
@@ -47,6 +56,7 @@ public:
     QLabel *LbDonnes, *LbNumPage, *LbPasNumero;
     QSpinBox *Sp_NumPage;
     RadioGroup *Numerotation, *Imprimante;
+    QCheckBox *AvecAnalyse;  // "Avec l'analyse au double mort"
     QProgressBar *ProgressBar1;
     QPushButton *Imprimer, *Annuler, *Apercu;
 
@@ -54,6 +64,12 @@ private:
     vrek::Workspace &ws_;
     Platform &pf_;
     int mode_ = 0;
+    // The analyses got for the pages, by the deals' cards: a deal changed
+    // since prints without its table.
+    vrek::AnalysisCache analyses_;
+
+    // With the tick, the analyses of the deals printed; false when stopped.
+    bool fetchAnalyses();
 };
 
 // "Feuille &1 (1-4)" .. "Feuille &8 (29-32)", "Feuille  9  (33-36)", "Feuille 10 (37-40)" ..

@@ -246,7 +246,8 @@ void TVrekverif::cardClick(int suit, int position) {
     const int n = ws_.currentDeal();
     if (busy_ || n < 1 || n > kBoards || suit < Clubs || suit > Spades) return;
     const Holding &h = ws_.series().deal(n).hand(leaderOf(declarer())).suit(suit);
-    if (position >= 1 && position <= std::min<int>(h.count, kMaxHolding)) lead_ = cardCode(suit, h.rank(position));
+    // A blank label holds no card: the lead falls back to the default one.
+    lead_ = position >= 1 && position <= std::min<int>(h.count, kMaxHolding) ? cardCode(suit, h.rank(position)) : 0;
     showLeader();
 }
 

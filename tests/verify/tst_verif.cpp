@@ -163,10 +163,6 @@ private slots:
         QCOMPARE(greenCards(), QString("Piq1"));
         QTest::mouseClick(cardLabel("Coe", 4), Qt::LeftButton);
         QCOMPARE(v->lead(), cardCode(Hearts, 2));
-        // A blank label keeps the lead.
-        QTest::mouseClick(cardLabel("Piq", 5), Qt::LeftButton);
-        QCOMPARE(v->lead(), cardCode(Hearts, 2));
-        QCOMPARE(greenCards(), QString("Coe4"));
 
         // The declarer's up arrow goes back one seat: East, whose leader South lacks 2C.
         v->U_declarant->upButton()->click();
@@ -190,6 +186,30 @@ private slots:
         QVERIFY(!(v->windowFlags() & Qt::WindowCloseButtonHint));
         v->Quitter->click();
         QVERIFY(!v->isVisible());
+    }
+
+    void blankLabelGivesTheDefaultLead() {
+        setBoard(1, topCards(), "4P S entame DP");  // West leads: 432.5432.432.432
+        openBoard(1);
+        QCOMPARE(v->lead(), cardCode(Spades, 2));
+        QTest::mouseClick(cardLabel("Coe", 1), Qt::LeftButton);
+        QCOMPARE(greenCards(), QString("Coe1"));
+        // Past the end of a holding, and in another suit: the lowest spade again.
+        QTest::mouseClick(cardLabel("Coe", 5), Qt::LeftButton);
+        QCOMPARE(v->lead(), cardCode(Spades, 2));
+        QCOMPARE(greenCards(), QString("Piq3"));
+        QTest::mouseClick(cardLabel("Tre", 2), Qt::LeftButton);
+        QTest::mouseClick(cardLabel("Tre", 9), Qt::LeftButton);
+        QCOMPARE(v->lead(), cardCode(Spades, 2));
+        // Without spades the default is the lowest heart.
+        setBoard(2, testutil::dealFrom("AKQJ.AKQ.AKQ.AKQ", "-.JT98.JT98.JT985", "T98765.76.765.76", "432.5432.432.432"),
+                 "3SA N");
+        openBoard(2);
+        QTest::mouseClick(cardLabel("Tre", 1), Qt::LeftButton);
+        QCOMPARE(v->lead(), cardCode(Clubs, 11));
+        QTest::mouseClick(cardLabel("Piq", 1), Qt::LeftButton);
+        QCOMPARE(v->lead(), cardCode(Hearts, 8));
+        QCOMPARE(greenCards(), QString("Coe4"));
     }
 
     void verifyWithTheRealSolver() {
