@@ -113,9 +113,9 @@ int main(int argc, char **argv) {
         bool printDialog(QWidget *, QPrinter &) override { return false; }
         QColor chooseColor(QWidget *, const QColor &) override { return {}; }
         void setClipboardImage(const QImage &) override {}
-        void setClipboardText(const QString &, const QString &) override {}
+        void setClipboardText(const ClipboardText &) override {}
         bool openUrl(const QString &) override { return false; }
-        int httpGet(const QString &) override { return 0; }
+        int httpGet(const QString &, int) override { return 0; }
         bool capsLock() override { return false; }
         void setCapsLock(bool) override {}
         bool numLock() override { return false; }
