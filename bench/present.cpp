@@ -106,6 +106,7 @@ int main(int argc, char **argv) {
         QString folder;
         void information(QWidget *, const QString &) override {}
         bool question(QWidget *, const QString &) override { return false; }
+        Answer questionCancel(QWidget *, const QString &) override { return Answer::Cancel; }
         void warning(QWidget *, const QString &) override {}
         void error(QWidget *, const QString &) override {}
         QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
