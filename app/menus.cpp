@@ -115,7 +115,7 @@ const std::vector<MenuItem> &menuTree() {
             {"Probabilits1", "&Probabilités des différentes répartitions"},
             {"Probabilit1", "Probabilités de répartition des résidus"},
             {"Approchestatistique1", "Ligne de jeu et probabilités (approche)"},
-            {"Aide5", "Aides", true}}},
+            {"Aide5", "Aides"}}},
         {"N5", "Informations", false, {
             {"Apropos1", "à &Propos"},
             {"Courier", "&M'écrire"},

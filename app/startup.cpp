@@ -115,6 +115,7 @@ int runApplication(int argc, char **argv) {
         QApplication::installTranslator(&qtFrench);
     QStringList args = QApplication::arguments();
     args.removeFirst();
+    installStartupHooks();
     TForm1 form(args);
     createWindows(form);
     if (form.endRequested) return 0;

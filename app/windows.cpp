@@ -7,9 +7,12 @@
 #include "app/ddtable.h"
 #include "app/vrekhp.h"
 #include "app/vrekpermut.h"
+#include "clipboard/clipboardcopy.h"
 #include "dealing/vrekcon.h"
 #include "dealing/vrekinf.h"
 #include "formats/vrkImport.h"
+#include "info/aprop.h"
+#include "info/infolinks.h"
 #include "formats/vrkexport.h"
 #include "stats/VrekMod.h"
 #include "stats/VrekProb.h"
@@ -33,7 +36,32 @@ void onItem(TForm1 &form, const QString &name, QObject *receiver, F f) {
     if (QAction *a = form.action(name)) QObject::connect(a, &QAction::triggered, receiver, f);
 }
 
+// The clipboard items of the Edition menu work on the main window's deal and fields.
+void connectClipboard(TForm1 &form, ClipboardCopy *clip) {
+    const std::pair<const char *, int> pictures[] = {
+        {"CopierlamainNord", 1}, {"CopierMainEst", 2}, {"CopierlamainSud", 3}, {"CopierMaindOuest", 4}};
+    for (const auto &[name, seat] : pictures) onItem(form, name, clip, [clip, s = seat] { clip->copyHandPicture(s); });
+    onItem(form, "Copierlatable1", clip, [clip] { clip->copyTablePicture(); });
+    onItem(form, "Lentame1", clip, [clip] { clip->copyLeadPicture(); });
+    const std::pair<const char *, QLineEdit *> lines[] = {{"hme1", form.Theme}, {"Contrt1", form.Contrat}};
+    for (const auto &[name, field] : lines) onItem(form, name, clip, [clip, f = field] { clip->copyText(f->text()); });
+    const std::pair<const char *, QPlainTextEdit *> blocks[] = {
+        {"CommentairesAttaquant1", form.Attaquant}, {"Commentairespourladfense1", form.Defense}, {"Enchres1", form.Encheres}};
+    for (const auto &[name, field] : blocks)
+        onItem(form, name, clip, [clip, f = field] { clip->copyText(f->toPlainText()); });
+    const std::pair<const char *, int> hands[] = {
+        {"LamaindeNord1", 1}, {"LamaindEst1", 2}, {"LamaindeSud1", 3}, {"LamaindOuest1", 4}};
+    for (const auto &[name, seat] : hands) onItem(form, name, clip, [clip, s = seat] { clip->copyHandText(s); });
+    onItem(form, "LeDiagramme1", clip, [clip] { clip->copyDiagramText(); });
+}
+
 }  // namespace
+
+void installStartupHooks() {
+    TForm1::updateCheck = [](TForm1 &form) {
+        return InfoLinks::runUpdateCheck(form.model().settings(), form.platform(), &form, TForm1::kVersion);
+    };
+}
 
 // The order of the program's windows: the printing dialogs, the constraint
 // editor, the progress window, the travellers, export, verification, swap,
@@ -42,6 +70,8 @@ void onItem(TForm1 &form, const QString &name, QObject *receiver, F f) {
 void createWindows(TForm1 &form) {
     vrek::Workspace &ws = form.model();
     Platform &pf = form.platform();
+
+    connectClipboard(form, new ClipboardCopy(ws, pf, &form));
 
     auto *prn = new TVrekPrn(ws, pf, &form);
     onItem(form, "Vrek1", prn, [prn] { prn->open(); });
@@ -107,6 +137,14 @@ void createWindows(TForm1 &form) {
         onItem(form, name, import, [import, name] { import->HundyDup1Click(name); });
     for (const QString &name : TVrkFImport::menuItems(true))
         onItem(form, name, import, [import, name] { import->HundyDup1InsertClick(name); });
+
+    auto *apropos = new TApropos(ws, pf, TForm1::kVersion, &form);
+    onItem(form, "Apropos1", apropos, [apropos] { apropos->show(), apropos->raise(); });
+    auto *links = new InfoLinks(ws, pf, TForm1::kVersion, &form);
+    onItem(form, "Courier", links, [links] { links->CourierClick(); });
+    onItem(form, "Information1", links, [links] { links->Information1Click(); });
+    for (const auto &[item, file] : InfoLinks::kHelpItems)
+        onItem(form, item, links, [links, f = QString::fromLatin1(file)] { links->helpClick(f); });
 
     auto *projecteur = new TVrekFProjecteur(&form);
     form.hideProjector = [projecteur] { projecteur->hide(); };

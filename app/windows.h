@@ -4,3 +4,6 @@
 #pragma once
 class TForm1;
 void createWindows(TForm1 &form);
+// Gives the main window's start-up what the subsystems run in it (the update
+// check); before the main window is created.
+void installStartupHooks();

@@ -106,6 +106,7 @@ int main(int argc, char **argv) {
         QString folder;
         void information(QWidget *, const QString &) override {}
         bool question(QWidget *, const QString &) override { return false; }
+        Answer questionCancel(QWidget *, const QString &) override { return Answer::Cancel; }
         void warning(QWidget *, const QString &) override {}
         void error(QWidget *, const QString &) override {}
         QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
@@ -113,9 +114,9 @@ int main(int argc, char **argv) {
         bool printDialog(QWidget *, QPrinter &) override { return false; }
         QColor chooseColor(QWidget *, const QColor &) override { return {}; }
         void setClipboardImage(const QImage &) override {}
-        void setClipboardText(const QString &, const QString &) override {}
+        void setClipboardText(const ClipboardText &) override {}
         bool openUrl(const QString &) override { return false; }
-        int httpGet(const QString &) override { return 0; }
+        int httpGet(const QString &, int) override { return 0; }
         bool capsLock() override { return false; }
         void setCapsLock(bool) override {}
         bool numLock() override { return false; }

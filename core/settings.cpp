@@ -108,6 +108,10 @@ Settings readSettings(const IniFile &ini, const DateFormat &df) {
         if (auto d = df.parse(*v)) s.date = *d;
     }
     s.arial = in(kPresse, "Arial", 1) != 0;
+    // An address left empty keeps its default.
+    for (auto [key, value] : {std::pair{"Site", &s.site}, {"PageInformations", &s.pageInformations},
+                              {"PageTelechargement", &s.pageTelechargement}, {"Courriel", &s.courriel}})
+        if (auto v = ini.get(kMaj, key); v && !v->empty()) *value = *v;
     return s;
 }
 

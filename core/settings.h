@@ -29,6 +29,12 @@ struct Settings {
     bool noValide = false;
     long date = 0;  // day number (days since 30/12/1899), 0 = no date
     bool arial = true;
+    // The maker's pages and mail address (section MiseAjour): read when the
+    // file gives them, never written.
+    std::string site = "http://www.vrek.fr/";
+    std::string pageInformations = "http://www.vrek.fr/arbitrage/informations.html";
+    std::string pageTelechargement = "http://www.vrek.fr/arbitrage/telechargement.html";
+    std::string courriel = "contact@vrek.fr";
 };
 
 // Short-date text in the user's locale, both ways.

@@ -21,6 +21,14 @@ struct FileDialogOptions {
     bool createPrompt = false;
 };
 
+// Rich text for the clipboard in the forms word processors read; an empty
+// form is left out.
+struct ClipboardText {
+    QString plain;
+    QString html;
+    QByteArray rtf;  // offered as text/rtf and application/rtf
+};
+
 struct ProcessResult {
     bool started = false;
     bool finished = false;  // ended within the wait
@@ -50,12 +58,13 @@ public:
     virtual QColor chooseColor(QWidget *parent, const QColor &initial) = 0;  // invalid = cancelled
 
     virtual void setClipboardImage(const QImage &image) = 0;
-    virtual void setClipboardText(const QString &richText, const QString &plainText) = 0;
+    virtual void setClipboardText(const ClipboardText &text) = 0;
 
     // The desktop's "open" for a web address, mail link or document.
     virtual bool openUrl(const QString &url) = 0;
-    // HTTP GET; the response's status code, or 0 when no answer came.
-    virtual int httpGet(const QString &url) = 0;
+    // HTTP GET; the response's status code, or 0 when no answer came
+    // within `timeoutMs`.
+    virtual int httpGet(const QString &url, int timeoutMs) = 0;
 
     virtual bool capsLock() = 0;
     virtual void setCapsLock(bool on) = 0;
@@ -78,6 +87,9 @@ public:
 // The desktop's process dialogue, shared by the real platform and the tests.
 ProcessResult runQtProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
                            const std::function<bool(const QByteArray &)> &onOutput);
+
+// The desktop's HTTP GET, shared by the real platform and the tests.
+int qtHttpGet(const QString &url, int timeoutMs);
 
 Platform &platform();
 // Installs another implementation (tests); nullptr restores the desktop one.

@@ -49,7 +49,9 @@ QString QtCanvas::standIn(const std::string &name) {
         {"Century Schoolbook", "C059"},
         // Suit signs in it go by its own codes (symbolCodes below).
         {"Symbol", "Standard Symbols PS"},
-        {"Arial Black", "DejaVu Sans"},
+        // No free font has Arial Black's metrics: Inter at its black weight
+        // is the nearest heavy grotesque.
+        {"Arial Black", "Inter"},
         {"commercialScript BT", "Z003"},
     };
     for (const auto &[asked, free] : table)

@@ -89,27 +89,19 @@ public:
     QColor chooseColor(QWidget *p, const QColor &initial) override { return QColorDialog::getColor(initial, p); }
 
     void setClipboardImage(const QImage &image) override { QGuiApplication::clipboard()->setImage(image); }
-    void setClipboardText(const QString &rich, const QString &plain) override {
+    void setClipboardText(const ClipboardText &t) override {
         auto *m = new QMimeData;
-        m->setData("text/rtf", rich.toLatin1());
-        m->setData("application/rtf", rich.toLatin1());
-        m->setText(plain);
+        if (!t.rtf.isEmpty()) {
+            m->setData("text/rtf", t.rtf);
+            m->setData("application/rtf", t.rtf);
+        }
+        if (!t.html.isEmpty()) m->setHtml(t.html);
+        m->setText(t.plain);
         QGuiApplication::clipboard()->setMimeData(m);
     }
 
     bool openUrl(const QString &url) override { return QDesktopServices::openUrl(QUrl(url)); }
-    int httpGet(const QString &url) override {
-        QNetworkAccessManager nam;
-        QNetworkRequest req{QUrl(url)};
-        req.setTransferTimeout(10000);
-        QNetworkReply *r = nam.get(req);
-        QEventLoop loop;
-        QObject::connect(r, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-        int code = r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        r->deleteLater();
-        return code;
-    }
+    int httpGet(const QString &url, int timeoutMs) override { return qtHttpGet(url, timeoutMs); }
 
     bool capsLock() override { return keylocks::state(keylocks::Caps); }
     void setCapsLock(bool on) override { keylocks::set(keylocks::Caps, on); }
@@ -207,6 +199,29 @@ ProcessResult runQtProcess(const QString &program, const QStringList &args, cons
     }
     proc.close();
     return res;
+}
+
+int qtHttpGet(const QString &url, int timeoutMs) {
+    QNetworkAccessManager nam;
+    QNetworkRequest req{QUrl(url)};
+    req.setRawHeader("Accept", "text/html, */*");
+    req.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+    QNetworkReply *r = nam.get(req);
+    QEventLoop loop;
+    QObject::connect(r, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // The whole exchange, lookup included, within the time given: a server
+    // that answers slowly is a server that does not answer.
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, r, &QNetworkReply::abort);
+    timer.start(timeoutMs);
+    if (!r->isFinished()) loop.exec();
+    timer.stop();
+    const int code = r->error() == QNetworkReply::OperationCanceledError
+                         ? 0
+                         : r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    delete r;
+    return code;
 }
 
 Platform &platform() { return current ? *current : desktop(); }

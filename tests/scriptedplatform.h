@@ -28,14 +28,18 @@ public:
     QDate date = QDate(2026, 12, 8);
     QString dateFormat = QStringLiteral("dd/MM/yyyy");
     int httpStatus = 0;
+    bool realHttp = false;           // httpGet asks the address for real
     bool caps = false, num = false;
 
     // Records.
     QList<RecordedMessage> messages;
     QList<FileDialogOptions> dialogs;  // every file dialog opened, in order
     QStringList opened;                // URLs given to the desktop
-    QString clipboardPlain, clipboardRich;
+    QStringList httpRequests;          // addresses asked, in order
+    QString clipboardPlain, clipboardHtml;
+    QByteArray clipboardRtf;
     QImage clipboardImage;
+    int clipboardWrites = 0;
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 
@@ -48,16 +52,24 @@ public:
     QString saveFileName(QWidget *, const FileDialogOptions &o) override;
     bool printDialog(QWidget *, QPrinter &printer) override;
     QColor chooseColor(QWidget *, const QColor &) override { return chosenColor; }
-    void setClipboardImage(const QImage &image) override { clipboardImage = image; }
-    void setClipboardText(const QString &rich, const QString &plain) override {
-        clipboardRich = rich;
-        clipboardPlain = plain;
+    void setClipboardImage(const QImage &image) override {
+        clipboardImage = image;
+        ++clipboardWrites;
+    }
+    void setClipboardText(const ClipboardText &t) override {
+        clipboardPlain = t.plain;
+        clipboardHtml = t.html;
+        clipboardRtf = t.rtf;
+        ++clipboardWrites;
     }
     bool openUrl(const QString &url) override {
         opened << url;
         return openSucceeds;
     }
-    int httpGet(const QString &) override { return httpStatus; }
+    int httpGet(const QString &url, int timeoutMs) override {
+        httpRequests << url;
+        return realHttp ? qtHttpGet(url, timeoutMs) : httpStatus;
+    }
     bool capsLock() override { return caps; }
     void setCapsLock(bool on) override { caps = on; }
     bool numLock() override { return num; }

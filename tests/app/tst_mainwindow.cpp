@@ -68,7 +68,7 @@ private slots:
         QVERIFY(w->Titre->isHidden());
         for (const char *off : {"Enregistrer1", "EnregistrerSous1", "RAZ", "Exporter1", "Importer1", "Inserer1",
                                 "Vrek1", "fiche", "Etiquettes1", "N3", "Vidage", "Recopielediagramme",
-                                "FFBrsultats1", "Aide5", "StatistiquesdelaSrie1", "Relev1"})
+                                "FFBrsultats1", "StatistiquesdelaSrie1", "Relev1"})
             QVERIFY2(!w->action(off)->isEnabled(), off);
         for (const char *on : {"Nouveau1", "Ouvrir1", "Automatiser1", "Caractristiques1", "Permutation", "Quitter1",
                                "Quitter2", "Apropos1", "Plus1"})
