@@ -12,6 +12,7 @@
 #include "core/fileio.h"
 #include "platform/platform.h"
 #include "platform/uiutil.h"
+#include "platform/userfiles.h"
 
 using namespace vrek;
 
@@ -19,7 +20,7 @@ void TForm1::startUp(const QStringList &args) {
     // 1. Caption.
     setWindowTitle(QStringLiteral("DISTRIBUTEUR DE MAIN DE BRIDGE Version ") + kVersion);
     // 3. Settings.
-    ws_.setIniFileName((pf_.programFolder() + "vrek.ini").toStdString());
+    ws_.setIniFileName(ui::settingsFile(pf_).toStdString());
     readSettings();
     const Settings &s = ws_.settings();
     action("PoliceArial1")->setChecked(s.arial);

@@ -80,6 +80,9 @@ public:
                                      const std::function<bool(const QByteArray &)> &onOutput) = 0;
 
     virtual QString programFolder() = 0;  // with a trailing '/'
+    // Whether the settings and exchange files may be kept in the program's
+    // folder (platform/userfiles.h says where they go otherwise).
+    virtual bool programFolderWritable();
     virtual QDate today() = 0;
     virtual QString shortDateFormat() = 0;  // the locale's, in QDate's notation
 };

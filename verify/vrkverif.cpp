@@ -16,6 +16,7 @@
 
 #include "platform/platform.h"
 #include "core/workspace.h"
+#include "platform/userfiles.h"
 #include "platform/widgets.h"
 #include "core/cp1252.h"
 #include "verify/exchange.h"
@@ -280,7 +281,7 @@ void TVrekverif::changeEvent(QEvent *e) {
 Verification TVrekverif::run() {
     BusyCursor cursor;
     const int n = ws_.currentDeal();
-    const std::string exchange = (pf_.programFolder() + QString::fromLatin1(kExchangeFileName)).toStdString();
+    const std::string exchange = (ui::scratchFolder(pf_) + QString::fromLatin1(kExchangeFileName)).toStdString();
     const QString program = solverProgram;
     auto runner = [&program](const std::string &command) {
         return runSolverProcess(program, command, kSolverTimeoutMs);
@@ -340,9 +341,10 @@ void TVrekverif::Verif_AutoClick() {
     SolverPoolOptions pool;
     pool.program = solverProgram;
     pool.programName = QDir::toNativeSeparators(solverProgram).toStdString();
+    const QString folder = ui::scratchFolder(pf_);
     for (int i = 0; i < poolSize(kBoards); ++i)
         pool.exchangePaths.push_back(
-            (pf_.programFolder() + (i ? QString("vrek%1.txt").arg(i + 1) : QString::fromLatin1(kExchangeFileName)))
+            (folder + (i ? QString("vrek%1.txt").arg(i + 1) : QString::fromLatin1(kExchangeFileName)))
                 .toStdString());
 
     BoardsRun run;
