@@ -27,7 +27,7 @@ endforeach()
 
 # The Debian package. The desktop's own packages refresh the menu, the MIME
 # database and the icon cache through their dpkg triggers.
-set(VREK_MAINTAINER "Vrek <vrek@example.org>" CACHE STRING "Maintainer named in the Debian package")
+set(VREK_MAINTAINER "Vrek <contact@vrek.fr>" CACHE STRING "Maintainer named in the Debian package")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vrek)
 set(CPACK_PACKAGE_VENDOR Vrek)
