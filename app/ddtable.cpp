@@ -1,6 +1,7 @@
 #include "app/ddtable.h"
 
 #include <QEvent>
+#include <QTimer>
 #include <memory>
 
 #include "app/vrekhp.h"
@@ -13,6 +14,8 @@ namespace {
 // Its place on the deal panel, in the panel's design units (350 x 419):
 // the top left corner, free of hands and labels.
 constexpr int kX = 4, kY = 4, kW = 120, kH = 96;
+// How long a deal stays shown before its analysis is asked for.
+constexpr int kSettleMs = 400;
 }  // namespace
 
 QString ddTableText(const DealAnalysis &a) {
@@ -68,16 +71,28 @@ DdTableView *attachDdTable(TForm1 &form, VrAnalysis &analysis, std::function<boo
     auto *view = new DdTableView(form.Table);
     // A deal whose analysis failed or was stopped is not asked again until it changes.
     auto failedKey = std::make_shared<std::string>();
-    auto refresh = [&form, &analysis, view, busy, failedKey] {
+    // The solver is asked only once a deal has stayed on screen a moment:
+    // boards flashing past (a dealing run, holding a navigation key) would
+    // otherwise each start an analysis that competes with the work.
+    auto *settle = new QTimer(view);
+    settle->setSingleShot(true);
+    settle->setInterval(kSettleMs);
+    QObject::connect(settle, &QTimer::timeout, view, [&form, &analysis, busy, failedKey] {
+        const Workspace &ws = form.model();
+        const int n = ws.currentDeal();
+        if (!ws.fileOpen() || n < 1 || n > kBoards) return;
+        const Deal &d = ws.series().deal(n);
+        const std::string key = analysisKey(d, n);
+        if (!analysis.find(d, n) && !key.empty() && key != *failedKey && analysis.pending() == 0 && !(busy && busy()))
+            analysis.request({{d, n}});
+    });
+    auto refresh = [&form, &analysis, view, settle] {
         const Workspace &ws = form.model();
         const int n = ws.currentDeal();
         if (!ws.fileOpen() || n < 1 || n > kBoards) return view->showAnalysis(nullptr);
-        const Deal &d = ws.series().deal(n);
-        const DealAnalysis *a = analysis.find(d, n);
+        const DealAnalysis *a = analysis.find(ws.series().deal(n), n);
         view->showAnalysis(a);
-        const std::string key = analysisKey(d, n);
-        if (!a && !key.empty() && key != *failedKey && analysis.pending() == 0 && !(busy && busy()))
-            analysis.request({{d, n}});
+        if (!a) settle->start();
     };
     form.model().subscribe([refresh](unsigned) { refresh(); });
     QObject::connect(&analysis, &VrAnalysis::analysed, view, refresh);

@@ -111,7 +111,8 @@ void createWindows(TForm1 &form) {
         return analyse->analyseBoards(boards, out);
     };
     com->analyse = expot->analyse;  // the diagram pages' option
-    attachDdTable(form, *analysis, [verif] { return verif->tag() == 1; });
+    // No analysis while a long run is going on: it would compete with it.
+    attachDdTable(form, *analysis, [verif, information] { return verif->tag() == 1 || information->isVisible(); });
 
     auto *permut = new Tvrkpermut(ws, &form);
     onItem(form, "Permutation", permut, [permut] { permut->openFor(0); });
