@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(w->model().constraints().editSet, 3);
         click("upmi", +1, 3);  // set 3: 15
         QTest::mouseClick(c->Moins, Qt::LeftButton);
-        QCOMPARE(w->model().constraints().sets, 2);
+        QCOMPARE(w->model().constraints().sets(), 2);
         QCOMPARE(w->model().constraints().editSet, 2);
         QTest::mouseClick(c->Plus, Qt::LeftButton);
         QCOMPARE(label("pmi")->text(), QString("12"));  // set 3 is a fresh copy of set 2
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(w->model().constraints().record(1, South)[kMinPoints], 12);  // other sets untouched
         QCOMPARE(w->model().constraints().record(3, South)[kMinPoints], 12);
         w->action("RInitialise1")->trigger();
-        QCOMPARE(w->model().constraints().sets, 1);
+        QCOMPARE(w->model().constraints().sets(), 1);
         QCOMPARE(c->Niveau->count(), 1);
         QCOMPARE(w->model().constraints().record(1, South)[kMinPoints], 0);
     }
@@ -223,6 +223,23 @@ private slots:
         QVERIFY(d.complete());
         int attempts = std::stoi(w->model().series().line(provenanceLine(1)).substr(22));
         if (attempts < 200000) QVERIFY(highCardPoints(d.hand(South)) >= 20);
+    }
+
+    void editorChangesReachTheNextDeal() {
+        w->gotoDeal(1);
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);  // with the defaults
+        w->action("Caractristiques1")->trigger();
+        click("upma", -1, 34);  // South at most 3 points
+        for (int board = 2; board <= 6; ++board) {
+            w->gotoDeal(board);
+            QTest::mouseClick(w->Distribution, Qt::LeftButton);
+            QVERIFY(highCardPoints(w->model().series().deal(board).hand(South)) <= 3);
+        }
+        click("upma", +1, 34);
+        click("upmi", +1, 20);  // now at least 20
+        w->gotoDeal(7);
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);
+        QVERIFY(highCardPoints(w->model().series().deal(7).hand(South)) >= 20);
     }
 };
 
