@@ -398,4 +398,26 @@ std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, 
     return out;
 }
 
+std::vector<int> unmetBoards(const std::vector<BoardOutcome> &outcomes) {
+    std::vector<int> boards;
+    for (const BoardOutcome &o : outcomes)
+        if (o.attempts > 0 && !o.satisfied) boards.push_back(o.board);
+    return boards;
+}
+
+std::string unmetConstraintsMessage(const std::vector<int> &boards) {
+    if (boards.empty()) return {};
+    const std::string limit = std::to_string(kMaxAttempts);
+    if (boards.size() == 1)
+        return "Contraintes non satisfaites après " + limit + " itérations pour la donne " +
+               std::to_string(boards[0]) + " : sa distribution ne les respecte pas.";
+    std::string list;
+    for (size_t i = 0; i < boards.size(); ++i) {
+        if (i > 0) list += i + 1 == boards.size() ? " et " : ", ";
+        list += std::to_string(boards[i]);
+    }
+    return "Contraintes non satisfaites après " + limit + " itérations pour les donnes " + list +
+           " : leur distribution ne les respecte pas.";
+}
+
 }  // namespace vrek

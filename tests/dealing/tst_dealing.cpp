@@ -225,6 +225,39 @@ private slots:
         if (attempts < 200000) QVERIFY(highCardPoints(d.hand(South)) >= 20);
     }
 
+    void unmetConstraintsAreNamedAtTheEnd() {
+        w->gotoDeal(2);
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);
+        QVERIFY(plat->messages.isEmpty());  // met: nothing to say
+        w->model().constraints().record(1, North)[kMinPoints] = 38;  // more than a hand can hold
+        w->gotoDeal(4);
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Warning);
+        QCOMPARE(plat->messages[0].text, QString("Contraintes non satisfaites après 200000 itérations pour la donne 4 "
+                                                 ": sa distribution ne les respecte pas."));
+        QVERIFY(w->model().series().deal(4).complete());  // completed all the same
+        QCOMPARE(w->model().series().line(provenanceLine(4)), std::string(" Nombre d'it\xE9rations: 200000"));
+
+        // Every hand of this deal holds 10 points; North is asked for 11.
+        const Deal even = testutil::dealFrom("A98765.K32.Q2.J2", "J43.A98765.K4.Q4", "Q2.JT4.A98765.K5",
+                                             "KT.Q.JT3.AT98763");
+        QVERIFY(even.complete());
+        w->model().constraints().record(1, North)[kMinPoints] = 11;
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) {
+            s.deal(3) = even;
+            s.deal(4).clear();
+            s.deal(7) = even;
+        });
+        w->action("N3")->trigger();
+        QCOMPARE(plat->messages.size(), 2);
+        QCOMPARE(plat->messages[1].text, QString("Contraintes non satisfaites après 200000 itérations pour les donnes "
+                                                 "3 et 7 : leur distribution ne les respecte pas."));
+        for (int n = 1; n <= 96; ++n) QVERIFY(w->model().series().deal(n).complete());
+        QCOMPARE(w->model().series().deal(7), even);
+        QCOMPARE(w->model().series().line(provenanceLine(7)), std::string("Nombre d'it\xE9rations: 200000"));
+    }
+
     void editorChangesReachTheNextDeal() {
         w->gotoDeal(1);
         QTest::mouseClick(w->Distribution, Qt::LeftButton);  // with the defaults
