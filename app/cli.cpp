@@ -1,4 +1,5 @@
 #include "app/cli.h"
+#include "app/cli_analyse.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +13,11 @@ namespace cli {
 std::vector<Command> &commands() {
     static std::vector<Command> c;
     return c;
+}
+
+BoardAnalyser &boardAnalyser() {
+    static BoardAnalyser a = nullptr;
+    return a;
 }
 
 const Command &command(const std::string &name) {

@@ -19,6 +19,10 @@ struct Command {
     std::string usage;    // one line: "show SERIES.vrk [--boards LIST]"
     std::string summary;  // one line, French
     Run run;
+    // For a command the batch front runs too: whether these arguments need
+    // what only the Qt program has (the solver's processes), so that the
+    // front hands the whole command line over to it.
+    bool (*needsQt)(const std::vector<std::string> &args) = nullptr;
 };
 
 std::vector<Command> &commands();

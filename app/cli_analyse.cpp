@@ -38,6 +38,12 @@ bool analyseBoards(const vrek::Series &s, const std::vector<int> &boards, std::m
     return true;
 }
 
+namespace {
+struct Provide {
+    Provide() { boardAnalyser() = &analyseBoards; }
+} provide;
+}  // namespace
+
 }  // namespace cli
 
 namespace {

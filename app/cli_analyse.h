@@ -15,4 +15,9 @@ namespace cli {
 bool analyseBoards(const vrek::Series &s, const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out,
                    std::vector<int> &incomplete, std::string &error);
 
+// analyseBoards where the program has it (the Qt program, which runs the
+// solver's processes); null in the batch front, which hands such commands over.
+using BoardAnalyser = decltype(&analyseBoards);
+BoardAnalyser &boardAnalyser();
+
 }  // namespace cli

@@ -47,10 +47,14 @@ int deal(const std::vector<std::string> &args) {
                     b.satisfied ? "" : " (contraintes non satisfaites)");
         std::fflush(stdout);
     };
-    vrek::dealSeries(s, boards, t, vrek::processRandom(), progress);
+    auto out = vrek::dealSeries(s, boards, t, vrek::processRandom(), progress);
 
     std::string e = vrek::saveSeries(file, s);
     if (!e.empty()) return cli::fail(e);
+    // The deals are kept, as the window keeps them, but the run did not do
+    // what was asked of it.
+    std::string unmet = vrek::unmetConstraintsMessage(vrek::unmetBoards(out));
+    if (!unmet.empty()) return cli::fail(unmet);
     return 0;
 }
 

@@ -14,9 +14,16 @@ namespace {
 
 int runExport(const std::vector<std::string> &args);
 
+// The analysis runs the solver, which only the Qt program can start.
+bool analyses(const std::vector<std::string> &args) {
+    for (const std::string &a : args)
+        if (a == "--analysis") return true;
+    return false;
+}
+
 cli::CliRegistrar reg({"export",
                        "export FORMAT SERIES.vrk [--boards LIST] [--append] [--rotate] [--analysis] -o FILE",
-                       "exporte des donnes (FORMAT : dlm dup pbn pbn-gib lin dat easi rtf)", runExport});
+                       "exporte des donnes (FORMAT : dlm dup pbn pbn-gib lin dat easi rtf)", runExport, analyses});
 
 struct FormatName {
     const char *name;
@@ -84,7 +91,9 @@ int runExport(const std::vector<std::string> &args) {
         std::vector<int> chosen, incomplete;
         for (int b = 1; b <= vrek::kBoards; ++b)
             if (sel[b - 1]) chosen.push_back(b);
-        if (!cli::analyseBoards(s, chosen, analysis, incomplete, err)) return cli::fail(err);
+        cli::BoardAnalyser analyse = cli::boardAnalyser();
+        if (!analyse) return cli::fail("L'analyse au double mort n'est pas disponible dans ce programme.");
+        if (!analyse(s, chosen, analysis, incomplete, err)) return cli::fail(err);
         opt.analysis = &analysis;
     }
     vrek::ExportOutput out = vrek::exportSeries(fmt->format, s, sel, opt);

@@ -1,5 +1,7 @@
-// Program entry: a batch command when the first argument names one, else the window.
+// Entry of the Qt program: a batch command when the first argument names
+// one, else the window. `vrek` hands over here what it does not run itself.
 #include <QApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -12,7 +14,12 @@ void printHelp() {
     std::printf("Vrek %s - distributeur de donnes de bridge\n\n", TForm1::kVersion);
     std::printf("usage : vrek [SERIE.vrk]          ouvre la fenêtre (sur la série donnée)\n");
     std::printf("        vrek --help | --version\n");
-    for (const auto &c : cli::commands()) std::printf("        vrek %-40s %s\n", c.usage.c_str(), c.summary.c_str());
+    // By name: the order the commands register in depends on how the program was linked.
+    std::vector<const cli::Command *> byName;
+    for (const auto &c : cli::commands()) byName.push_back(&c);
+    std::sort(byName.begin(), byName.end(), [](auto *a, auto *b) { return a->name < b->name; });
+    for (const cli::Command *c : byName)
+        std::printf("        vrek %-40s %s\n", c->usage.c_str(), c->summary.c_str());
 }
 
 bool endsWithVrk(const char *arg) {

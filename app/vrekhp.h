@@ -2,6 +2,7 @@
 // the menus, start-up, the file commands and the exit sequence. The series
 // and everything the windows share live in the model (core/workspace.h).
 #pragma once
+#include "app/version.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -23,7 +24,7 @@ class Platform;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr const char *kVersion = "20.23.03";
+    static constexpr const char *kVersion = vrek::kProgramVersion;
     // The smallest zoom the panels are laid out at (smaller ones keep their
     // setting but lay out as this one, where every field still fits).
     static constexpr int kSmallestLayoutZoom = 8;

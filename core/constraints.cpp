@@ -1,6 +1,7 @@
 #include "core/constraints.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 
@@ -26,10 +27,16 @@ void ConstraintRecord::reset() {
     }
 }
 
+void ConstraintTable::touch() {
+    static std::atomic<uint64_t> last{0};
+    version_ = last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void ConstraintTable::initialiseAll() {
-    for (auto &set : records)
+    touch();
+    for (auto &set : records_)
         for (auto &r : set) r.reset();
-    sets = 1;
+    sets_ = 1;
     editSet = 1;
     editSeat = 3;
 }
@@ -38,8 +45,8 @@ std::string serializeConstraints(const ConstraintTable &t) {
     std::string out(kConstraintFileSize, '\0');
     for (int set = 0; set < kConstraintSets; ++set)
         for (int seat = 0; seat < 4; ++seat)
-            std::memcpy(out.data() + 80 * set + 20 * seat, t.records[set][seat].b.data(), kConstraintRecordSize);
-    out[kSetCountByte] = static_cast<char>(t.sets);
+            std::memcpy(out.data() + 80 * set + 20 * seat, t.record(set + 1, seat + 1).b.data(), kConstraintRecordSize);
+    out[kSetCountByte] = static_cast<char>(t.sets());
     return out;
 }
 
@@ -54,9 +61,10 @@ std::string parseConstraints(const std::string &bytes, const std::string &name, 
     ConstraintTable t;
     for (int set = 0; set < kConstraintSets; ++set)
         for (int seat = 0; seat < 4; ++seat)
-            std::memcpy(t.records[set][seat].b.data(), bytes.data() + 80 * set + 20 * seat, kConstraintRecordSize);
-    t.sets = static_cast<uint8_t>(sets);
-    t.editSet = t.sets;
+            std::memcpy(t.record(set + 1, seat + 1).b.data(), bytes.data() + 80 * set + 20 * seat,
+                        kConstraintRecordSize);
+    t.setSets(sets);
+    t.editSet = static_cast<uint8_t>(sets);
     t.editSeat = 3;
     out = t;
     return {};
@@ -80,7 +88,7 @@ std::string openConstraints(const std::string &path, ConstraintTable &t) {
 
 std::string saveConstraints(const std::string &path, ConstraintTable &t) {
     std::string err = writeFileAtomic(path, serializeConstraints(t));
-    if (err.empty()) t.records[0][0][kSetCountByte] = t.sets;
+    if (err.empty()) t.record(1, 1)[kSetCountByte] = static_cast<uint8_t>(t.sets());
     return err;
 }
 
@@ -127,24 +135,25 @@ ConstraintWarnings warningsOf(const ConstraintRecord &r) {
 }
 
 bool addSet(ConstraintTable &t) {
-    if (t.sets < 1) t.sets = 1;
-    if (t.sets >= kConstraintSets) return false;
-    ++t.sets;
-    t.editSet = t.sets;
-    t.records[t.sets - 1] = t.records[t.sets - 2];
+    if (t.sets() < 1) t.setSets(1);
+    if (t.sets() >= kConstraintSets) return false;
+    const int n = t.sets() + 1;
+    t.setSets(n);
+    t.editSet = static_cast<uint8_t>(n);
+    t.copySet(n - 1, n);
     return true;
 }
 
 bool removeSet(ConstraintTable &t) {
-    if (t.sets > kConstraintSets) t.sets = kConstraintSets;
-    if (t.sets <= 1) return false;
-    --t.sets;
-    if (t.editSet > t.sets) t.editSet = t.sets;
+    if (t.sets() > kConstraintSets) t.setSets(kConstraintSets);
+    if (t.sets() <= 1) return false;
+    t.setSets(t.sets() - 1);
+    if (t.editSet > t.sets()) t.editSet = static_cast<uint8_t>(t.sets());
     return true;
 }
 
 void initialiseEditedSet(ConstraintTable &t) {
-    for (auto &r : t.records[t.editedSet() - 1]) r.reset();
+    for (int seat = 1; seat <= 4; ++seat) t.record(t.editedSet(), seat).reset();
     t.editSeat = 3;
 }
 

@@ -37,27 +37,63 @@ struct ConstraintRecord {
     void reset();
 };
 
-struct ConstraintTable {
-    // records[set - 1][seat - 1]
-    std::array<std::array<ConstraintRecord, 4>, kConstraintSets> records{};
-    uint8_t sets = 1;      // active sets, 1 .. 9
+// The table keeps a version that every change renews, so that the dealer
+// prepares its lookup tables once per change rather than once per deal.
+// Versions come from one process-wide counter: two tables with the same
+// version hold the same constraints (a copy keeps the version).
+class ConstraintTable {
+public:
+    using Set = std::array<ConstraintRecord, 4>;
+    using Records = std::array<Set, kConstraintSets>;
+
     uint8_t editSet = 1;   // set shown in the editor, 1 .. sets
     uint8_t editSeat = 3;  // seat shown in the editor (South)
 
     ConstraintTable() { initialiseAll(); }
-    ConstraintRecord &record(int set, int seat) { return records[set - 1][seat - 1]; }
-    const ConstraintRecord &record(int set, int seat) const { return records[set - 1][seat - 1]; }
+    const Records &records() const { return records_; }
+    const ConstraintRecord &record(int set, int seat) const { return records_[set - 1][seat - 1]; }
+    // A record to change: the table counts as changed from this call on, so
+    // take the reference again for a change made after dealing.
+    ConstraintRecord &record(int set, int seat) {
+        touch();
+        return records_[set - 1][seat - 1];
+    }
     // The record shown in the editor (counters out of range read as set 1, South).
     ConstraintRecord &edited() { return record(editedSet(), editedSeat()); }
     const ConstraintRecord &edited() const { return record(editedSet(), editedSeat()); }
     int editedSet() const { return editSet >= 1 && editSet <= kConstraintSets ? editSet : 1; }
     int editedSeat() const { return editSeat >= 1 && editSeat <= 4 ? editSeat : 3; }
+
+    // Active sets as stored (a file may hold any byte until it is checked).
+    int sets() const { return sets_; }
+    void setSets(int n) {
+        touch();
+        sets_ = static_cast<uint8_t>(n);
+    }
     // Active sets clamped to 1 .. 9, for the dealer.
-    int activeSets() const { return sets < 1 ? 1 : sets > kConstraintSets ? kConstraintSets : sets; }
+    int activeSets() const { return sets_ < 1 ? 1 : sets_ > kConstraintSets ? kConstraintSets : sets_; }
+    // Copies the four records of set `from` over those of set `to`.
+    void copySet(int from, int to) {
+        touch();
+        records_[to - 1] = records_[from - 1];
+    }
 
     // "Initialiser all": every record to its defaults, one set, editing set 1, South.
     void initialiseAll();
-    bool operator==(const ConstraintTable &) const = default;
+
+    // Renewed by every change; never 0.
+    uint64_t version() const { return version_; }
+
+    // The constraints and the editor's counters; the version is left out.
+    bool operator==(const ConstraintTable &o) const {
+        return records_ == o.records_ && sets_ == o.sets_ && editSet == o.editSet && editSeat == o.editSeat;
+    }
+
+private:
+    Records records_{};
+    uint8_t sets_ = 1;  // active sets, 1 .. 9
+    uint64_t version_ = 0;
+    void touch();
 };
 
 // ".vrc" files: the 720 bytes of the 36 records, set-major, with the number

@@ -5,125 +5,51 @@
 #include <memory>
 
 #include "core/cp1252.h"
-#include "dealing/bitselect.h"
+#include "dealing/seating.h"
 
 namespace vrek {
 
 namespace {
 
+using namespace seating;
+
 uint32_t g_iterations = 0;
 
 // A card is bit 16 * (suit - 1) + rank - 2 of a mask: the bits run in pack
-// order (suit 1 ranks 2 .. 14, then suit 2 ...), so the i-th card left in
-// the pack is the i-th set bit of its mask, and the suit is the bit >> 4.
+// order (suit 1 ranks 2 .. 14, then suit 2 ...), and the suit is the bit >> 4.
 constexpr int bitOf(int suit, int rank) { return 16 * (suit - 1) + rank - 2; }
 constexpr uint64_t kAllCards = 0x1FFF1FFF1FFF1FFFull;
 
-// Points of a suit's jack, queen, king and ace bits (bits 9 .. 12 of its field).
-struct HonourTable {
-    uint8_t points[16] = {};
-    constexpr HonourTable() {
-        for (int x = 0; x < 16; ++x)
-            points[x] = static_cast<uint8_t>((x & 1) + 2 * (x >> 1 & 1) + 3 * (x >> 2 & 1) + 4 * (x >> 3 & 1));
-    }
-};
-constexpr HonourTable kHonours;
-
-// Which seats each hand may take: for every value of a profile component, a
-// word of four 16-bit lanes (seats) whose bit k - 1 says set k accepts it.
-// Hand points reach 37 and a suit code (points << 4 | length) 10 << 4 | 9 in
-// a sound deal; the tables are larger so no index can leave them.
-struct SeatTables {
-    uint64_t hand[64] = {};
-    uint64_t suit[4][256] = {};
-
-    void build(const ConstraintTable &t) {
-        *this = SeatTables();
-        int sets = t.activeSets();
-        for (int k = 0; k < sets; ++k)
-            for (int seat = 0; seat < 4; ++seat) {
-                const ConstraintRecord &r = t.records[k][seat];
-                uint64_t bit = uint64_t(1) << (16 * seat + k);
-                for (int v = r[kMinPoints]; v <= r[kMaxPoints] && v < 64; ++v) hand[v] |= bit;
-                for (int s = 1; s <= 4; ++s)
-                    for (int p = r[suitByte(s, kSuitMinPoints)]; p <= r[suitByte(s, kSuitMaxPoints)] && p < 16; ++p)
-                        for (int n = r[suitByte(s, kSuitMinLength)]; n <= r[suitByte(s, kSuitMaxLength)] && n < 16; ++n)
-                            suit[s - 1][p << 4 | n] |= bit;
-            }
-    }
-};
-
-// Built again only when the constraints change, so that dealing many
-// boards, or many single deals, does not pay for it each time.
-const SeatTables &seatTables(const ConstraintTable &t) {
-    thread_local SeatTables tables;
-    thread_local ConstraintTable builtFor;
-    thread_local bool built = false;
-    if (!built || builtFor.activeSets() != t.activeSets() ||
-        std::memcmp(&builtFor.records, &t.records, sizeof t.records) != 0) {
-        tables.build(t);
-        builtFor = t;
-        built = true;
-    }
-    return tables;
-}
-
-// The assignment of hands to seats for every seat matrix. The matrix is
-// four rows (seats) of four bits (hands that qualify); the entry is the
-// hand for each seat, two bits per seat, or kNoFit.
-constexpr uint8_t kNoFit = 0xFF;  // not a permutation, so never a real answer
-
-uint8_t assign(unsigned matrix) {
-    unsigned freeRows = 0xF, freeCols = 0xF;
-    unsigned handFor[4] = {};
-    for (int step = 0; step < 4; ++step) {
-        // The seat with the fewest qualifying free hands, the last on ties.
-        int row = -1, fewest = 5;
-        for (int r = 0; r < 4; ++r) {
-            if (!(freeRows >> r & 1)) continue;
-            int c = __builtin_popcount((matrix >> (4 * r)) & 0xF & freeCols);
-            if (c <= fewest) {
-                row = r;
-                fewest = c;
-            }
-        }
-        if (fewest == 0) return kNoFit;
-        unsigned cols = (matrix >> (4 * row)) & 0xF & freeCols;
-        unsigned col = 31 - __builtin_clz(cols);  // the last qualifying hand
-        handFor[row] = col;
-        freeRows &= ~(1u << row);
-        freeCols &= ~(1u << col);
-    }
-    return static_cast<uint8_t>(handFor[0] | handFor[1] << 2 | handFor[2] << 4 | handFor[3] << 6);
-}
-
-struct AssignTable {
-    uint8_t v[1 << 16];
-    AssignTable() {
-        for (unsigned m = 0; m < (1u << 16); ++m) v[m] = assign(m);
-    }
-};
-
-const AssignTable &assignTable() {
-    static const AssignTable t;
-    return t;
-}
-
-// The hands of one attempt: each hand's cards as a mask, and its suit
-// lengths as four bytes (clubs lowest).
-struct Hands {
-    uint64_t cards[4];
-    uint32_t lengths[4];
-};
-
-// The caller's deal reduced to what every attempt starts from.
+// The caller's deal reduced to what every attempt starts from; prepare()
+// fills it all (left uninitialised here, as clearing it costs more than the
+// rest of an easy run).
 struct Start {
-    Hands hands{};
-    uint8_t total[4] = {};
-    uint64_t pack = 0;  // the cards no hand holds
-    unsigned count = 0;
-    unsigned firstOpen = 0;  // the first hand with fewer than 13 cards
+    // The pack's cards (bit numbers) in pack order, then spare bytes.
+    alignas(64) uint8_t order[72];
+    uint64_t cards[4];    // each hand's cards as a mask
+    uint32_t lengths[4];  // each hand's suit lengths, one byte per suit (clubs lowest)
+    uint8_t room[4];      // free places of each hand
+    uint64_t pack;        // the cards no hand holds
+    unsigned count;
+    unsigned firstOpen, lastOpen;  // the first and last hands with room (4: none)
+    unsigned shuffled;  // cards drawn before the last hand with room takes the rest
 };
+
+// Bit numbers of the set bits of seven low bits and of six high bits, in
+// ascending order, one byte each.
+struct BitLists {
+    uint64_t low[128] = {}, high[64] = {};
+    uint8_t lowCount[128] = {}, highCount[64] = {};
+    constexpr BitLists() {
+        for (int x = 0; x < 128; ++x)
+            for (int b = 0; b < 7; ++b)
+                if (x >> b & 1) low[x] |= uint64_t(b) << (8 * lowCount[x]++);
+        for (int x = 0; x < 64; ++x)
+            for (int b = 0; b < 6; ++b)
+                if (x >> b & 1) high[x] |= uint64_t(b + 7) << (8 * highCount[x]++);
+    }
+};
+constexpr BitLists kBits;
 
 // Fills `s` from the deal; false when the deal is not sound (a holding of
 // more than 9 cards or with a rank outside 2 .. 14, a card held twice, a
@@ -131,8 +57,11 @@ struct Start {
 bool prepare(const Deal &d, Start &s) {
     uint64_t held = 0;
     unsigned placed = 0;
+    s.firstOpen = s.lastOpen = 4;
     for (int seat = 0; seat < 4; ++seat) {
         unsigned total = 0;
+        s.cards[seat] = 0;
+        s.lengths[seat] = 0;
         for (int suit = 0; suit < 4; ++suit) {
             const Holding &h = d.hands[seat].suits[suit];
             if (h.count > kMaxHolding) return false;
@@ -142,98 +71,113 @@ bool prepare(const Deal &d, Start &s) {
                 uint64_t bit = uint64_t(1) << bitOf(suit + 1, static_cast<int>(r));
                 if (held & bit) return false;
                 held |= bit;
-                s.hands.cards[seat] |= bit;
+                s.cards[seat] |= bit;
             }
-            s.hands.lengths[seat] |= uint32_t(h.count) << (8 * suit);
+            s.lengths[seat] |= uint32_t(h.count) << (8 * suit);
             total += h.count;
         }
         if (total > 13) return false;
-        s.total[seat] = static_cast<uint8_t>(total);
+        s.room[seat] = static_cast<uint8_t>(13 - total);
+        if (total < 13) {
+            if (s.firstOpen == 4) s.firstOpen = static_cast<unsigned>(seat);
+            s.lastOpen = static_cast<unsigned>(seat);
+        }
         placed += total;
     }
     s.pack = ~held & kAllCards;
     s.count = 52 - placed;
-    while (s.firstOpen < 4 && s.total[s.firstOpen] >= 13) ++s.firstOpen;
+    s.shuffled = s.firstOpen < 4 ? s.count - s.room[s.lastOpen] : 0;
+    // The pack in pack order, seven and six cards of a suit at a time.
+    unsigned n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        unsigned field = static_cast<unsigned>(s.pack >> (16 * suit)) & 0x1FFF;
+        uint64_t base = uint64_t(16 * suit) * 0x0101010101010101ull;
+        uint64_t low = kBits.low[field & 0x7F] + base, high = kBits.high[field >> 7] + base;
+        std::memcpy(s.order + n, &low, 8);
+        n += kBits.lowCount[field & 0x7F];
+        std::memcpy(s.order + n, &high, 8);
+        n += kBits.highCount[field >> 7];
+    }
     return true;
 }
 
-template <bool kPdep>
-inline uint64_t takeCard(uint64_t pack, unsigned k) {
-#ifdef VREK_HAVE_PDEP
-    if constexpr (kPdep) return isolateBitPdepInline(pack, k);
-#endif
-    return uint64_t(1) << selectBitInline(pack, k);
-}
+// The hands of one attempt.
+struct Hands {
+    uint64_t cards[4];
+    uint64_t counts[4];  // laneCounts of each
+};
 
-// One random completion. The hand being filled is kept in registers: a card
-// goes to it unless it holds nine of the suit, and only then are the later
-// hands looked at.
-template <bool kPdep>
-inline void dealOnce(const Start &start, Hands &out, Random &rng) {
-    Hands h = start.hands;  // a local, which no store can confuse with the generator
-    unsigned open = start.firstOpen;
-    if (open < 4) {
-        Random::Cursor draw(rng);
-        uint8_t total[4] = {start.total[0], start.total[1], start.total[2], start.total[3]};
-        uint64_t cards = h.cards[open];
-        uint32_t lengths = h.lengths[open];
-        unsigned room = 13u - total[open];
-        uint64_t pack = start.pack;
-        for (unsigned count = start.count; count > 0; --count) {
-            uint64_t card = takeCard<kPdep>(pack, draw.below(count));
-            pack ^= card;
-            unsigned lane = (__builtin_ctzll(card) >> 1) & ~7u;  // 8 * suit
-            if (((lengths >> lane) & 0xFF) < kMaxHolding) [[likely]] {
-                cards |= card;
-                lengths += 1u << lane;
-                if (--room == 0) {
-                    h.cards[open] = cards;
-                    h.lengths[open] = lengths;
-                    total[open] = 13;
-                    do ++open;
-                    while (open < 4 && total[open] >= 13);
-                    if (open == 4) break;  // full hands leave nothing in the pack
-                    cards = h.cards[open];
-                    lengths = h.lengths[open];
-                    room = 13u - total[open];
-                }
-                continue;
-            }
-            // Nine of the suit already: the first later hand with room takes
-            // it, or the card is dropped.
-            for (unsigned seat = open + 1; seat < 4; ++seat)
-                if (total[seat] < 13 && ((h.lengths[seat] >> lane) & 0xFF) < kMaxHolding) {
-                    h.cards[seat] |= card;
-                    h.lengths[seat] += 1u << lane;
-                    ++total[seat];
-                    break;
-                }
-        }
-        if (open < 4) {
-            h.cards[open] = cards;
-            h.lengths[open] = lengths;
-        }
+// The cards offered one by one, in `order`, to the first hand (North, East,
+// South, West) with fewer than 13 cards and fewer than 9 of the suit; a card
+// that none can take is dropped.
+void dealInOrder(const Start &s, const uint8_t *order, Hands &h) {
+    uint64_t cards[4];
+    uint32_t lengths[4];
+    unsigned room[4];
+    for (int seat = 0; seat < 4; ++seat) {
+        cards[seat] = s.cards[seat];
+        lengths[seat] = s.lengths[seat];
+        room[seat] = s.room[seat];
     }
-    out = h;
-}
-
-// The seat matrix of the dealt hands: row = seat, bit = hand.
-inline unsigned seatMatrix(const Hands &h, const SeatTables &t) {
-    unsigned matrix = 0;
-    for (int hand = 0; hand < 4; ++hand) {
-        uint64_t lanes = ~uint64_t(0);
-        unsigned points = 0;
-        for (int suit = 0; suit < 4; ++suit) {
-            unsigned pts = kHonours.points[(h.cards[hand] >> (16 * suit + 9)) & 0xF];
-            unsigned len = (h.lengths[hand] >> (8 * suit)) & 0xFF;
-            points += pts;
-            lanes &= t.suit[suit][pts << 4 | len];
-        }
-        lanes &= t.hand[points];
+    for (unsigned i = 0; i < s.count; ++i) {
+        unsigned bit = order[i], lane = (bit >> 1) & ~7u;  // 8 * suit
         for (int seat = 0; seat < 4; ++seat)
-            if ((lanes >> (16 * seat)) & 0xFFFF) matrix |= 1u << (4 * seat + hand);
+            if (room[seat] > 0 && ((lengths[seat] >> lane) & 0xFF) < kMaxHolding) {
+                cards[seat] |= uint64_t(1) << bit;
+                lengths[seat] += 1u << lane;
+                --room[seat];
+                break;
+            }
     }
-    return matrix;
+    for (int seat = 0; seat < 4; ++seat) {
+        h.cards[seat] = cards[seat];
+        h.counts[seat] = laneCounts(cards[seat]);
+    }
+}
+
+// One random completion. The pack is shuffled (each place in turn swapped
+// with a random place at or after it) just far enough to fill every hand
+// with room but the last, in seat order; the last takes the rest. That is
+// what offering the shuffled cards one by one would give, unless a hand then
+// holds ten cards of a suit: the card-by-card rule would have passed the
+// tenth on, so the shuffle is completed and the cards are offered one by one.
+inline void dealOnce(const Start &s, Hands &h, Random &rng) {
+    // A cursor of its own, in registers: the byte stores below could
+    // otherwise be the generator's position for all the compiler knows.
+    Random::Cursor draw(rng);
+    alignas(64) uint8_t order[64];
+    std::memcpy(order, s.order, sizeof order);
+    for (int seat = 0; seat < 4; ++seat) h.cards[seat] = s.cards[seat];
+    if (s.firstOpen < 4) {
+        const unsigned count = s.count;
+        uint64_t taken = 0;
+        unsigned i = 0;
+        for (unsigned seat = s.firstOpen; seat < s.lastOpen; ++seat) {
+            uint64_t cards = 0;
+            for (unsigned end = i + s.room[seat]; i < end; ++i) {
+                unsigned j = i + draw.below(count - i);
+                uint8_t c = order[j];
+                order[j] = order[i];
+                order[i] = c;
+                cards |= uint64_t(1) << c;
+            }
+            h.cards[seat] |= cards;
+            taken |= cards;
+        }
+        h.cards[s.lastOpen] |= s.pack & ~taken;
+    }
+    bool tenth = false;
+    for (int seat = 0; seat < 4; ++seat) {
+        h.counts[seat] = laneCounts(h.cards[seat]);
+        tenth |= overNine(h.counts[seat]);
+    }
+    if (tenth) [[unlikely]] {
+        for (unsigned i = s.shuffled; i + 1 < s.count; ++i) {
+            unsigned j = i + draw.below(s.count - i);
+            std::swap(order[i], order[j]);
+        }
+        dealInOrder(s, order, h);
+    }
 }
 
 // Ranks of a suit's cards, highest first, one byte each: by its six top
@@ -252,36 +196,48 @@ struct RankLists {
 };
 constexpr RankLists kRanks;
 
-// Writes the candidate into `c`, a copy of the caller's deal `d`: the dealt
-// cards inserted in descending order. A holding that was empty is written
-// whole from its mask, as the insertions would leave it (bytes past the
-// count untouched).
-void writeCandidate(const Deal &d, const Start &start, const Hands &h, Deal &c) {
-    for (int seat = 0; seat < 4; ++seat) {
-        uint64_t dealt = h.cards[seat] & ~start.hands.cards[seat];
-        for (int suit = 0; suit < 4; ++suit) {
-            unsigned got = static_cast<unsigned>(dealt >> (16 * suit)) & 0x1FFF;
-            if (!got) continue;
-            Holding &x = c.hands[seat].suits[suit];
-            if (x.count != 0) {
-                for (; got; got &= got - 1) x.insert(__builtin_ctz(got) + 2);
-                continue;
-            }
-            unsigned hi = got >> 7, lo = got & 0x7F;
-            unsigned hc = kRanks.highCount[hi], n = hc + kRanks.lowCount[lo];
-            // Ranks 1 .. 8 in one word, the ninth (if any) on its own.
-            uint64_t first = kRanks.high[hi] | (kRanks.low[lo] << (8 * hc));
-            uint64_t ninth = hc ? kRanks.low[lo] >> (8 * (8 - hc)) & 0xFF : 0;  // nine cards take hc >= 2
-            // Old bytes from the caller's deal: the copy may only just have been written.
-            const uint8_t *was = d.hands[seat].suits[suit].ranks;
-            uint64_t old;
-            std::memcpy(&old, was, 8);
-            uint64_t keep = n >= 8 ? 0 : ~uint64_t(0) << (8 * n);
-            first = (first & ~keep) | (old & keep);
-            std::memcpy(x.ranks, &first, 8);
-            x.ranks[8] = n == 9 ? static_cast<uint8_t>(ninth) : was[8];
-            x.count = static_cast<uint8_t>(n);
+// Writes into `to` the hand `from` with the cards of `dealt` added, in
+// descending order. A holding that was empty is written whole from its mask,
+// as insertions would leave it (bytes past the count as they were), without
+// a branch on what was dealt. `to` may be `from`.
+void writeHand(const Hand &from, uint64_t dealt, Hand &to) {
+    if (&to != &from) to = from;
+    for (int suit = 0; suit < 4; ++suit) {
+        Holding &x = to.suits[suit];
+        unsigned got = static_cast<unsigned>(dealt >> (16 * suit)) & 0x1FFF;
+        if (x.count != 0) [[unlikely]] {
+            for (; got; got &= got - 1) x.insert(__builtin_ctz(got) + 2);
+            continue;
         }
+        unsigned hi = got >> 7, lo = got & 0x7F;
+        unsigned hc = kRanks.highCount[hi], n = hc + kRanks.lowCount[lo];
+        // Ranks 1 .. 8 in one word, the ninth on its own: nine cards take
+        // two of nine to ace at least, so its shift stays below 64 then.
+        uint64_t first = kRanks.high[hi] | kRanks.low[lo] << (8 * hc);
+        uint64_t ninth = kRanks.low[lo] >> ((64 - 8 * hc) & 63);
+        // The new bytes below n, the old ones from n on (two shifts, as n may be 8 or 9).
+        uint64_t old;
+        std::memcpy(&old, x.ranks, 8);
+        uint64_t keep = (~uint64_t(0) << (4 * n)) << (4 * n);
+        first = (first & ~keep) | (old & keep);
+        std::memcpy(x.ranks, &first, 8);
+        x.ranks[8] = n == 9 ? static_cast<uint8_t>(ninth) : x.ranks[8];
+        x.count = static_cast<uint8_t>(n);
+    }
+}
+
+// Writes the attempt into `d`: the hands of `src` (the caller's deal as it
+// was) completed, in the seats `seats` gives them, or in their own seats.
+void writeResult(const Deal &src, const Start &s, const Hands &h, uint8_t seats, Deal &d) {
+    if (seats == kNoFit) seats = kInPlace;
+    if (seats != kInPlace && &src == &d) {
+        const Deal copy = src;
+        writeResult(copy, s, h, seats, d);
+        return;
+    }
+    for (int seat = 0; seat < 4; ++seat) {
+        unsigned from = (seats >> (2 * seat)) & 3;
+        writeHand(src.hands[from], h.cards[from] & ~s.cards[from], d.hands[seat]);
     }
 }
 
@@ -304,37 +260,41 @@ private:
     std::chrono::steady_clock::time_point last_;
 };
 
-template <bool kPdep>
+// Attempts until the hands fit or the limit; `seats` receives the
+// assignment of the last one. Constant work between clock reads keeps the
+// clock off the hot path.
 uint32_t attempts(const Start &start, const SeatTables &tables, Hands &h, uint8_t &seats, Random &rng,
                   Pacer &pacer) {
-    const AssignTable &fit = assignTable();
-    uint32_t n = 0;
-    // Constant work between clock reads keeps the clock off the hot path.
     constexpr uint32_t kPollEvery = 1024;
-    do {
-        dealOnce<kPdep>(start, h, rng);
-        ++n;
-        seats = fit.v[seatMatrix(h, tables)];
-        if (pacer.active() && n % kPollEvery == 0) {
+    const AssignTable &fit = assignTable();
+    if (tables.acceptsAll || start.count == 0) {
+        // One attempt decides: every hand fits anywhere, or nothing is left to deal.
+        dealOnce(start, h, rng);
+        seats = tables.acceptsAll ? kInPlace : fit.v[seatMatrix(h.cards, h.counts, tables)];
+        return seats == kNoFit ? kMaxAttempts : 1;
+    }
+    uint32_t n = 0;
+    for (;;) {
+        uint32_t stop = n + kPollEvery < kMaxAttempts ? n + kPollEvery : kMaxAttempts;
+        do {
+            dealOnce(start, h, rng);
+            ++n;
+            seats = fit.v[seatMatrix(h.cards, h.counts, tables)];
+        } while (seats == kNoFit && n < stop);
+        if (seats != kNoFit || n >= kMaxAttempts) return n;
+        if (pacer.active()) {
             g_iterations = n;
             pacer.poll(n);
         }
-        // With nothing left to deal every attempt is the same one.
-        if (start.count == 0 && seats == kNoFit) n = kMaxAttempts;
-    } while (seats == kNoFit && n < kMaxAttempts);
-    return n;
+    }
 }
 
 thread_local int g_depth = 0;
 
-uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied) {
-    if (satisfied) *satisfied = false;
-    // The progress call lets the window handle events, which may touch the
-    // deal or the constraints, or even start another run: the attempts work
-    // from copies taken here and the result replaces the deal whole.
-    const Deal original = d;
-    Start start;
-    if (!prepare(original, start)) return 0;
+// The attempts on a prepared deal, whose cards as they were are `src`; the
+// result goes straight into `d`.
+uint32_t runFrom(const Deal &src, const Start &start, Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer,
+                 bool *satisfied) {
     struct Depth {
         Depth() { ++g_depth; }
         ~Depth() { --g_depth; }
@@ -351,20 +311,23 @@ uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool 
     g_iterations = 0;
     Hands h;
     uint8_t seats = kNoFit;
-    uint32_t n = fastSelect() ? attempts<true>(start, *tables, h, seats, rng, pacer)
-                              : attempts<false>(start, *tables, h, seats, rng, pacer);
+    uint32_t n = attempts(start, *tables, h, seats, rng, pacer);
     g_iterations = n;
-
-    Deal candidate = original;
-    writeCandidate(original, start, h, candidate);
-    constexpr uint8_t kInPlace = 0 | 1 << 2 | 2 << 4 | 3 << 6;
-    if (seats == kNoFit || seats == kInPlace) {
-        d = candidate;
-    } else {
-        for (int seat = 0; seat < 4; ++seat) d.hands[seat] = candidate.hands[(seats >> (2 * seat)) & 3];
-    }
+    writeResult(src, start, h, seats, d);
     if (satisfied) *satisfied = seats != kNoFit;
     return n;
+}
+
+uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied) {
+    if (satisfied) *satisfied = false;
+    Start start;
+    if (!prepare(d, start)) return 0;
+    if (!pacer.active()) return runFrom(d, start, d, t, rng, pacer, satisfied);
+    // The progress call lets the window handle events, which may touch the
+    // deal or the constraints, or even start another run: the attempts work
+    // from what was read here and the result replaces the deal whole.
+    const Deal original = d;
+    return runFrom(original, start, d, t, rng, pacer, satisfied);
 }
 
 std::string iterationText(uint32_t attempts) {
@@ -385,11 +348,8 @@ void DealRemainingCards(Deal &d, Random &rng) {
     Start start;
     if (!prepare(d, start)) return;
     Hands h;
-    if (fastSelect())
-        dealOnce<true>(start, h, rng);
-    else
-        dealOnce<false>(start, h, rng);
-    writeCandidate(d, start, h, d);
+    dealOnce(start, h, rng);
+    writeResult(d, start, h, kInPlace, d);
 }
 
 void DealRemainingCards(Deal &d) { DealRemainingCards(d, processRandom()); }
@@ -436,6 +396,28 @@ std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, 
         if (progress.boardDone) progress.boardDone(o);
     }
     return out;
+}
+
+std::vector<int> unmetBoards(const std::vector<BoardOutcome> &outcomes) {
+    std::vector<int> boards;
+    for (const BoardOutcome &o : outcomes)
+        if (o.attempts > 0 && !o.satisfied) boards.push_back(o.board);
+    return boards;
+}
+
+std::string unmetConstraintsMessage(const std::vector<int> &boards) {
+    if (boards.empty()) return {};
+    const std::string limit = std::to_string(kMaxAttempts);
+    if (boards.size() == 1)
+        return "Contraintes non satisfaites après " + limit + " itérations pour la donne " +
+               std::to_string(boards[0]) + " : sa distribution ne les respecte pas.";
+    std::string list;
+    for (size_t i = 0; i < boards.size(); ++i) {
+        if (i > 0) list += i + 1 == boards.size() ? " et " : ", ";
+        list += std::to_string(boards[i]);
+    }
+    return "Contraintes non satisfaites après " + limit + " itérations pour les donnes " + list +
+           " : leur distribution ne les respecte pas.";
 }
 
 }  // namespace vrek

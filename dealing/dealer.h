@@ -71,4 +71,10 @@ struct SeriesProgress {
 std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, const ConstraintTable &t, Random &rng,
                                      const SeriesProgress &progress = {});
 
+// The boards of a run that did not meet the constraints within 200000
+// attempts (their deals were kept all the same), and the French message
+// that names them, in UTF-8; "" when every board met them.
+std::vector<int> unmetBoards(const std::vector<BoardOutcome> &outcomes);
+std::string unmetConstraintsMessage(const std::vector<int> &boards);
+
 }  // namespace vrek

@@ -45,19 +45,27 @@ bool TInformation::dealCurrentBoard(bool record) {
     ProgressBar2->setValue(vrek::kBoards);
     showCentred();
     auto progress = [this](uint32_t a) { attempts(a); };
-    uint32_t made = 0;
+    vrek::BoardOutcome o;
     ws_.edit(vrek::ChangeDeals | vrek::ChangeTexts, [&](vrek::Series &s) {
-        made = record ? vrek::dealBoard(s, n, ws_.constraints(), vrek::processRandom(), progress).attempts
-                      : vrek::DealUnderConstraints(s.deal(n), ws_.constraints(), vrek::processRandom(), progress);
+        if (record) {
+            o = vrek::dealBoard(s, n, ws_.constraints(), vrek::processRandom(), progress);
+        } else {
+            o.board = n;
+            o.attempts = vrek::DealUnderConstraints(s.deal(n), ws_.constraints(), vrek::processRandom(), progress,
+                                                    &o.satisfied);
+        }
     });
     hide();
-    if (made == 0) {
+    if (o.attempts == 0) {
         pf_.warning(parentWidget(), QStringLiteral("La donne ") + QString::number(n) +
                                        QStringLiteral(" est incohérente (une carte en double ou une main de plus de "
                                                       "13 cartes) : elle n'a pas été distribuée."));
         return false;
     }
     ws_.setEntryCursor(0);
+    // "Distribution" says when the deal it kept does not meet the constraints.
+    if (record && !o.satisfied)
+        pf_.warning(parentWidget(), QString::fromStdString(vrek::unmetConstraintsMessage({n})));
     return true;
 }
 
@@ -87,4 +95,6 @@ void TInformation::n3Click() {
     if (!skipped.isEmpty())
         pf_.warning(parentWidget(), QStringLiteral("Donnes incohérentes laissées telles quelles : ") +
                                        skipped.join(QStringLiteral(", ")));
+    std::string unmet = vrek::unmetConstraintsMessage(vrek::unmetBoards(out));
+    if (!unmet.empty()) pf_.warning(parentWidget(), QString::fromStdString(unmet));
 }

@@ -55,7 +55,7 @@ check "export lin --analysis : code 2" [ $? = 2 ]
 
 # Without the solver beside the program.
 mkdir "$dir/seul"
-cp "$vrek" "$dir/seul/vrek"
+cp "$vrek" "$vrek-qt" "$dir/seul/"  # the batch front and the Qt program beside it
 err="$("$dir/seul/vrek" analyse "$dir/serie.vrk" 2>&1 >/dev/null)"; rc=$?
 check "sans solveur : code 1" [ $rc = 1 ]
 check "sans solveur : message" [ "$err" = "Le programme de calcul « $dir/seul/bridge » est introuvable ou ne peut pas être lancé." ]

@@ -31,8 +31,9 @@ table[3] = 12
 open(d + "/twelve.vrc", "wb").write(table)
 PY
 
-# Counts of the 16 holdings of board b.
-cards() { od -An -tu1 -j $(( ($2 - 1) * 160 )) -N160 -w10 "$1" | awk '{s += $1} END {print s}'; }
+# Counts of the 16 holdings of board b (-v: od would print two equal
+# holdings in a row, say two singleton fives, as one line and a "*").
+cards() { od -v -An -tu1 -j $(( ($2 - 1) * 160 )) -N160 -w10 "$1" | awk '{s += $1} END {print s}'; }
 
 out=$("$vrek" deal "$dir/s.vrk" --boards 1-3) || fail "deal exit"
 [ "$(echo "$out" | wc -l)" -eq 3 ] || fail "one line per board: $out"
@@ -51,14 +52,21 @@ echo "$show" | grep -qx "  Provenance : " || fail "board 4 provenance"
 grep -q $'Nombre d\'it\xe9rations: 1\r$' "$dir/s.VRT" || fail "text file bytes"
 
 # A complete board is dealt again without change; constraints never met cost
-# 200000 attempts and leave a complete deal that says so.
+# 200000 attempts, leave a complete deal that says so, and end in exit 1
+# with the boards named (the deals are saved all the same).
 cp "$dir/s.vrk" "$dir/before.vrk"
-out=$("$vrek" deal "$dir/s.vrk" --boards 1 --constraints "$dir/never.vrc") || fail "never exit"
+out=$("$vrek" deal "$dir/s.vrk" --boards 1 --constraints "$dir/never.vrc" 2>"$dir/err"); rc=$?
+[ $rc -eq 1 ] || fail "never exit $rc"
 echo "$out" | grep -qx "Donne 1 : 200000 itérations (contraintes non satisfaites)" || fail "never line: $out"
+grep -qx "Contraintes non satisfaites après 200000 itérations pour la donne 1 : sa distribution ne les respecte pas." \
+    "$dir/err" || fail "never message: $(cat "$dir/err")"
 cmp -s <(head -c 160 "$dir/s.vrk") <(head -c 160 "$dir/before.vrk") || fail "complete board changed"
-out=$("$vrek" deal "$dir/s.vrk" --boards 5 --constraints "$dir/never.vrc") || fail "never exit 5"
-echo "$out" | grep -q "200000" || fail "board 5 count"
-[ "$(cards "$dir/s.vrk" 5)" -eq 52 ] || fail "board 5 keeps the last completion"
+out=$("$vrek" deal "$dir/s.vrk" --boards 4-6 --constraints "$dir/never.vrc" 2>"$dir/err"); rc=$?
+[ $rc -eq 1 ] || fail "never exit 4-6: $rc"
+echo "$out" | grep -qx "Donne 5 : 200000 itérations (contraintes non satisfaites)" || fail "board 5 count: $out"
+grep -q "pour les donnes 4, 5 et 6 : leur distribution" "$dir/err" || fail "4-6 message: $(cat "$dir/err")"
+for b in 4 5 6; do [ "$(cards "$dir/s.vrk" $b)" -eq 52 ] || fail "board $b keeps the last completion"; done
+"$vrek" show "$dir/s.vrk" --boards 5 | grep -qx "  Provenance : Nombre d'itérations: 200000" || fail "board 5 provenance"
 
 # Bad input: a message, exit 1 or 2, and the series as it was.
 cp "$dir/s.vrk" "$dir/keep.vrk"; cp "$dir/s.VRT" "$dir/keep.VRT"

@@ -78,7 +78,7 @@ check "rotation : message" [ "$err" = "Carte « 2P » : ce n'est pas à Ouest de
 
 # The background picture beside the program, and a damaged one treated as missing.
 mkdir "$dir/prog"
-cp "$vrek" "$dir/prog/vrek"
+cp "$vrek" "$vrek-qt" "$dir/prog/"  # the batch front and the Qt program beside it
 python3 - "$dir/prog/Vrek_Fond_projecteur.bmp" <<'PY'
 import struct, sys
 w, h = 1800, 1200

@@ -50,7 +50,7 @@ check "travellers : paire 49 refusée" [ $? = 2 ]
 
 # Labels take the sheet of the vrek.ini beside the program: a copy of it here.
 mkdir "$dir/prog"
-cp "$vrek" "$dir/prog/vrek"
+cp "$vrek" "$vrek-qt" "$dir/prog/"  # the batch front and the Qt program beside it
 printf '[Etiquettes]\r\nLigne=2\r\nColonne=4\r\n' > "$dir/prog/vrek.ini"
 out="$("$dir/prog/vrek" print labels "$dir/serie.vrk" --boards 3-12 --start-label 6 -o "$dir/etiq.pdf")"
 check "labels : deux planches" [ "$out" = $'VREK:Etiquettes1 : 1 page\nVREK:Etiquettes2 : 1 page' ]

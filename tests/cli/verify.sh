@@ -86,7 +86,7 @@ check "deuxième passe : même texte" cmp -s "$dir/serie.VRT" "$dir/une.VRT"
 # Fake solvers: a copy of the program beside a script named bridge.
 restore() { cp "$dir/avant.vrk" "$dir/serie.vrk"; cp "$dir/avant.VRT" "$dir/serie.VRT"; }
 mkdir "$dir/fake"
-cp "$vrek" "$dir/fake/vrek"
+cp "$vrek" "$vrek-qt" "$dir/fake/"  # the batch front and the Qt program beside it
 fake() {  # fake SCRIPT-BODY
     printf '#!/bin/sh\n%s\n' "$1" > "$dir/fake/bridge"
     chmod +x "$dir/fake/bridge"
@@ -158,7 +158,7 @@ check "échange : contenu" [ "$(cat "$dir/vu.txt" 2>/dev/null)" = "$(printf 'n A
 # The program and its solver in a folder whose name is not UTF-8.
 latin="$dir/$(printf 'caf\351')"
 mkdir "$latin"
-cp "$vrek" "$bindir/bridge" "$latin/"
+cp "$vrek" "$vrek-qt" "$bindir/bridge" "$latin/"
 restore
 out="$("$latin/vrek" verify "$dir/serie.vrk" --boards 1 2>&1)"; rc=$?
 check "dossier non UTF-8 : code 0" [ $rc = 0 ]

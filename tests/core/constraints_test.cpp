@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <set>
+
 #include "core/constraints.h"
 #include "testutil.h"
 
@@ -22,7 +24,7 @@ void expectDefault(const ConstraintRecord &r) {
 
 TEST(ConstraintTable, StartsInitialised) {
     ConstraintTable t;
-    EXPECT_EQ(t.sets, 1);
+    EXPECT_EQ(t.sets(), 1);
     EXPECT_EQ(t.editSet, 1);
     EXPECT_EQ(t.editSeat, 3);
     for (int set = 1; set <= 9; ++set)
@@ -69,10 +71,10 @@ TEST(ConstraintFile, RoundTripReopensOnTheLastSetAndSouth) {
 
     ConstraintTable u;
     ASSERT_EQ(openConstraints(path, u), "");
-    EXPECT_EQ(u.sets, 4);
+    EXPECT_EQ(u.sets(), 4);
     EXPECT_EQ(u.editSet, 4);
     EXPECT_EQ(u.editSeat, 3);
-    EXPECT_EQ(u.records, t.records);
+    EXPECT_EQ(u.records(), t.records());
     EXPECT_EQ(serializeConstraints(u), bytes);
 }
 
@@ -206,7 +208,7 @@ TEST(ConstraintEditor, PlusCopiesThePreviousSetUpToNine) {
     t.record(1, 3)[kMinPoints] = 12;
     for (int i = 2; i <= 9; ++i) {
         ASSERT_TRUE(addSet(t));
-        EXPECT_EQ(t.sets, i);
+        EXPECT_EQ(t.sets(), i);
         EXPECT_EQ(t.editSet, i);
         t.record(i, 1)[kMaxPoints] = static_cast<uint8_t>(i);
         EXPECT_EQ(t.record(i, 3)[kMinPoints], 12);
@@ -224,7 +226,7 @@ TEST(ConstraintEditor, MinusThenPlusOverwritesTheDroppedSet) {
     t.record(3, 1)[kMinPoints] = 25;
     t.record(2, 1)[kMinPoints] = 8;
     ASSERT_TRUE(removeSet(t));
-    EXPECT_EQ(t.sets, 2);
+    EXPECT_EQ(t.sets(), 2);
     EXPECT_EQ(t.editSet, 2);
     EXPECT_EQ(t.record(3, 1)[kMinPoints], 25);  // kept, but out of dealing
     addSet(t);
@@ -234,7 +236,7 @@ TEST(ConstraintEditor, MinusThenPlusOverwritesTheDroppedSet) {
     removeSet(t);
     EXPECT_EQ(t.editSet, 1);  // still exists
     removeSet(t);
-    EXPECT_EQ(t.sets, 1);
+    EXPECT_EQ(t.sets(), 1);
     EXPECT_FALSE(removeSet(t));
 }
 
@@ -248,7 +250,7 @@ TEST(ConstraintEditor, InitialiserResetsOnlyTheEditedSet) {
     t.editSeat = 1;
     initialiseEditedSet(t);
     EXPECT_EQ(t.editSeat, 3);
-    EXPECT_EQ(t.sets, 3);
+    EXPECT_EQ(t.sets(), 3);
     expectDefault(t.record(2, 2));
     expectDefault(t.record(2, 1));
     EXPECT_EQ(t.record(1, 2)[kMaxPoints], 20);
@@ -275,4 +277,41 @@ TEST(ConstraintEditor, SeatTabsAndFields) {
         EXPECT_EQ(std::string("u") + f.label, f.updown);
     }
     for (int b = 0; b < 20; ++b) EXPECT_EQ(seen[b], b == 2 || b == 3 ? 0 : 1) << b;
+}
+
+// The dealer rebuilds its tables only when the version moves: every way of
+// changing the table must move it, and nothing else may matter.
+TEST(ConstraintTable, EveryChangeRenewsTheVersion) {
+    ConstraintTable t;
+    std::set<uint64_t> seen{t.version()};
+    auto renewed = [&](const char *what) { EXPECT_TRUE(seen.insert(t.version()).second) << what; };
+    t.record(1, 1)[kMinPoints] = 3;
+    renewed("record");
+    stepValue(t.edited(), kMaxPoints, -1);
+    renewed("edited");
+    addSet(t);
+    renewed("addSet");
+    removeSet(t);
+    renewed("removeSet");
+    initialiseEditedSet(t);
+    renewed("initialiseEditedSet");
+    t.initialiseAll();
+    renewed("initialiseAll");
+    t.setSets(2);
+    renewed("setSets");
+    ASSERT_EQ(parseConstraints(serializeConstraints(t), "x.vrc", t), "");
+    renewed("parseConstraints");
+
+    const ConstraintTable &reader = t;
+    const uint64_t v = t.version();
+    EXPECT_EQ(reader.record(1, 1)[kMinPoints], 0);
+    EXPECT_EQ(reader.edited()[kMinPoints], 0);
+    t.editSeat = 1;  // the editor's counters are not constraints
+    t.editSet = 1;
+    EXPECT_EQ(t.version(), v);
+    ConstraintTable copy = t;
+    EXPECT_EQ(copy.version(), v);  // same constraints, same version
+    ConstraintTable fresh;
+    EXPECT_TRUE(seen.insert(fresh.version()).second);
+    EXPECT_NE(fresh.version(), 0u);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "dealing/dealer.h"
+#include "testutil.h"
 
 using namespace vrek;
 
@@ -70,8 +71,10 @@ double cardSeatChiSquare(const std::function<void(Placement &)> &deal) {
     return chi;
 }
 
-Placement placementOf(const Deal &d) {
-    Placement p{};
+// `none` for the cards no hand holds.
+Placement placementOf(const Deal &d, uint8_t none = 0) {
+    Placement p;
+    p.fill(none);
     for (int seat = 1; seat <= 4; ++seat)
         for (int suit = 1; suit <= 4; ++suit)
             for (int k = 1; k <= d.holding(seat, suit).count; ++k)
@@ -148,4 +151,137 @@ TEST(DealerStatistics, PatternsAndPointsMatchTheory) {
     EXPECT_LT(std::abs(z(n4432, p4432)), 5.3) << n4432;
     EXPECT_LT(std::abs(z(n5332, p5332)), 5.3) << n5332;
     EXPECT_LT(std::abs(z(n10, p10)), 5.3) << n10;
+}
+
+// ---- the shuffle against the card-by-card rule ------------------------------
+
+namespace {
+
+// The completion as the rule reads: draw a card uniformly from what is left
+// of the pack, offer it to North, East, South, West in turn; the first hand
+// with room and fewer than nine of the suit takes it.
+void cardByCard(Deal &d, Random &rng) {
+    int pack[52], count = 0;
+    Placement held = placementOf(d, 0xFF);
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 2; rank <= 14; ++rank)
+            if (held[13 * (suit - 1) + rank - 2] == 0xFF) pack[count++] = suit * 100 + rank;
+    while (count > 0) {
+        int i = static_cast<int>(rng.below(count));
+        int card = pack[i];
+        std::copy(pack + i + 1, pack + count, pack + i);
+        --count;
+        for (int seat = 1; seat <= 4; ++seat)
+            if (d.holding(seat, card / 100).count < 9 && d.hand(seat).cards() < 13) {
+                d.holding(seat, card / 100).insert(card % 100);
+                break;
+            }
+    }
+}
+
+// A plausible mistake: shuffling only as far as the shares need, and
+// offering the cards in that half-shuffled order when a hand's share would
+// hold ten of a suit.
+void halfShuffled(Deal &d, Random &rng) {
+    int pack[52], count = 0;
+    Placement held = placementOf(d, 0xFF);
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 2; rank <= 14; ++rank)
+            if (held[13 * (suit - 1) + rank - 2] == 0xFF) pack[count++] = suit * 100 + rank;
+    int last = 0;
+    for (int seat = 1; seat <= 4; ++seat)
+        if (d.hand(seat).cards() < 13) last = seat;
+    for (int i = 0; i < count - (13 - d.hand(last).cards()); ++i)
+        std::swap(pack[i], pack[i + static_cast<int>(rng.below(count - i))]);
+    for (int i = 0; i < count; ++i)
+        for (int seat = 1; seat <= 4; ++seat)
+            if (d.holding(seat, pack[i] / 100).count < 9 && d.hand(seat).cards() < 13) {
+                d.holding(seat, pack[i] / 100).insert(pack[i] % 100);
+                break;
+            }
+}
+
+// Counts of where each card lands and of each seat's number of hearts.
+struct Tally {
+    std::vector<std::array<int, 5>> seatOfCard = std::vector<std::array<int, 5>>(52);  // seat 0: dropped
+    std::array<std::array<int, 14>, 4> hearts{};
+    void add(const Deal &d) {
+        Placement p;
+        p.fill(0);
+        for (int seat = 1; seat <= 4; ++seat)
+            for (int suit = 1; suit <= 4; ++suit) {
+                const Holding &h = d.holding(seat, suit);
+                for (int k = 0; k < h.count; ++k) p[13 * (suit - 1) + h.ranks[k] - 2] = static_cast<uint8_t>(seat);
+            }
+        for (int c = 0; c < 52; ++c) ++seatOfCard[c][p[c]];
+        for (int seat = 1; seat <= 4; ++seat) ++hearts[seat - 1][d.holding(seat, Hearts).count];
+    }
+};
+
+Tally tally(const Deal &start, const std::function<void(Deal &)> &complete) {
+    Tally t;
+    for (int i = 0; i < kDeals / 2; ++i) {
+        Deal d = start;
+        complete(d);
+        t.add(d);
+    }
+    return t;
+}
+
+// Two samples of equal size: the sum over cells of (a - b)^2 / (a + b) is a
+// chi-square with one degree of freedom fewer than the cells of each row.
+// Returns whether it stays below the p = 1e-6 limit.
+template <size_t N>
+bool sameDistribution(const std::vector<std::array<int, N>> &a, const std::vector<std::array<int, N>> &b,
+                      double *chiOut = nullptr) {
+    double chi = 0;
+    int df = 0;
+    for (size_t r = 0; r < a.size(); ++r) {
+        int cells = 0;
+        for (size_t c = 0; c < N; ++c) {
+            int n = a[r][c] + b[r][c];
+            if (n == 0) continue;
+            ++cells;
+            chi += double(a[r][c] - b[r][c]) * (a[r][c] - b[r][c]) / n;
+        }
+        df += cells > 1 ? cells - 1 : 0;
+    }
+    if (chiOut) *chiOut = chi;
+    return df == 0 || chi < chiSquareLimit(df);
+}
+
+bool sameTally(const Tally &a, const Tally &b) {
+    return sameDistribution(a.seatOfCard, b.seatOfCard) &&
+           sameDistribution(std::vector<std::array<int, 14>>(a.hearts.begin(), a.hearts.end()),
+                            std::vector<std::array<int, 14>>(b.hearts.begin(), b.hearts.end()));
+}
+
+}  // namespace
+
+// The dealer deals by a shuffle and falls back on the card-by-card rule only
+// when a share would hold ten cards of a suit. Where the nine-card limit
+// matters (hands that start with eight or nine cards of a suit, so that
+// cards get passed on, down to the last hand, or dropped) its deals must be
+// distributed as the rule's are.
+TEST(DealerStatistics, TheShuffleDealsAsTheCardByCardRule) {
+    ConstraintTable none;
+    const Deal starts[] = {
+        Deal(),
+        testutil::dealFrom("-.T98765432.-.-", "-", "-", "-"),
+        testutil::dealFrom("-.98765432.-.-", "T9876543.-.-.-", "-", "-"),
+        testutil::dealFrom("AKQ.98765432.-.-", "-.-.-.AKQJT9876", "-", "-"),  // North: two places left
+        testutil::dealFrom("-", "-", "-.T98765432.-.-", "-"),  // South's tenth heart goes to West
+    };
+    uint8_t k = 40;
+    for (const Deal &start : starts) {
+        Random a(key(k++)), b(key(k++));
+        Tally dealer = tally(start, [&](Deal &d) { DealUnderConstraints(d, none, a); });
+        Tally rule = tally(start, [&](Deal &d) { cardByCard(d, b); });
+        EXPECT_TRUE(sameTally(dealer, rule)) << "start " << int(k);
+    }
+    // The same comparison catches a fallback that does not finish the shuffle.
+    Random a(key(60)), b(key(61));
+    Tally rule = tally(starts[4], [&](Deal &d) { cardByCard(d, a); });
+    Tally wrong = tally(starts[4], [&](Deal &d) { halfShuffled(d, b); });
+    EXPECT_FALSE(sameTally(wrong, rule));
 }

@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(w->model().constraints().editSet, 3);
         click("upmi", +1, 3);  // set 3: 15
         QTest::mouseClick(c->Moins, Qt::LeftButton);
-        QCOMPARE(w->model().constraints().sets, 2);
+        QCOMPARE(w->model().constraints().sets(), 2);
         QCOMPARE(w->model().constraints().editSet, 2);
         QTest::mouseClick(c->Plus, Qt::LeftButton);
         QCOMPARE(label("pmi")->text(), QString("12"));  // set 3 is a fresh copy of set 2
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(w->model().constraints().record(1, South)[kMinPoints], 12);  // other sets untouched
         QCOMPARE(w->model().constraints().record(3, South)[kMinPoints], 12);
         w->action("RInitialise1")->trigger();
-        QCOMPARE(w->model().constraints().sets, 1);
+        QCOMPARE(w->model().constraints().sets(), 1);
         QCOMPARE(c->Niveau->count(), 1);
         QCOMPARE(w->model().constraints().record(1, South)[kMinPoints], 0);
     }
@@ -223,6 +223,56 @@ private slots:
         QVERIFY(d.complete());
         int attempts = std::stoi(w->model().series().line(provenanceLine(1)).substr(22));
         if (attempts < 200000) QVERIFY(highCardPoints(d.hand(South)) >= 20);
+    }
+
+    void unmetConstraintsAreNamedAtTheEnd() {
+        w->gotoDeal(2);
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);
+        QVERIFY(plat->messages.isEmpty());  // met: nothing to say
+        w->model().constraints().record(1, North)[kMinPoints] = 38;  // more than a hand can hold
+        w->gotoDeal(4);
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Warning);
+        QCOMPARE(plat->messages[0].text, QString("Contraintes non satisfaites après 200000 itérations pour la donne 4 "
+                                                 ": sa distribution ne les respecte pas."));
+        QVERIFY(w->model().series().deal(4).complete());  // completed all the same
+        QCOMPARE(w->model().series().line(provenanceLine(4)), std::string(" Nombre d'it\xE9rations: 200000"));
+
+        // Every hand of this deal holds 10 points; North is asked for 11.
+        const Deal even = testutil::dealFrom("A98765.K32.Q2.J2", "J43.A98765.K4.Q4", "Q2.JT4.A98765.K5",
+                                             "KT.Q.JT3.AT98763");
+        QVERIFY(even.complete());
+        w->model().constraints().record(1, North)[kMinPoints] = 11;
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) {
+            s.deal(3) = even;
+            s.deal(4).clear();
+            s.deal(7) = even;
+        });
+        w->action("N3")->trigger();
+        QCOMPARE(plat->messages.size(), 2);
+        QCOMPARE(plat->messages[1].text, QString("Contraintes non satisfaites après 200000 itérations pour les donnes "
+                                                 "3 et 7 : leur distribution ne les respecte pas."));
+        for (int n = 1; n <= 96; ++n) QVERIFY(w->model().series().deal(n).complete());
+        QCOMPARE(w->model().series().deal(7), even);
+        QCOMPARE(w->model().series().line(provenanceLine(7)), std::string("Nombre d'it\xE9rations: 200000"));
+    }
+
+    void editorChangesReachTheNextDeal() {
+        w->gotoDeal(1);
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);  // with the defaults
+        w->action("Caractristiques1")->trigger();
+        click("upma", -1, 34);  // South at most 3 points
+        for (int board = 2; board <= 6; ++board) {
+            w->gotoDeal(board);
+            QTest::mouseClick(w->Distribution, Qt::LeftButton);
+            QVERIFY(highCardPoints(w->model().series().deal(board).hand(South)) <= 3);
+        }
+        click("upma", +1, 34);
+        click("upmi", +1, 20);  // now at least 20
+        w->gotoDeal(7);
+        QTest::mouseClick(w->Distribution, Qt::LeftButton);
+        QVERIFY(highCardPoints(w->model().series().deal(7).hand(South)) >= 20);
     }
 };
 
