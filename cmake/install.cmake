@@ -11,6 +11,10 @@ set(VREK_INSTALL_DIR lib/vrek)
 set(dist ${CMAKE_SOURCE_DIR}/dist/linux)
 
 install(TARGETS vrek bridge RUNTIME DESTINATION ${VREK_INSTALL_DIR})
+# The batch front hands the window and the drawing commands to vrek-qt beside it.
+if(TARGET vrek-qt)
+  install(TARGETS vrek-qt RUNTIME DESTINATION ${VREK_INSTALL_DIR})
+endif()
 install(FILES ${VREK_GUIDE_PDFS} DESTINATION ${VREK_INSTALL_DIR})
 
 # A relative link, right under any prefix and in the package's tree.
