@@ -83,7 +83,7 @@ bool inputWaiting() {
 // batch among its threads; each batch is answered as soon as it is done.
 int table() {
     SetMaxThreads(0);  // one thread per core
-    constexpr size_t kBatch = 8;
+    constexpr size_t kBatch = 16;
     std::string buffer;
     bool ended = false;
     std::vector<std::string> lines;
