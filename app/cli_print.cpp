@@ -72,7 +72,7 @@ vrek::Settings programSettings() {
     vrek::IniFile ini;
     std::string bytes, err;
     const std::string path = (QCoreApplication::applicationDirPath() + "/vrek.ini").toStdString();
-    if (vrek::readWholeFile(path, bytes, err) == vrek::ReadStatus::Ok) ini.parse(bytes);
+    if (vrek::readWholeFile(path, bytes, err, vrek::kMaxSettingsSize) == vrek::ReadStatus::Ok) ini.parse(bytes);
     return vrek::readSettings(ini, vrek::DateFormat::french());
 }
 

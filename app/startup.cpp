@@ -56,7 +56,7 @@ void TForm1::startUp(const QStringList &args) {
 void TForm1::readSettings() {
     IniFile ini;
     std::string bytes, err;
-    if (readWholeFile(ws_.iniFileName(), bytes, err) == ReadStatus::Ok) ini.parse(bytes);
+    if (readWholeFile(ws_.iniFileName(), bytes, err, kMaxSettingsSize) == ReadStatus::Ok) ini.parse(bytes);
     ws_.settings() = vrek::readSettings(ini, ui::localeDateFormat());
     ws_.setWorkingFileName(ui::pathFromSettings(ws_.settings().travail).toStdString());
     if (expireUpdateOptOut(ws_.settings(), ui::todayNumber()))

@@ -13,6 +13,8 @@ enum class ReadStatus { Ok, Missing, Failed };
 // commented deals is a few hundred kilobytes); a bigger one is refused
 // rather than read into memory.
 constexpr size_t kMaxTextFileSize = size_t(64) << 20;
+// The settings file is a few hundred bytes; anything far larger is not one.
+constexpr size_t kMaxSettingsSize = size_t(1) << 20;
 
 // Reads the whole file. On failure err holds a French explanation; a file
 // longer than maxBytes fails without being read.

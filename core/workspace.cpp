@@ -171,7 +171,12 @@ void Workspace::setEntryCursor(int c) {
 std::string Workspace::writeIni(const std::function<void(IniFile &)> &editFn) const {
     IniFile ini;
     std::string bytes, err;
-    if (readWholeFile(iniFile_, bytes, err) == ReadStatus::Ok) ini.parse(bytes);
+    switch (readWholeFile(iniFile_, bytes, err, kMaxSettingsSize)) {
+    case ReadStatus::Ok: ini.parse(bytes); break;
+    case ReadStatus::Missing: break;
+    // A settings file that cannot be read is not replaced by one that lost its other keys.
+    case ReadStatus::Failed: return err;
+    }
     editFn(ini);
     return writeFileAtomic(iniFile_, ini.serialize());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/fileio.h"
 #include "core/seriesfile.h"
 #include "core/workspace.h"
 #include "testutil.h"
@@ -121,4 +122,16 @@ TEST_F(Open, ChangesMadeByAListenerAreHeardAfterTheRound) {
     ASSERT_EQ(order.size(), 2u);
     EXPECT_TRUE(order[0] & ChangeDeals);
     EXPECT_EQ(order[1], unsigned(ChangeCursor));
+}
+
+TEST(WorkspaceSettings, AnOversizedSettingsFileIsNeitherReadNorReplaced) {
+    testutil::TempDir dir;
+    Workspace ws;
+    ws.setIniFileName(dir.file("vrek.ini"));
+    EXPECT_EQ(ws.writeIni([](IniFile &f) { writeZoom(f, 12); }), "");
+    EXPECT_NE(testutil::readFile(dir.file("vrek.ini")).find("Zoom=12"), std::string::npos);
+    const std::string huge = "[Fonctionnement]\r\nZoom=9\r\n" + std::string(kMaxSettingsSize, ';');
+    testutil::writeFile(dir.file("vrek.ini"), huge);
+    EXPECT_NE(ws.writeIni([](IniFile &f) { writeZoom(f, 14); }), "");
+    EXPECT_EQ(testutil::readFile(dir.file("vrek.ini")), huge);
 }
