@@ -53,7 +53,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # platform plugins (xcb and offscreen come with libqt6gui6), the fonts it asks
 # for by name, and the toolkit's French dialogs. dpkg-shlibdeps names the
 # linked libraries with their versions; without it they are named here.
-set(runtime "qt6-qpa-plugins, fonts-liberation2, fonts-urw-base35, fonts-dejavu-core, qt6-translations-l10n")
+set(runtime "qt6-qpa-plugins, fonts-liberation2, fonts-urw-base35, fonts-dejavu-core, fonts-inter, qt6-translations-l10n")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
