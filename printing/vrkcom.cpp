@@ -14,6 +14,7 @@
 #include "core/workspace.h"
 #include "platform/platform.h"
 #include "printing/diagramanalysis.h"
+#include "printing/boxpanels.h"
 #include "printing/printjob.h"
 #include "printing/radiogroup.h"
 
@@ -37,36 +38,22 @@ TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(paren
         return b;
     };
 
-    // Three panels of eight sheets, each with its own pair of buttons.
-    QFrame *panels[3];
-    QPushButton *on[3], *off[3];
-    const char *panelNames[3] = {"Panel1", "Panel2", "Panel3"};
-    const char *onNames[3] = {"Selectionner", "Select1", "Select2"};
-    const char *offNames[3] = {"Deselectionner", "Deselect1", "DeSelect2"};
+    // Three panels of eight sheets, each with its own pair of buttons; only
+    // the first pair has accelerators.
     auto *sheetRow = new QHBoxLayout;
-    for (int p = 0; p < 3; ++p) {
-        panels[p] = new QFrame(this);
-        panels[p]->setObjectName(panelNames[p]);
-        panels[p]->setFrameShape(QFrame::StyledPanel);
-        auto *col = new QVBoxLayout(panels[p]);
-        for (int i = 0; i < 8; ++i) {
-            const int n = 8 * p + i + 1;
-            Feuille[n - 1] = new QCheckBox(sheetCaption(n), panels[p]);
-            Feuille[n - 1]->setObjectName(QStringLiteral("Feuille%1").arg(n));
-            col->addWidget(Feuille[n - 1]);
-        }
-        on[p] = button(panels[p], onNames[p], p == 0 ? QStringLiteral("&Sélectionner") : QStringLiteral("Sélectionner"));
-        off[p] = button(panels[p], offNames[p],
-                        p == 0 ? QStringLiteral("&Désélectionner") : QStringLiteral("Désélectionner"));
-        col->addWidget(on[p]);
-        col->addWidget(off[p]);
-        sheetRow->addWidget(panels[p]);
-        connect(on[p], &QPushButton::clicked, this, [this, p] { selectSheets(8 * p + 1, true); });
-        connect(off[p], &QPushButton::clicked, this, [this, p] { selectSheets(8 * p + 1, false); });
-    }
-    Panel1 = panels[0], Panel2 = panels[1], Panel3 = panels[2];
-    Selectionner = on[0], Select1 = on[1], Select2 = on[2];
-    Deselectionner = off[0], Deselect1 = off[1], DeSelect2 = off[2];
+    const BoxPanelSpec spec{{"Selectionner", "Select1", "Select2"},
+                            {"Deselectionner", "Deselect1", "DeSelect2"},
+                            8,
+                            sheetCaption,
+                            [](int p, bool on) {
+                                const QString c = on ? QStringLiteral("Sélectionner") : QStringLiteral("Désélectionner");
+                                return p == 0 ? QStringLiteral("&") + c : c;
+                            }};
+    const BoxPanels b = makeBoxPanels(this, sheetRow, spec, QStringLiteral("Feuille"), Feuille,
+                                      [this](int first, bool on) { selectSheets(first, on); });
+    Panel1 = b.panel[0], Panel2 = b.panel[1], Panel3 = b.panel[2];
+    Selectionner = b.on[0], Select1 = b.on[1], Select2 = b.on[2];
+    Deselectionner = b.off[0], Deselect1 = b.off[1], DeSelect2 = b.off[2];
 
     // The chosen deals and the first page's number.
     auto *chosen = new QGridLayout;

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/uiutil.h"
 #include "platform/widgets.h"
+#include "printing/boxpanels.h"
 #include "printing/printjob.h"
 #include "printing/radiogroup.h"
 
@@ -28,35 +29,18 @@ Tvrekfiche::Tvrekfiche(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(p
         return b;
     };
 
-    QFrame *panels[3];
-    QPushButton *on[3], *off[3];
-    const char *panelNames[3] = {"Panel1", "Panel2", "Panel3"};
-    const char *onNames[3] = {"Selectionner", "Select1", "Select2"};
-    const char *offNames[3] = {"Deselectionner", "Deselect1", "Deselecti2"};
     auto *pairRow = new QHBoxLayout;
-    for (int p = 0; p < 3; ++p) {
-        panels[p] = new QFrame(this);
-        panels[p]->setObjectName(panelNames[p]);
-        panels[p]->setFrameShape(QFrame::StyledPanel);
-        auto *col = new QVBoxLayout(panels[p]);
-        col->setSpacing(1);
-        for (int i = 0; i < 16; ++i) {
-            const int n = 16 * p + i + 1;
-            Fiche[n - 1] = new QCheckBox(QString::fromStdString(travellerBoxCaption(n)), panels[p]);
-            Fiche[n - 1]->setObjectName(QStringLiteral("Fiche%1").arg(n));
-            col->addWidget(Fiche[n - 1]);
-        }
-        on[p] = button(panels[p], onNames[p], QStringLiteral("&Sélectionner"));
-        off[p] = button(panels[p], offNames[p], QStringLiteral("&Désélectionner"));
-        col->addWidget(on[p]);
-        col->addWidget(off[p]);
-        pairRow->addWidget(panels[p]);
-        connect(on[p], &QPushButton::clicked, this, [this, p] { selectPairs(16 * p + 1, true); });
-        connect(off[p], &QPushButton::clicked, this, [this, p] { selectPairs(16 * p + 1, false); });
-    }
-    Panel1 = panels[0], Panel2 = panels[1], Panel3 = panels[2];
-    Selectionner = on[0], Select1 = on[1], Select2 = on[2];
-    Deselectionner = off[0], Deselect1 = off[1], Deselecti2 = off[2];
+    const BoxPanelSpec spec{{"Selectionner", "Select1", "Select2"},
+                            {"Deselectionner", "Deselect1", "Deselecti2"},
+                            16,
+                            [](int n) { return QString::fromStdString(travellerBoxCaption(n)); },
+                            [](int, bool on) { return on ? QStringLiteral("&Sélectionner") : QStringLiteral("&Désélectionner"); },
+                            1};
+    const BoxPanels b = makeBoxPanels(this, pairRow, spec, QStringLiteral("Fiche"), Fiche,
+                                      [this](int first, bool on) { selectPairs(first, on); });
+    Panel1 = b.panel[0], Panel2 = b.panel[1], Panel3 = b.panel[2];
+    Selectionner = b.on[0], Select1 = b.on[1], Select2 = b.on[2];
+    Deselectionner = b.off[0], Deselect1 = b.off[1], Deselecti2 = b.off[2];
 
     Numerotation = new RadioGroup("Numerotation", QStringLiteral("Numérotation à partir"), {"de 1", "de 97"}, this);
     Imprimante = new RadioGroup("Imprimante", QStringLiteral("Imprime en"), {"Noir et Blanc", "Couleur"}, this);

@@ -2,29 +2,17 @@
 # Batch export: formats, board lists, append mode and refusals.
 # usage: bash export.sh /path/to/vrek
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 vrek="$1"
 dir="$(mktemp -d)"
 trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
 fails=0
-check() {  # check "what" command...
-    local what="$1"; shift
-    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
-}
 
 # One holding: count byte then nine rank bytes ("14 13 12 11").
 holding() {
     local n=0 r
     for r in "$@"; do printf "\\$(printf '%03o' "$r")"; n=$((n + 1)); done
     while [ $n -lt 9 ]; do printf '\000'; n=$((n + 1)); done
-}
-hand() {  # hand CLUBS DIAMONDS HEARTS SPADES, each "r r r"
-    local h
-    for h in "$@"; do
-        # shellcheck disable=SC2086
-        set -- $h
-        printf "\\$(printf '%03o' $#)"
-        holding "$@"
-    done
 }
 # Each suit split AKQJ / T98 / 765 / 432 and turned one seat per suit.
 deal() {

@@ -5,14 +5,11 @@
 # words that are never taken for file names.
 # usage: bash files.sh /path/to/vrek
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 vrek="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 dir="$(mktemp -d)"
 trap 'chmod -R u+w "$dir"; [ -n "${KEEP:-}" ] || rm -rf "$dir"' EXIT
 fails=0
-check() {  # check "what" command...
-    local what="$1"; shift
-    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
-}
 
 # s.vrk: boards 1-10 complete, the rest empty; contract texts that name no
 # contract, a long one, a lead without rank, and bars.

@@ -3,14 +3,11 @@
 # and positions, series files with their texts, and refusals that change nothing.
 # usage: bash import.sh /path/to/vrek
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 vrek="$1"
 dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
 fails=0
-check() {  # check "what" command...
-    local what="$1"; shift
-    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
-}
 
 # src.vrk: 96 random complete deals; cible.vrk: other deals, every line named.
 python3 - "$dir" <<'PY'

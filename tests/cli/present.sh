@@ -4,35 +4,12 @@
 # and the refusals that leave an existing file alone.
 # usage: bash present.sh /path/to/vrek
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 vrek="$1"
 dir="$(mktemp -d)"
 trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
 fails=0
-check() {  # check "what" command...
-    local what="$1"; shift
-    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
-}
 
-holding() {  # count byte then nine rank bytes
-    local n=0 r
-    for r in "$@"; do printf "\\$(printf '%03o' "$r")"; n=$((n + 1)); done
-    while [ $n -lt 9 ]; do printf '\000'; n=$((n + 1)); done
-}
-hand() {  # hand CLUBS DIAMONDS HEARTS SPADES, each "r r r"
-    local h
-    for h in "$@"; do
-        # shellcheck disable=SC2086
-        set -- $h
-        printf "\\$(printf '%03o' $#)"
-        holding "$@"
-    done
-}
-deal() {
-    hand "14 13 12" "14 13 12" "14 13 12" "14 13 12 11"
-    hand "11 10 9 8" "11 10 9" "11 10 9" "10 9 8"
-    hand "7 6 5" "8 7 6 5" "8 7 6" "7 6 5"
-    hand "4 3 2" "4 3 2" "5 4 3 2" "4 3 2"
-}
 { deal; for _ in $(seq 95); do head -c 160 /dev/zero; done; } > "$dir/serie.vrk"
 {
     printf '\r\n\r\n'

@@ -3,14 +3,11 @@
 # the label sheet of vrek.ini, and no file left behind by a failure.
 # usage: bash print.sh /path/to/vrek
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 vrek="$1"
 dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
 fails=0
-check() {  # check "what" command...
-    local what="$1"; shift
-    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
-}
 pages() {  # pages of a PDF, from its page objects
     grep -a -c -E '/Type ?/Page([^s]|$)' "$1"
 }

@@ -3,40 +3,17 @@
 # boards, and fake solvers that hang, stay silent, answer garbage or are missing.
 # usage: bash verify.sh /path/to/vrek   (the solver program "bridge" sits beside it)
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 vrek="$1"
 bindir="$(cd "$(dirname "$vrek")" && pwd)"
 dir="$(mktemp -d)"
 trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
 fails=0
-check() {  # check "what" command...
-    local what="$1"; shift
-    if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
-}
 mkdir "$dir/tmp"
 export TMPDIR="$dir/tmp"
 
-holding() {  # count byte then nine rank bytes
-    local n=0 r
-    for r in "$@"; do printf "\\$(printf '%03o' "$r")"; n=$((n + 1)); done
-    while [ $n -lt 9 ]; do printf '\000'; n=$((n + 1)); done
-}
-hand() {  # hand CLUBS DIAMONDS HEARTS SPADES, each "r r r"
-    local h
-    for h in "$@"; do
-        # shellcheck disable=SC2086
-        set -- $h
-        printf "\\$(printf '%03o' $#)"
-        holding "$@"
-    done
-}
 # North holds every top card: North-South take all thirteen tricks in
 # no-trump or spades, whoever leads.
-deal() {
-    hand "14 13 12" "14 13 12" "14 13 12" "14 13 12 11"
-    hand "11 10 9 8" "11 10 9" "11 10 9" "10 9 8"
-    hand "7 6 5" "8 7 6 5" "8 7 6" "7 6 5"
-    hand "4 3 2" "4 3 2" "5 4 3 2" "4 3 2"
-}
 empty() { head -c 160 /dev/zero; }
 partial() { hand "14" "" "" ""; hand "" "" "" ""; hand "" "" "" ""; hand "" "" "" ""; }
 { deal; empty; deal; deal; deal; partial; for _ in $(seq 90); do empty; done; } > "$dir/serie.vrk"
