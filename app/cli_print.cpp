@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "core/fileio.h"
-#include "core/inifile.h"
 #include "core/seriesfile.h"
+#include "platform/platform.h"
+#include "platform/uiutil.h"
+#include "platform/userfiles.h"
 #include "printing/printjob.h"
 
 namespace cli::print {
@@ -68,12 +70,13 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The window's settings file, found by the window's own rule.
 vrek::Settings programSettings() {
-    vrek::IniFile ini;
-    std::string bytes, err;
-    const std::string path = (QCoreApplication::applicationDirPath() + "/vrek.ini").toStdString();
-    if (vrek::readWholeFile(path, bytes, err, vrek::kMaxSettingsSize) == vrek::ReadStatus::Ok) ini.parse(bytes);
-    return vrek::readSettings(ini, vrek::DateFormat::french());
+    vrek::Settings s;
+    const std::string path = ui::settingsFile(platform(), false).toStdString();
+    const std::string err = vrek::loadSettings(path, ui::localeDateFormat(), s);
+    if (!err.empty()) std::fprintf(stderr, "%s Les réglages par défaut sont utilisés.\n", forTerminal(err).c_str());
+    return s;
 }
 
 int run(const std::vector<std::string> &args) {

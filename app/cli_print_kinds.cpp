@@ -126,10 +126,9 @@ Prepared travellers(const Request &r) {
         for (char &ch : letter) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
         const int position = vrek::sectionPosition(letter);
         if (position <= 0) return Prepared::usage("section invalide (une lettre de A à T) : " + o.value("--section"));
-        const vrek::Section sec = vrek::sectionAt(position);
-        opt.section = sec.letter;
-        // Past "D" the window keeps its own colour, the grey of a dialog.
-        opt.sectionColour = sec.colour.value_or(vrek::Rgb{240, 240, 240});
+        opt.section = vrek::sectionAt(position).letter;
+        // A letter without a colour keeps the window's own, the grey of a dialog.
+        opt.sectionColour = vrek::sectionColourOf(opt.section, r.settings).value_or(vrek::Rgb{240, 240, 240});
     }
     return {0, {}, [&s = r.series, pairs, opt](vrek::Canvas &c) { return vrek::printTravellers(c, s, pairs, opt); }};
 }

@@ -54,10 +54,9 @@ void TForm1::startUp(const QStringList &args) {
 }
 
 void TForm1::readSettings() {
-    IniFile ini;
-    std::string bytes, err;
-    if (readWholeFile(ws_.iniFileName(), bytes, err, kMaxSettingsSize) == ReadStatus::Ok) ini.parse(bytes);
-    ws_.settings() = vrek::readSettings(ini, ui::localeDateFormat());
+    // An unreadable file gives the defaults; the first write that would
+    // replace it says why it cannot.
+    vrek::loadSettings(ws_.iniFileName(), ui::localeDateFormat(), ws_.settings());
     ws_.setWorkingFileName(ui::pathFromSettings(ws_.settings().travail).toStdString());
     if (expireUpdateOptOut(ws_.settings(), ui::todayNumber()))
         writeIniValue([](IniFile &f) { writeNoValide(f, false); });
@@ -79,7 +78,8 @@ bool TForm1::writeExitSettings() {
     s.automatise = action("Automatiser1")->isChecked();
     s.enregistrement = action("EnregistrementAutomatique1")->isChecked();
     s.arial = action("PoliceArial1")->isChecked();
-    return writeIniValue([&s](IniFile &f) { vrek::writeExitSettings(f, s); });
+    const bool withWorkingFile = ws_.fileOpen();
+    return writeIniValue([&s, withWorkingFile](IniFile &f) { vrek::writeExitSettings(f, s, withWorkingFile); });
 }
 
 bool TForm1::exitSequence() {

@@ -78,6 +78,13 @@ std::string followLinks(const std::string &path, int &err) {
 
 namespace {
 
+// "64 Mo", "1 Mo", "720 octets": the bound as the user reads it.
+std::string sizeText(size_t bytes) {
+    if (bytes >= (size_t(1) << 20) && bytes % (size_t(1) << 20) == 0) return std::to_string(bytes >> 20) + " Mo";
+    if (bytes >= 1024 && bytes % 1024 == 0) return std::to_string(bytes >> 10) + " Ko";
+    return std::to_string(bytes) + " octets";
+}
+
 ReadStatus readUpTo(const std::string &path, size_t maxBytes, bool refuseLonger, std::string &out,
                     std::string &err) {
     out.clear();
@@ -103,7 +110,7 @@ ReadStatus readUpTo(const std::string &path, size_t maxBytes, bool refuseLonger,
     }
     auto tooBig = [&](uintmax_t size) {
         err = "Le fichier " + path + " est trop grand (" + std::to_string(size) +
-              " octets) : Vrek ne lit pas de fichier de plus de 64 Mo.";
+              " octets) : Vrek n'en lit pas de plus de " + sizeText(maxBytes) + ".";
         ::close(fd);
         return ReadStatus::Failed;
     };

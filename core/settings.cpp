@@ -1,10 +1,10 @@
 #include "core/settings.h"
 
 #include <algorithm>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+
+#include "core/cards.h"
+#include "core/fileio.h"
 
 namespace vrek {
 
@@ -15,6 +15,9 @@ constexpr const char *kFonct = "Fonctionnement";
 constexpr const char *kEtiq = "Etiquettes";
 constexpr const char *kMaj = "MiseAjour";
 constexpr const char *kPresse = "PressePapier";
+constexpr const char *kFiches = "Fiches";
+// The label lengths' spin edits go up to this.
+constexpr int kMaxLabelLength = 9999;
 
 // Days from 1970-01-01 for a civil date (proleptic Gregorian).
 long daysFromCivil(int y, int m, int d) {
@@ -26,6 +29,7 @@ long daysFromCivil(int y, int m, int d) {
     return era * 146097 + doe - 719468;
 }
 const long kEpoch = daysFromCivil(1899, 12, 30);
+const long kLastDay = daysFromCivil(9999, 12, 31) - kEpoch;
 
 std::string b(bool v) { return v ? "1" : "0"; }
 }  // namespace
@@ -45,17 +49,26 @@ void civilDate(long dayNo, int &year, int &month, int &day) {
     year = static_cast<int>(y + (month <= 2));
 }
 
+namespace {
+// A run of decimal digits at `p`, saturated far above any date field.
+const char *digits(const char *p, long &out) {
+    out = 0;
+    const char *start = p;
+    for (; *p >= '0' && *p <= '9'; ++p) out = std::min(out * 10 + (*p - '0'), 1000000L);
+    return p == start ? nullptr : p;
+}
+}  // namespace
+
 DateFormat DateFormat::french() {
     DateFormat f;
     f.parse = [](const std::string &s) -> std::optional<long> {
-        int d, m, y;
-        char c1, c2;
-        if (std::sscanf(s.c_str(), "%d%c%d%c%d", &d, &c1, &m, &c2, &y) != 5 || c1 != '/' || c2 != '/')
-            return std::nullopt;
+        long d, m, y;
+        const char *p = digits(s.c_str(), d);
+        if (!p || *p != '/' || !(p = digits(p + 1, m)) || *p != '/' || !(p = digits(p + 1, y)) || *p) return std::nullopt;
         if (y < 100) y += 2000;
-        if (m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
+        if (y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
         int yy, mm, dd;
-        long n = dayNumber(y, m, d);
+        long n = dayNumber(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d));
         civilDate(n, yy, mm, dd);
         if (dd != d) return std::nullopt;  // 31/02 and the like
         return n;
@@ -70,49 +83,93 @@ DateFormat DateFormat::french() {
     return f;
 }
 
-int profileInt(const std::optional<std::string> &v, int def) {
-    if (!v || v->empty()) return def;
-    const char *p = v->c_str();
-    char *end = nullptr;
-    errno = 0;
-    long n = std::strtol(p, &end, 10);
-    if (end == p || *end != '\0' || errno == ERANGE || n < -2147483647L || n > 2147483647L) {
-        // Hexadecimal as the desktop's integer reader accepts it.
-        if (v->size() > 1 && ((*v)[0] == '$' || ((*v)[0] == '0' && ((*v)[1] == 'x' || (*v)[1] == 'X')))) {
-            const char *h = p + ((*v)[0] == '$' ? 1 : 2);
-            n = std::strtol(h, &end, 16);
-            if (end != h && *end == '\0' && errno != ERANGE) return static_cast<int>(n);
-        }
-        return def;
+std::optional<long long> profileNumber(const std::string &v) {
+    size_t i = 0;
+    const bool negative = !v.empty() && v[0] == '-';
+    if (negative || (!v.empty() && v[0] == '+')) ++i;
+    int base = 10;
+    if (i < v.size() && v[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < v.size() && v[i] == '0' && (v[i + 1] == 'x' || v[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
     }
-    return static_cast<int>(n);
+    if (i == v.size()) return std::nullopt;
+    // Saturates rather than wraps: a huge value is still "too big", never
+    // some other number.
+    constexpr long long kCeiling = 1LL << 40;
+    long long n = 0;
+    for (; i < v.size(); ++i) {
+        const char c = v[i];
+        int digit;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else return std::nullopt;
+        n = std::min(n * base + digit, kCeiling);
+    }
+    return negative ? -n : n;
+}
+
+int profileInt(const std::optional<std::string> &v, int def, int lo, int hi) {
+    if (!v) return def;
+    const auto n = profileNumber(*v);
+    if (!n) return def;
+    return static_cast<int>(std::clamp<long long>(*n, lo, hi));
 }
 
 Settings readSettings(const IniFile &ini, const DateFormat &df) {
     Settings s;
-    auto in = [&](const char *sec, const char *key, int def) { return profileInt(ini.get(sec, key), def); };
+    auto in = [&](const char *sec, const char *key, int def, int lo, int hi) {
+        return profileInt(ini.get(sec, key), def, lo, hi);
+    };
+    auto flag = [&](const char *sec, const char *key, bool def) {
+        const auto v = ini.get(sec, key);
+        const auto n = v ? profileNumber(*v) : std::nullopt;
+        return n ? *n != 0 : def;
+    };
     if (auto v = ini.get(kSectionRepertoire, "Travail")) s.travail = *v;
-    s.donne = in(kSectionRepertoire, "Donne", 0);
-    s.automatise = in(kFonct, "automatise", 0) != 0;
-    s.enregistrement = in(kFonct, "enregistrement", 0) != 0;
-    s.zoom = std::clamp(in(kFonct, "Zoom", 10), kSmallestZoom, kLargestZoom);
-    s.imprimante = in(kFonct, "Imprimante", 1);
-    s.ligne = in(kEtiq, "Ligne", 3);
-    s.margeD = in(kEtiq, "Marge_D", 390);
-    s.largeur = in(kEtiq, "Largeur", 700);
-    s.colonne = in(kEtiq, "Colonne", 4);
-    s.margeH = in(kEtiq, "Marge_H", 468);
-    s.hauteur = in(kEtiq, "Hauteur", 677);
-    s.noValide = in(kMaj, "NoValide", 0) != 0;
+    // A board out of range names no board: the window starts at board 1.
+    s.donne = in(kSectionRepertoire, "Donne", 0, -1, kBoards + 1);
+    if (s.donne < 0 || s.donne > kBoards) s.donne = 0;
+    s.automatise = flag(kFonct, "automatise", false);
+    s.enregistrement = flag(kFonct, "enregistrement", false);
+    s.zoom = in(kFonct, "Zoom", 10, kSmallestZoom, kLargestZoom);
+    s.imprimante = in(kFonct, "Imprimante", 1, 0, 1);
+    // The label dialog's ranges.
+    s.ligne = in(kEtiq, "Ligne", 3, 2, 6);
+    s.margeD = in(kEtiq, "Marge_D", 390, 0, kMaxLabelLength);
+    s.largeur = in(kEtiq, "Largeur", 700, 0, kMaxLabelLength);
+    s.colonne = in(kEtiq, "Colonne", 4, 4, 8);
+    s.margeH = in(kEtiq, "Marge_H", 468, 0, kMaxLabelLength);
+    s.hauteur = in(kEtiq, "Hauteur", 677, 0, kMaxLabelLength);
+    s.noValide = flag(kMaj, "NoValide", false);
     if (auto v = ini.get(kMaj, "Date"); v && df.parse) {
-        if (auto d = df.parse(*v)) s.date = *d;
+        if (auto d = df.parse(*v); d && *d >= 0 && *d <= kLastDay) s.date = *d;
     }
-    s.arial = in(kPresse, "Arial", 1) != 0;
+    s.arial = flag(kPresse, "Arial", true);
+    if (auto v = ini.get(kFiches, "Section"); v && v->size() == 1 && (*v)[0] >= 'A' && (*v)[0] <= 'T')
+        s.ficheSection = *v;
+    if (!s.ficheSection.empty()) s.ficheCouleur = in(kFiches, "Couleur", -1, -1, 0xFFFFFF);
     // An address left empty keeps its default.
     for (auto [key, value] : {std::pair{"Site", &s.site}, {"PageInformations", &s.pageInformations},
                               {"PageTelechargement", &s.pageTelechargement}, {"Courriel", &s.courriel}})
         if (auto v = ini.get(kMaj, key); v && !v->empty()) *value = *v;
     return s;
+}
+
+Settings settingsFromBytes(const std::string &bytes, const DateFormat &df) {
+    IniFile ini;
+    ini.parse(bytes);
+    return readSettings(ini, df);
+}
+
+std::string loadSettings(const std::string &path, const DateFormat &df, Settings &out) {
+    std::string bytes, err;
+    if (readWholeFile(path, bytes, err, kMaxSettingsSize) == ReadStatus::Failed) bytes.clear();
+    out = settingsFromBytes(bytes, df);
+    return err;
 }
 
 bool expireUpdateOptOut(Settings &s, long today) {
@@ -123,9 +180,11 @@ bool expireUpdateOptOut(Settings &s, long today) {
     return false;
 }
 
-void writeExitSettings(IniFile &ini, const Settings &s) {
-    ini.set(kSectionRepertoire, "Travail", s.travail);
-    ini.set(kSectionRepertoire, "donne", std::to_string(s.donne));
+void writeExitSettings(IniFile &ini, const Settings &s, bool withWorkingFile) {
+    if (withWorkingFile) {
+        ini.set(kSectionRepertoire, "Travail", s.travail);
+        ini.set(kSectionRepertoire, "donne", std::to_string(s.donne));
+    }
     ini.set(kFonct, "automatise", b(s.automatise));
     ini.set(kFonct, "enregistrement", b(s.enregistrement));
     ini.set(kFonct, "Imprimante", std::to_string(s.imprimante));
@@ -136,6 +195,11 @@ void writeExitSettings(IniFile &ini, const Settings &s) {
     ini.set(kEtiq, "Marge_H", std::to_string(s.margeH));
     ini.set(kEtiq, "Hauteur", std::to_string(s.hauteur));
     ini.set(kPresse, "Arial", b(s.arial));
+}
+
+void writeFicheSection(IniFile &ini, const Settings &s) {
+    ini.set(kFiches, "Section", s.ficheSection);
+    ini.set(kFiches, "Couleur", std::to_string(s.ficheCouleur));
 }
 
 void writeZoom(IniFile &ini, int zoom) { ini.set(kFonct, "Zoom", std::to_string(zoom)); }

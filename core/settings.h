@@ -29,6 +29,11 @@ struct Settings {
     bool noValide = false;
     long date = 0;  // day number (days since 30/12/1899), 0 = no date
     bool arial = true;
+    // The travellers' section (section Fiches): the letter the dialog last
+    // showed and the colour chosen for it, as r + 256 g + 65536 b; -1 when
+    // no colour was chosen.
+    std::string ficheSection;
+    int ficheCouleur = -1;
     // The maker's pages and mail address (section MiseAjour): read when the
     // file gives them, never written.
     std::string site = "http://www.vrek.fr/";
@@ -51,18 +56,31 @@ void civilDate(long dayNo, int &year, int &month, int &day);
 
 extern const char *const kSectionRepertoire;  // "Répertoire" in Windows-1252
 
+// Every numeric value is brought into its range here, whatever its notation.
 Settings readSettings(const IniFile &ini, const DateFormat &df);
+// The settings file's bytes as read; what a reader of the file calls.
+Settings settingsFromBytes(const std::string &bytes, const DateFormat &df);
+// Reads the file at `path` (bounded) into `out`; a missing file gives the
+// defaults. Returns "" or the French reason it could not be read (then
+// `out` holds the defaults too).
+std::string loadSettings(const std::string &path, const DateFormat &df, Settings &out);
 // The 30-day lapse of the update opt-out. Returns true when NoValide was
 // switched back off and must be written at once.
 bool expireUpdateOptOut(Settings &s, long today);
 
 // The keys written at exit and after a command-line open, in their order.
-void writeExitSettings(IniFile &ini, const Settings &s);
+// Without a series open in this run the working-file keys (Travail, donne)
+// are left as they are: they belong to whoever has a series.
+void writeExitSettings(IniFile &ini, const Settings &s, bool withWorkingFile = true);
+void writeFicheSection(IniFile &ini, const Settings &s);
 void writeZoom(IniFile &ini, int zoom);
 void writeNoValide(IniFile &ini, bool v);
 void writeUpdateOptOut(IniFile &ini, long today, const DateFormat &df);
 
-// Integer value as the profile reader sees it, or the default.
-int profileInt(const std::optional<std::string> &v, int def);
+// Integer value as the profile reader sees it (decimal, "$" or "0x"
+// hexadecimal, negative; a huge one saturates), or nullopt.
+std::optional<long long> profileNumber(const std::string &v);
+// That value brought into [lo, hi], or `def` when it does not convert.
+int profileInt(const std::optional<std::string> &v, int def, int lo, int hi);
 
 }  // namespace vrek

@@ -178,19 +178,26 @@ std::string Workspace::writeIni(const std::function<void(IniFile &)> &editFn) co
     case ReadStatus::Failed: return err;
     }
     editFn(ini);
-    return writeFileAtomic(iniFile_, ini.serialize());
+    // A file that would come out the same is left alone: a program that has
+    // changed nothing does not rewrite another's settings.
+    const std::string out = ini.serialize();
+    if (out == bytes) return {};
+    return writeFileAtomic(iniFile_, out);
 }
 
 // ------------------------------------------------------------------ files
 
-std::string Workspace::open(const std::string &fileName, const std::string &caption, std::string *warning) {
+std::string Workspace::open(const std::string &fileName, const std::string &caption, std::string *warning,
+                            std::string *notice) {
     SeriesLock lock;
+    std::string unlocked;
     if (!lock_.covers(fileName))
-        if (std::string e = lock.acquire(fileName); !e.empty()) return e;
+        if (std::string e = lock.acquire(fileName, &unlocked); !e.empty()) return e;
     Series loaded;
     LoadResult r = loadSeries(fileName, loaded);
     if (!r.ok) return r.error;
     if (warning) *warning = r.error;
+    if (notice) *notice = unlocked.empty() || r.notice.empty() ? unlocked + r.notice : unlocked + "\n\n" + r.notice;
     if (!lock_.covers(fileName)) lock_ = std::move(lock);
     install(std::move(loaded), fileName, caption);
     return {};

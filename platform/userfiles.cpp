@@ -44,9 +44,14 @@ bool Platform::programFolderWritable() { return ui::canKeepFilesIn(programFolder
 
 namespace ui {
 
-QString settingsFile(Platform &pf) {
+QString settingsFile(Platform &pf, bool forWriting) {
     const QString beside = pf.programFolder() + QString::fromLatin1(kSettingsName);
     if (pf.programFolderWritable()) return beside;
+    if (!forWriting) {
+        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        const QString mine = base + QStringLiteral("/vrek/") + QString::fromLatin1(kSettingsName);
+        return !base.isEmpty() && QFileInfo::exists(mine) ? mine : beside;
+    }
     const QString folder = userFolder(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty()) return beside;
     const QString mine = folder + QString::fromLatin1(kSettingsName);

@@ -14,10 +14,12 @@ namespace ui {
 // runs it) and a file can be created there.
 bool canKeepFilesIn(const QString &folder);
 
-// The settings file. In the user's folder a missing file starts as a copy of
-// the one beside the program, when there is one, so that defaults set there
-// for every user hold the first time.
-QString settingsFile(Platform &pf);
+// The settings file, the one rule for the window and the batch commands.
+// In the user's folder a missing file starts as a copy of the one beside the
+// program, when there is one, so that defaults set there for every user
+// hold the first time. A reader that never writes (`forWriting` false)
+// makes no copy: it reads the user's file, or else the one beside the program.
+QString settingsFile(Platform &pf, bool forWriting = true);
 
 // The folder, with a trailing '/', for the solver's exchange files.
 QString scratchFolder(Platform &pf);

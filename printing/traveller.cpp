@@ -192,6 +192,15 @@ int sectionPosition(const std::string &letter) {
     return -1;
 }
 
+std::optional<Rgb> sectionColourOf(const std::string &letter, const Settings &s) {
+    const int position = sectionPosition(letter);
+    if (position <= 0) return std::nullopt;
+    if (letter == s.ficheSection && s.ficheCouleur >= 0 && s.ficheCouleur <= 0xFFFFFF)
+        return Rgb{static_cast<uint8_t>(s.ficheCouleur & 0xFF), static_cast<uint8_t>(s.ficheCouleur >> 8 & 0xFF),
+                   static_cast<uint8_t>(s.ficheCouleur >> 16)};
+    return sectionAt(position).colour;
+}
+
 std::string travellerTitle(int pair) {
     return "VREK:fiches ambulantes:" + std::to_string(2 * pair - 1) + "-" + std::to_string(2 * pair);
 }

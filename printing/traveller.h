@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/series.h"
+#include "core/settings.h"
 #include "printing/printstyle.h"
 
 namespace vrek {
@@ -30,6 +31,11 @@ struct Section {
 Section sectionAt(int position);
 // Position of a section letter ("" is 0); -1 for anything else.
 int sectionPosition(const std::string &letter);
+// The colour section `letter` prints in, the same from the dialog and the
+// batch command: the one chosen for it in the dialog (kept in the
+// settings), else its own; none for a letter that has neither (the dialog's
+// own colour then).
+std::optional<Rgb> sectionColourOf(const std::string &letter, const Settings &s);
 
 // "VREK:fiches ambulantes:1-2".
 std::string travellerTitle(int pair);

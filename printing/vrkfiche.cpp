@@ -92,7 +92,10 @@ Tvrekfiche::Tvrekfiche(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(p
     all->addLayout(top);
     all->addWidget(ProgressBar1);
 
-    setSectionColour(palette().color(QPalette::Window));
+    // The section chosen in an earlier run, as the settings keep it.
+    const int kept = std::max(0, sectionPosition(ws_.settings().ficheSection));
+    UpSection->setPosition(kept);
+    showSection(sectionAt(kept).letter);
     connect(UpSection, &UpDown::clicked, this, [this](int delta) { UpSectionClick(delta); });
     connect(PnSection, &ClickLabel::pressed, this, [this](int, Qt::MouseButton b) {
         if (b == Qt::LeftButton) PnSectionClick();
@@ -129,16 +132,32 @@ void Tvrekfiche::setSectionColour(const QColor &c) {
     ui::setColours(PnSection, c, Qt::black);
 }
 
+void Tvrekfiche::showSection(const std::string &letter) {
+    EdSection->setText(QString::fromStdString(letter));
+    const std::optional<Rgb> c = sectionColourOf(letter, ws_.settings());
+    setSectionColour(c ? QColor(c->r, c->g, c->b) : palette().color(QPalette::Window));
+}
+
 void Tvrekfiche::UpSectionClick(int delta) {
     UpSection->setPosition(UpSection->position() + delta);
-    const Section s = sectionAt(UpSection->position());
-    EdSection->setText(QString::fromStdString(s.letter));
-    setSectionColour(s.colour ? QColor(s.colour->r, s.colour->g, s.colour->b) : palette().color(QPalette::Window));
+    showSection(sectionAt(UpSection->position()).letter);
 }
 
 void Tvrekfiche::PnSectionClick() {
     const QColor c = pf_.chooseColor(this, sectionColour_);
-    if (c.isValid()) setSectionColour(c);
+    if (!c.isValid()) return;
+    setSectionColour(c);
+    const std::string letter = EdSection->text().toStdString();
+    if (letter.empty()) return;  // no section, no band: nothing to keep
+    // Kept at once, for the next run and for the batch command.
+    Settings &s = ws_.settings();
+    s.ficheSection = letter;
+    s.ficheCouleur = c.red() | c.green() << 8 | c.blue() << 16;
+    if (!ws_.iniFileName().empty()) {
+        const std::string e = ws_.writeIni([&s](IniFile &ini) { writeFicheSection(ini, s); });
+        if (!e.empty()) pf_.error(this, QString::fromStdString(e));
+    }
+    ws_.notify(ChangeSettings);
 }
 
 void Tvrekfiche::ImprimanteClick() { printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex()); }

@@ -57,4 +57,6 @@ private:
     bool preprinted_ = false;
     QColor sectionColour_;
     void setSectionColour(const QColor &c);
+    // The letter in the field and its colour on the panel.
+    void showSection(const std::string &letter);
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
+#include "testutil.h"
 
 using namespace vrek;
 
@@ -105,11 +106,57 @@ TEST(Settings, DayNumbersMatchTheDesktopCalendar) {
 }
 
 TEST(Settings, ProfileIntegers) {
-    EXPECT_EQ(profileInt(std::string("42"), 0), 42);
-    EXPECT_EQ(profileInt(std::string("-3"), 0), -3);
-    EXPECT_EQ(profileInt(std::string("$1F"), 0), 31);
-    EXPECT_EQ(profileInt(std::string("0x10"), 0), 16);
-    EXPECT_EQ(profileInt(std::string("12abc"), 9), 9);
-    EXPECT_EQ(profileInt(std::string("99999999999"), 9), 9);
-    EXPECT_EQ(profileInt(std::nullopt, 5), 5);
+    EXPECT_EQ(profileInt(std::string("42"), 0, -100, 100), 42);
+    EXPECT_EQ(profileInt(std::string("-3"), 0, -100, 100), -3);
+    EXPECT_EQ(profileInt(std::string("$1F"), 0, -100, 100), 31);
+    EXPECT_EQ(profileInt(std::string("0x10"), 0, -100, 100), 16);
+    EXPECT_EQ(profileInt(std::string("12abc"), 9, -100, 100), 9);
+    EXPECT_EQ(profileInt(std::string("99999999999"), 9, -100, 100), 100);
+    EXPECT_EQ(profileInt(std::nullopt, 5, -100, 100), 5);
+}
+
+// Whatever its notation, a value is brought into its key's range, so that no
+// computation made with it overflows and a dialog shows what is stored.
+TEST(Settings, EveryNumberIsBroughtIntoItsRange) {
+    struct Case {
+        const char *section, *key, *value;
+        int Settings::*field;
+        int expected;
+    };
+    const Case cases[] = {
+        {"Etiquettes", "Marge_D", "2000000000", &Settings::margeD, 9999},
+        {"Etiquettes", "Largeur", "$80000000", &Settings::largeur, 9999},
+        {"Etiquettes", "Hauteur", "-$80000000", &Settings::hauteur, 0},
+        {"Etiquettes", "Marge_H", "99999999999999999999999", &Settings::margeH, 9999},
+        {"Etiquettes", "Ligne", "0x7fffffffffffffffff", &Settings::ligne, 6},
+        {"Etiquettes", "Colonne", "-1", &Settings::colonne, 4},
+        {"Fonctionnement", "Imprimante", "$FF", &Settings::imprimante, 1},
+        {"Fonctionnement", "Zoom", "-2147483648", &Settings::zoom, kSmallestZoom},
+        {"R\xE9pertoire", "Donne", "$7FFFFFFF", &Settings::donne, 0},
+        {"Fiches", "Couleur", "$FFFFFFFF", &Settings::ficheCouleur, 0xFFFFFF},
+    };
+    for (const Case &c : cases) {
+        IniFile f;
+        // A colour counts only with its section's letter.
+        f.parse(std::string("[") + c.section + "]\r\nSection=E\r\n" + c.key + "=" + c.value + "\r\n");
+        EXPECT_EQ(readSettings(f, DateFormat::french()).*c.field, c.expected) << c.key << "=" << c.value;
+    }
+    // A date that overflows any field is no date.
+    IniFile f;
+    f.parse("[MiseAjour]\r\nDate=99999999999/99999999999/99999999999\r\nNoValide=$100000000\r\n");
+    EXPECT_EQ(readSettings(f, DateFormat::french()).date, 0);
+    EXPECT_TRUE(readSettings(f, DateFormat::french()).noValide);
+}
+
+// A settings file too big to be one is refused naming the limit it passed.
+TEST(Settings, AFileTooBigIsRefusedNamingTheLimit) {
+    testutil::TempDir d;
+    const std::string big = "[Fonctionnement]\r\nZoom=14\r\n" + std::string(2 << 20, ';');
+    testutil::writeFile(d.file("vrek.ini"), big);
+    Settings s;
+    s.zoom = 30;
+    const std::string e = loadSettings(d.file("vrek.ini"), DateFormat::french(), s);
+    EXPECT_EQ(e, "Le fichier " + d.file("vrek.ini") + " est trop grand (" + std::to_string(big.size()) +
+                 " octets) : Vrek n'en lit pas de plus de 1 Mo.");
+    EXPECT_EQ(s.zoom, 10);
 }

@@ -181,6 +181,15 @@ private slots:
         QTest::mouseClick(d->PnSection, Qt::LeftButton);
         QCOMPARE(d->options().sectionColour, (Rgb{10, 20, 30}));
         QCOMPARE(d->options().section, std::string("E"));
+        // Kept in the settings at once, for the next run and the batch command.
+        QVERIFY(ini().find("[Fiches]\r\nSection=E\r\nCouleur=1971210\r\n") != std::string::npos);
+        {
+            TForm1 next({});
+            createWindows(next);
+            auto *again = next.findChild<Tvrekfiche *>();
+            QCOMPARE(again->EdSection->text(), QString("E"));
+            QCOMPARE(again->options().sectionColour, (Rgb{10, 20, 30}));
+        }
         for (int i = 0; i < 30; ++i) d->UpSection->click(-1);
         QCOMPARE(d->EdSection->text(), QString());
 
@@ -189,6 +198,27 @@ private slots:
         printTo("fiches.pdf");
         click(d->Imprimer);
         QCOMPARE(pdfPages(path("fiches.pdf")), 2);  // pairs 1 and 41
+    }
+
+    // Values of vrek.ini that would overflow are brought into range: the
+    // dialog shows what the settings hold.
+    void hostileLabelSettingsAreBroughtIntoRange() {
+        w.reset();
+        testutil::writeFile(dir->file("vrek.ini"),
+                            "[Etiquettes]\r\nMarge_D=2000000000\r\nLargeur=$80000000\r\nLigne=99\r\nHauteur=-7\r\n");
+        w = std::make_unique<TForm1>(QStringList{path("Club.vrk")});
+        createWindows(*w);
+        auto *para = dialog<TVrekPara>();
+        w->action("Paramtres1")->trigger();
+        const Settings &s = w->model().settings();
+        QCOMPARE(para->EtiMargeLig->value(), s.margeD);
+        QCOMPARE(s.margeD, 9999);
+        QCOMPARE(para->Largeur->value(), s.largeur);
+        QCOMPARE(s.largeur, 9999);
+        QCOMPARE(para->Hauteur->value(), 0);
+        QCOMPARE(s.hauteur, 0);
+        QCOMPARE(para->EtiLig->text(), QString("Nombre d'étiquettes horizontales = 6"));
+        QCOMPARE(s.ligne, 6);
     }
 
     void labelParametersAndLabels() {
