@@ -73,12 +73,22 @@ std::string absolutePath(const std::string &path) {
 }
 
 int takeSeries(const std::string &file, vrek::Series &s, vrek::SeriesLock &lock) {
-    if (std::string e = lock.acquire(file); !e.empty()) return fail(e);
+    std::string unlocked;
+    if (std::string e = lock.acquire(file, &unlocked); !e.empty()) return fail(e);
+    if (!unlocked.empty()) std::fprintf(stderr, "%s\n", unlocked.c_str());
     vrek::LoadResult r = vrek::loadSeries(file, s);
     if (!r.ok) return fail(forTerminal(r.error));
+    if (!r.notice.empty()) std::fprintf(stderr, "%s\n", r.notice.c_str());
     if (r.created) std::printf("La série %s n'existait pas : une série vide a été créée.\n", file.c_str());
     if (!r.error.empty()) std::fprintf(stderr, "%s\n", forTerminal(r.error).c_str());
     std::fflush(stdout);
+    return 0;
+}
+
+int readSeries(const std::string &file, vrek::Series &s) {
+    const vrek::LoadResult r = vrek::readSeries(file, s);
+    if (!r.ok) return fail(forTerminal(r.error));
+    if (!r.notice.empty()) std::fprintf(stderr, "%s\n", r.notice.c_str());
     return 0;
 }
 

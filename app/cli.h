@@ -60,6 +60,10 @@ std::string absolutePath(const std::string &path);
 // the window creates it, and the command says so. Returns 0, or the exit
 // code once the refusal is printed.
 int takeSeries(const std::string &file, vrek::Series &s, vrek::SeriesLock &lock);
+// For a command that only reads a series: reads the pair (as an interrupted
+// save would be completed, which it says) and returns 0, or the exit code
+// once the failure is printed.
+int readSeries(const std::string &file, vrek::Series &s);
 
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,
                   const std::vector<std::string> &flags, Options &out, std::string &error);

@@ -67,8 +67,7 @@ int analyse(const std::vector<std::string> &args) {
     auto list = cli::boardsOption(o, err);
     if (!list) return cli::usageError(me, err);
     vrek::Series s;
-    vrek::LoadResult r = vrek::readSeries(o.positional[0], s);
-    if (!r.ok) return cli::fail(r.error);
+    if (int rc = cli::readSeries(o.positional[0], s)) return rc;
 
     std::map<int, vrek::DealAnalysis> results;
     std::vector<int> incomplete;

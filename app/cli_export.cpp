@@ -53,8 +53,7 @@ int runExport(const std::vector<std::string> &args) {
     if (o.has("--analysis") && !pbn) return cli::usageError(me, "--analysis ne vaut que pour les formats pbn et pbn-gib");
 
     vrek::Series s;
-    vrek::LoadResult loaded = vrek::readSeries(o.positional[1], s);
-    if (!loaded.ok) return cli::fail(loaded.error);
+    if (int rc = cli::readSeries(o.positional[1], s)) return rc;
 
     vrek::Selection sel = vrek::completeBoards(s);  // the dialog's selection on opening
     if (o.has("--boards")) {

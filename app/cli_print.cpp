@@ -96,8 +96,7 @@ int run(const std::vector<std::string> &args) {
     if (!o.has("-o") || o.value("-o").empty()) return usage("fichier de sortie manquant (-o FILE.pdf)", kind);
 
     vrek::Series s;
-    const vrek::LoadResult loaded = vrek::readSeries(o.positional[0], s);
-    if (!loaded.ok) return fail(forTerminal(loaded.error));
+    if (int rc = cli::readSeries(o.positional[0], s)) return rc;
 
     auto app = ensureGuiApplication();
     const vrek::Settings settings = programSettings();

@@ -24,8 +24,7 @@ int show(const std::vector<std::string> &args) {
     if (!list) return cli::usageError(me, err);
     const std::vector<int> &boards = *list;
     vrek::Series s;
-    vrek::LoadResult r = vrek::readSeries(o.positional[0], s);
-    if (!r.ok) return cli::fail(r.error);
+    if (int rc = cli::readSeries(o.positional[0], s)) return rc;
     for (int b : boards) std::fputs((vrek::boardText(s, b) + "\n").c_str(), stdout);
     return 0;
 }

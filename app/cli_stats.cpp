@@ -25,8 +25,7 @@ int stats(const std::vector<std::string> &args) {
     using vrek::stats::Mode;
     const Mode mode = o.has("--full") ? Mode::FullRecord : o.has("--theory") ? Mode::Theory : Mode::Observed;
     vrek::Series s;
-    vrek::LoadResult r = vrek::readSeries(o.positional[0], s);
-    if (!r.ok) return cli::fail(r.error);
+    if (int rc = cli::readSeries(o.positional[0], s)) return rc;
     const std::string dp = QLocale::system().decimalPoint().toStdString();
     std::fputs(vrek::stats::statisticsReport(vrek::stats::computeStatistics(s, mode, dp)).c_str(), stdout);
     return 0;

@@ -8,12 +8,13 @@
 using namespace vrek;
 
 bool TForm1::openSeries(const QString &name, const QString &captionPrefix) {
-    std::string warning;
-    const std::string e = ws_.open(name.toStdString(), (captionPrefix + name).toStdString(), &warning);
+    std::string warning, notice;
+    const std::string e = ws_.open(name.toStdString(), (captionPrefix + name).toStdString(), &warning, &notice);
     if (!e.empty()) {
         pf_.error(this, QString::fromStdString(e));
         return false;
     }
+    if (!notice.empty()) pf_.information(this, QString::fromStdString(notice));
     if (!warning.empty()) pf_.error(this, QString::fromStdString(warning));
     return true;
 }

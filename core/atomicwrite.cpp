@@ -1,13 +1,15 @@
 // Replacing files whole: each new content goes to a temporary file beside its
 // target and is renamed over it only once every file of the group is ready.
 // When a later rename fails, the files already replaced get their old
-// content back from a hard link (or a copy) kept until the end.
+// content back from a hard link (or a copy) kept until the end. A group with
+// a journal survives a kill at any step: see savejournal.h.
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/fileio.h"
+#include "core/savejournal.h"
 
 namespace vrek {
 
@@ -15,11 +17,18 @@ namespace testhooks {
 namespace {
 int systemRename(const char *from, const char *to) { return ::rename(from, to); }
 RenameFn renameFn = &systemRename;
+StepFn stepFn = nullptr;
 }  // namespace
 
 RenameFn setRename(RenameFn fn) {
     RenameFn old = renameFn;
     renameFn = fn ? fn : &systemRename;
+    return old;
+}
+
+StepFn setStep(StepFn fn) {
+    StepFn old = stepFn;
+    stepFn = fn;
     return old;
 }
 }  // namespace testhooks
@@ -151,9 +160,76 @@ std::string namesOf(const std::vector<Target> &ts) {
     return s;
 }
 
+
+void syncFolder(const std::string &d) {
+    int dfd = ::open(d.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+}
+
+// Makes the renames themselves durable.
+void syncFolders(const std::vector<Target> &ts) {
+    std::string last;
+    for (const auto &t : ts) {
+        std::string d = dirOf(t.path);
+        if (d == last) continue;
+        last = d;
+        syncFolder(d);
+    }
+}
+
+Journal journalOf(const std::vector<Target> &ts, bool rollBack) {
+    Journal j;
+    j.rollBack = rollBack;
+    for (const Target &t : ts) {
+        JournalEntry e;
+        // The temporary file of a target already renamed is gone: any name
+        // of the right form that does not exist says so.
+        e.tmp = t.temp.empty() ? ".tmp000000" : t.temp.substr(t.path.size());
+        e.old = t.backup.empty() ? std::string() : t.backup.substr(t.path.size());
+        e.existed = t.existed;
+        j.entries.push_back(e);
+    }
+    return j;
+}
+
+// Writes the journal whole and durably before any rename depends on it; a
+// journal that is replaced goes through a temporary file of its own, so
+// that a kill leaves the old one or the new one.
+std::string writeJournal(const std::string &path, const Journal &j, bool replace) {
+    Target t;
+    t.name = t.path = path;
+    std::string written = path;
+    int fd;
+    if (replace) {
+        written += ".tmpXXXXXX";
+        fd = ::mkstemp(written.data());
+        if (fd >= 0) ::fchmod(fd, 0644);
+    } else {
+        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+    }
+    if (fd < 0) return writeError(t, errno);
+    const std::string bytes = serializeJournal(j);
+    bool ok = writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    int e = errno;
+    if (::close(fd) != 0 && ok) ok = false, e = errno;
+    if (ok && replace && ::rename(written.c_str(), path.c_str()) != 0) ok = false, e = errno;
+    if (!ok) {
+        ::unlink(written.c_str());
+        return writeError(t, e);
+    }
+    syncFolder(dirOf(path));
+    return {};
+}
+
+bool step(const char *what) { return !testhooks::stepFn || testhooks::stepFn(what); }
+
 }  // namespace
 
-std::string writeFilesAtomic(const std::vector<std::pair<std::string, std::string>> &files) {
+std::string writeFilesAtomic(const std::vector<std::pair<std::string, std::string>> &files,
+                             const std::string &journal) {
     std::vector<Target> ts(files.size());
     for (size_t i = 0; i < files.size(); ++i) ts[i].name = files[i].first;
     auto cleanup = [&] {
@@ -169,22 +245,38 @@ std::string writeFilesAtomic(const std::vector<std::pair<std::string, std::strin
         if (ts.size() > 1) message += ". Les fichiers " + namesOf(ts) + " sont restés tels qu'ils étaient.";
         return message;
     };
-
-    for (size_t i = 0; i < ts.size(); ++i)
-        if (std::string e = prepare(ts[i], files[i].second); !e.empty()) return untouched(e);
-    // Every file but the last may have to be put back.
-    for (size_t i = 0; i + 1 < ts.size(); ++i)
-        if (ts[i].existed && !keepOld(ts[i]))
-            return untouched("Impossible de préparer le remplacement du fichier " + ts[i].name + " : " +
-                             errnoText(errno));
+    const std::string killed = "Enregistrement interrompu";
 
     for (size_t i = 0; i < ts.size(); ++i) {
+        if (!step("temp")) return killed;
+        if (std::string e = prepare(ts[i], files[i].second); !e.empty()) return untouched(e);
+    }
+    // Every file but the last may have to be put back.
+    for (size_t i = 0; i + 1 < ts.size(); ++i) {
+        if (!ts[i].existed) continue;
+        if (!step("old")) return killed;
+        if (!keepOld(ts[i]))
+            return untouched("Impossible de préparer le remplacement du fichier " + ts[i].name + " : " +
+                             errnoText(errno));
+    }
+    const bool journaled = !journal.empty();
+    if (journaled) {
+        if (!step("journal")) return killed;
+        if (std::string e = writeJournal(journal, journalOf(ts, false), false); !e.empty()) return untouched(e);
+    }
+
+    for (size_t i = 0; i < ts.size(); ++i) {
+        if (!step("rename")) return killed;
         if (testhooks::renameFn(ts[i].temp.c_str(), ts[i].path.c_str()) == 0) {
             ts[i].temp.clear();
             continue;
         }
         const int e = errno;
         std::string message = "Impossible de remplacer le fichier " + ts[i].name + " : " + errnoText(e);
+        // From here a kill must lead back to the old files, not on to the new.
+        if (journaled && !writeJournal(journal, journalOf(ts, true), true).empty())
+            // Everything stays as it is: the journal completes the write later.
+            return message + ". L'enregistrement sera achevé à la prochaine ouverture de la série.";
         std::string stuck;
         for (size_t j = i; j-- > 0;) {
             bool back = ts[j].existed ? testhooks::renameFn(ts[j].backup.c_str(), ts[j].path.c_str()) == 0
@@ -198,24 +290,22 @@ std::string writeFilesAtomic(const std::vector<std::pair<std::string, std::strin
                 stuck += " Le fichier " + ts[j].name + " a été écrit seul.";
             }
         }
-        if (stuck.empty()) return untouched(message);
+        if (stuck.empty()) {
+            if (journaled) ::unlink(journal.c_str());
+            return untouched(message);
+        }
+        // The journal stays, so that the next opening puts the old files back.
         cleanup();
         return message + "." + stuck;
     }
-    cleanup();
-
-    // Make the renames themselves durable.
-    std::string last;
-    for (const auto &t : ts) {
-        std::string d = dirOf(t.path);
-        if (d == last) continue;
-        last = d;
-        int dfd = ::open(d.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
+    syncFolders(ts);
+    if (journaled) {
+        if (!step("end")) return killed;
+        ::unlink(journal.c_str());
     }
+    for (auto &t : ts)
+        if (!t.backup.empty() && !step("forget")) return killed;
+    cleanup();
     return {};
 }
 

@@ -35,9 +35,12 @@ std::string followLinks(const std::string &path, int &err);
 // then renames them all over their targets. Nothing is replaced unless every
 // temporary file was written whole, and when a later rename fails the files
 // already replaced are put back: the group is written whole or not at all.
-// A name that is a symbolic link writes the file it points to; a file
-// without write permission is refused. Returns "" or a French error.
-std::string writeFilesAtomic(const std::vector<std::pair<std::string, std::string>> &files);
+// With a `journal` file name that holds even when the program is killed
+// between two renames: recoverGroup() (savejournal.h) finishes or undoes
+// what was left. A name that is a symbolic link writes the file it points
+// to; a file without write permission is refused. Returns "" or a French error.
+std::string writeFilesAtomic(const std::vector<std::pair<std::string, std::string>> &files,
+                             const std::string &journal = {});
 inline std::string writeFileAtomic(const std::string &path, const std::string &bytes) {
     return writeFilesAtomic({{path, bytes}});
 }
@@ -49,6 +52,10 @@ namespace testhooks {
 // The rename the atomic writes use; tests swap it to make one fail.
 using RenameFn = int (*)(const char *from, const char *to);
 RenameFn setRename(RenameFn fn);  // returns the previous one
+// Asked before each step that changes the disk ("temp", "old", "journal",
+// "rename", "end", "forget"); false stops the write there, as a kill would.
+using StepFn = bool (*)(const char *step);
+StepFn setStep(StepFn fn);  // returns the previous one
 }  // namespace testhooks
 
 }  // namespace vrek

@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "core/fileio.h"
+#include "core/savejournal.h"
+#include "core/serieslock.h"
 
 namespace vrek {
 
@@ -91,18 +93,79 @@ void padLoadedText(std::vector<std::string> &lines) {
     if (lines.size() < static_cast<size_t>(kTextLines)) lines.resize(kTextLines);
 }
 
-std::string saveSeries(const std::string &seriesFile, const Series &s) {
-    return writeFilesAtomic({{seriesFile, serializeDeals(s)}, {findTextFile(seriesFile), serializeTexts(s)}});
+std::string journalFileName(const std::string &seriesFile) {
+    std::string lock = lockFileName(seriesFile);
+    return lock.substr(0, lock.size() - std::strlen(".vrek-verrou")) + ".vrek-journal";
 }
 
 namespace {
-LoadResult load(const std::string &seriesFile, Series &out, bool create) {
-    LoadResult r;
+std::vector<std::string> pairOf(const std::string &seriesFile) { return {seriesFile, findTextFile(seriesFile)}; }
+}  // namespace
+
+std::string saveSeries(const std::string &seriesFile, const Series &s) {
+    const std::vector<std::string> pair = pairOf(seriesFile);
+    const std::string journal = journalFileName(seriesFile);
+    // What an earlier save left is put right first, so that this one starts
+    // from a whole pair.
+    const Recovery r = recoverGroup(pair, journal);
+    if (!r.error.empty()) return r.error;
+    return writeFilesAtomic({{pair[0], serializeDeals(s)}, {pair[1], serializeTexts(s)}}, journal);
+}
+
+Series seriesFromBytes(const std::string &deals, const std::optional<std::string> &texts) {
     Series s;
     s.clear();
+    // Whole records only, and no more than the 96 the store holds.
+    const size_t records = std::min<size_t>(deals.size() / sizeof(Deal), kBoards);
+    std::memcpy(static_cast<void *>(s.deals.data()), deals.data(), records * sizeof(Deal));
+    if (texts) {
+        s.lines = splitTextLines(*texts);
+        padLoadedText(s.lines);
+    } else {
+        s.lines.assign(kTextLines, std::string());
+    }
+    return s;
+}
+
+namespace {
+
+std::string recoveryNotice(const std::string &seriesFile, Recovered what) {
+    const std::string head = "Le dernier enregistrement de la série " + seriesFile + " avait été interrompu";
+    switch (what) {
+    case Recovered::Completed: return head + " : il a été achevé, la série est celle qu'il enregistrait.";
+    case Recovered::RolledBack: return head + " : il a été annulé, la série est celle d'avant cet enregistrement.";
+    case Recovered::Discarded:
+        return head + " avant d'avoir rien remplacé : la série est celle d'avant cet enregistrement.";
+    case Recovered::Nothing: break;
+    }
+    return {};
+}
+
+LoadResult load(const std::string &seriesFile, Series &out, bool create) {
+    LoadResult r;
+    const std::vector<std::string> pair = pairOf(seriesFile);
+    const std::string journal = journalFileName(seriesFile);
+    // The writer puts right what a killed save left; a reader reads the
+    // pair as that would leave it, and changes nothing.
+    std::vector<std::string> from = pair;
+    if (create) {
+        const Recovery rec = recoverGroup(pair, journal);
+        if (!rec.error.empty()) {
+            r.error = rec.error;
+            return r;
+        }
+        r.notice = recoveryNotice(seriesFile, rec.what);
+    } else {
+        bool pending = false;
+        from = recoveredView(pair, journal, pending);
+        if (pending)
+            r.notice = "Le dernier enregistrement de la série " + seriesFile +
+                       " a été interrompu ou n'est pas terminé : la série est lue telle qu'il l'aura laissée ; "
+                       "il sera achevé à sa prochaine ouverture.";
+    }
     std::string bytes, err;
     // The store holds 96 records: nothing past them is read.
-    switch (readFilePrefix(seriesFile, sizeof(Deal) * kBoards, bytes, err)) {
+    switch (from[0].empty() ? ReadStatus::Missing : readFilePrefix(from[0], sizeof(Deal) * kBoards, bytes, err)) {
     case ReadStatus::Missing: {
         if (!create) {
             r.error = "Le fichier " + seriesFile + " n'existe pas";
@@ -110,7 +173,7 @@ LoadResult load(const std::string &seriesFile, Series &out, bool create) {
         }
         // A new series: write the empty deal file. An existing text file of
         // the same name is kept and read below rather than overwritten.
-        std::string e = writeFileAtomic(seriesFile, serializeDeals(s));
+        std::string e = writeFileAtomic(seriesFile, serializeDeals(seriesFromBytes({}, {})));
         if (!e.empty()) {
             r.error = e;
             return r;
@@ -124,30 +187,25 @@ LoadResult load(const std::string &seriesFile, Series &out, bool create) {
     case ReadStatus::Ok:
         break;
     }
-    // Whole records only, and no more than the 96 the store holds.
-    size_t records = std::min<size_t>(bytes.size() / sizeof(Deal), kBoards);
-    std::memcpy(static_cast<void *>(s.deals.data()), bytes.data(), records * sizeof(Deal));
 
-    std::string textName = findTextFile(seriesFile);
+    const std::string &textName = from[1].empty() ? pair[1] : from[1];
     std::string text;
-    switch (readWholeFile(textName, text, err, kMaxTextFileSize)) {
+    std::optional<std::string> texts;
+    switch (from[1].empty() ? ReadStatus::Missing : readWholeFile(textName, text, err, kMaxTextFileSize)) {
     case ReadStatus::Ok:
-        s.lines = splitTextLines(text);
-        padLoadedText(s.lines);
+        texts = std::move(text);
         break;
-    case ReadStatus::Missing: {
-        s.lines.assign(kTextLines, std::string());
+    case ReadStatus::Missing:
         if (!create) break;
-        std::string e = writeFileAtomic(textName, serializeTexts(s));
-        if (!e.empty()) r.error = e;  // the series still opens, texts empty
+        if (std::string e = writeFileAtomic(textName, serializeTexts(seriesFromBytes({}, {}))); !e.empty())
+            r.error = e;  // the series still opens, texts empty
         break;
-    }
     case ReadStatus::Failed:
         // Never replace an existing text file that could not be read.
         r.error = err;
         return r;
     }
-    out = std::move(s);
+    out = seriesFromBytes(bytes, texts);
     r.ok = true;
     return r;
 }

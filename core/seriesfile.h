@@ -1,6 +1,7 @@
 // The series file pair: NAME.vrk (96 raw 160-byte records) and NAME.VRT
 // (the text store, one line per CR LF line, Windows-1252).
 #pragma once
+#include <optional>
 #include <string>
 
 #include "core/series.h"
@@ -21,21 +22,35 @@ std::vector<std::string> splitTextLines(const std::string &bytes);
 // Pads a loaded text store the way older series need it.
 void padLoadedText(std::vector<std::string> &lines);
 
-// Writes both files atomically. Returns "" or a French error message.
+// The series from the bytes of its two files (nullopt: no text file), as
+// the file functions read them.
+Series seriesFromBytes(const std::string &deals, const std::optional<std::string> &texts);
+
+// The journal of the pair's saves: ".NAME.vrek-journal" beside the lock.
+std::string journalFileName(const std::string &seriesFile);
+
+// Writes both files atomically, through the journal, so that a save killed
+// at any step leaves a pair the next open makes wholly old or wholly new.
+// Puts right what an earlier interrupted save left first. Returns "" or a
+// French error message.
 std::string saveSeries(const std::string &seriesFile, const Series &s);
 
 struct LoadResult {
     bool ok = false;
     std::string error;      // French message when !ok, or a warning when ok
+    std::string notice;     // what was found and done, such as an interrupted save put right
     bool created = false;   // the pair did not exist and was created empty
 };
 
 // Reads the pair into `out`. A missing .vrk creates an empty pair; a missing
-// .VRT next to an existing .vrk starts the texts empty and writes them. On
-// failure `out` is left untouched.
+// .VRT next to an existing .vrk starts the texts empty and writes them. An
+// interrupted save is completed or undone first, and the leftovers of such
+// saves removed (for the holder of the series' lock). On failure `out` is
+// left untouched.
 LoadResult loadSeries(const std::string &seriesFile, Series &out);
 // The same read for batch commands, which never create nor change a file: a
-// missing .vrk is an error and a missing .VRT gives empty texts.
+// missing .vrk is an error and a missing .VRT gives empty texts; a pair that
+// an interrupted save left is read as its completion would leave it.
 LoadResult readSeries(const std::string &seriesFile, Series &out);
 
 }  // namespace vrek

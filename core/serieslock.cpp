@@ -42,23 +42,31 @@ std::string lockFileName(const std::string &seriesFile) {
     return folder + "." + name + ".vrek-verrou";
 }
 
-SeriesLock::SeriesLock(SeriesLock &&o) noexcept : fd_(o.fd_), path_(std::move(o.path_)) { o.fd_ = -1; }
+SeriesLock::SeriesLock(SeriesLock &&o) noexcept
+    : fd_(o.fd_), path_(std::move(o.path_)), unlockedFor_(std::move(o.unlockedFor_)) {
+    o.fd_ = -1;
+    o.unlockedFor_.clear();
+}
 
 SeriesLock &SeriesLock::operator=(SeriesLock &&o) noexcept {
     if (this != &o) {
         release();
         fd_ = o.fd_;
         path_ = std::move(o.path_);
+        unlockedFor_ = std::move(o.unlockedFor_);
         o.fd_ = -1;
+        o.unlockedFor_.clear();
     }
     return *this;
 }
 
 bool SeriesLock::covers(const std::string &seriesFile) const {
-    return fd_ >= 0 && sameInode(fd_, lockFileName(seriesFile));
+    if (fd_ < 0) return !unlockedFor_.empty() && unlockedFor_ == lockFileName(seriesFile);
+    return sameInode(fd_, lockFileName(seriesFile));
 }
 
 void SeriesLock::release() {
+    unlockedFor_.clear();
     if (fd_ < 0) return;
     // Removed while still locked, so that nobody locks a file on its way out.
     if (sameInode(fd_, path_)) ::unlink(path_.c_str());
@@ -67,22 +75,53 @@ void SeriesLock::release() {
     path_.clear();
 }
 
-std::string SeriesLock::acquire(const std::string &seriesFile) {
+std::string SeriesLock::acquire(const std::string &seriesFile, std::string *notice) {
     if (covers(seriesFile)) return {};
     const std::string path = lockFileName(seriesFile);
+    auto refused = [&](const std::string &why) {
+        return "La série " + seriesFile + " ne peut pas être verrouillée : le fichier de verrou " + path + " " + why +
+               ". Sans verrou, un autre programme Vrek pourrait la modifier en même temps : rien n'est fait. "
+               "Supprimez ce fichier s'il n'est pas celui d'un programme Vrek en cours.";
+    };
+    // Working without a lock, said once for the series.
+    auto unlocked = [&](const std::string &why) {
+        release();
+        unlockedFor_ = path;
+        if (notice)
+            *notice = "La série " + seriesFile + " n'est pas verrouillée : " + why +
+                      ". Veillez à ce qu'aucun autre programme Vrek ne la modifie en même temps.";
+        return std::string();
+    };
     // A few rounds: the holder may remove the file between our open and lock.
     for (int round = 0; round < 8; ++round) {
         bool writable = true;
-        int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
-            writable = false;
-            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        }
+        const int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+        int fd = testhooks::lockOpen(path.c_str(), O_RDWR | O_CREAT | flags, 0666);
         if (fd < 0) {
-            // No lock file can live here (a read-only folder, a folder that
-            // does not exist): the open or save reports what matters.
-            release();
-            return {};
+            const int e = errno;
+            struct stat st;
+            if (::lstat(path.c_str(), &st) != 0) {
+                // The folder itself does not exist: the open or save says so.
+                if (e == ENOENT || e == ENOTDIR) {
+                    release();
+                    return {};
+                }
+                return unlocked("aucun fichier de verrou ne peut être créé dans son dossier (" + errnoText(e) + ")");
+            }
+            if (S_ISLNK(st.st_mode)) return refused("est un lien symbolique");
+            if (S_ISDIR(st.st_mode)) return refused("est un dossier");
+            // Another user's lock that we may read still locks (flock needs no
+            // write access); one we may not even read is a refusal.
+            if (e == EACCES || e == EPERM || e == EROFS) {
+                writable = false;
+                fd = testhooks::lockOpen(path.c_str(), O_RDONLY | flags, 0);
+            }
+            if (fd < 0) return refused("ne peut pas être ouvert (" + errnoText(errno) + ")");
+        }
+        struct stat st;
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return refused("n'est pas un fichier ordinaire");
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int e = errno;
@@ -92,9 +131,8 @@ std::string SeriesLock::acquire(const std::string &seriesFile) {
                 return "La série " + seriesFile + " est en cours d'utilisation par un autre programme Vrek" + who +
                        " : deux programmes ne peuvent pas la modifier à la fois. Réessayez quand il l'aura libérée.";
             }
-            ::close(fd);  // a file system without locks
-            release();
-            return {};
+            ::close(fd);
+            return unlocked("son support ne permet pas de verrouiller un fichier (" + errnoText(e) + ")");
         }
         if (sameInode(fd, path)) {
             if (writable) {
@@ -114,5 +152,20 @@ std::string SeriesLock::acquire(const std::string &seriesFile) {
     }
     return "La série " + seriesFile + " n'a pas pu être verrouillée : réessayez.";
 }
+
+namespace testhooks {
+namespace {
+int systemOpen(const char *path, int flags, mode_t mode) { return ::open(path, flags, mode); }
+LockOpenFn openFn = &systemOpen;
+}  // namespace
+
+int lockOpen(const char *path, int flags, mode_t mode) { return openFn(path, flags, mode); }
+
+LockOpenFn setLockOpen(LockOpenFn fn) {
+    LockOpenFn old = openFn;
+    openFn = fn ? fn : &systemOpen;
+    return old;
+}
+}  // namespace testhooks
 
 }  // namespace vrek

@@ -100,8 +100,8 @@ public:
     // The settings file's path; the model rewrites single keys in it.
     const std::string &iniFileName() const { return iniFile_; }
     void setIniFileName(std::string p) { iniFile_ = std::move(p); }
-    // Reads the settings file, applies `edit` and writes it back atomically.
-    // Returns "" or a French error message.
+    // Reads the settings file, applies `edit` and writes it back atomically
+    // when that changed it. Returns "" or a French error message.
     std::string writeIni(const std::function<void(IniFile &)> &editFn) const;
     ConstraintTable &constraints() { return constraints_; }
     const ConstraintTable &constraints() const { return constraints_; }
@@ -111,8 +111,11 @@ public:
     // opening (or first save under a new name) until another replaces it.
     // Reads the pair (creating it when it does not exist) and installs it.
     // Returns "" or the French error; `warning` receives a message that does
-    // not stop the opening. On failure the open series stays as it was.
-    std::string open(const std::string &fileName, const std::string &caption, std::string *warning = nullptr);
+    // not stop the opening, `notice` what was found and put right (an
+    // interrupted save) or that the series could not be locked. On failure
+    // the open series stays as it was.
+    std::string open(const std::string &fileName, const std::string &caption, std::string *warning = nullptr,
+                     std::string *notice = nullptr);
     // Writes the pair; clears the modified flag. Returns "" or a French error.
     std::string save();
     // Writes the pair under another name and attaches the series to it.

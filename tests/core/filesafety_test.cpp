@@ -55,7 +55,100 @@ struct RenameFault {
     testhooks::RenameFn old;
 };
 
+// A save killed before its n-th step: the hook stops it there, as a kill would.
+int stopAt = 0, stepsSeen = 0;
+bool untilStop(const char *) { return ++stepsSeen != stopAt; }
+
+// The text file's rename fails, and so does putting the deal file back.
+int failOnTextAndBack(const char *from, const char *to) {
+    if (endsWith(to, ".VRT") || std::strstr(from, ".old")) {
+        errno = EIO;
+        return -1;
+    }
+    return ::rename(from, to);
+}
+
 }  // namespace
+
+// Whatever step a save is killed at, the next open makes the pair wholly old
+// or wholly new and says so when it had to; a reader meanwhile reads what
+// the open will make, and nothing of the save is left behind.
+TEST(PairSave, AKillAtAnyStepLeavesAWholePair) {
+    const Series before = numbered("avant"), after = numbered("après, plus long");
+    // Steps: two temporary files, the old deal file kept, the journal, two
+    // renames, the journal removed, the old deal file removed.
+    const bool completed[] = {false, false, false, false, true, true, true, true};
+    const bool told[] = {false, false, false, false, true, true, true, false};
+    for (stopAt = 1; stopAt <= 9; ++stopAt) {
+        TempDir d;
+        const std::string file = d.file("s.vrk");
+        ASSERT_EQ(saveSeries(file, before), "");
+        stepsSeen = 0;
+        testhooks::setStep(&untilStop);
+        const std::string e = saveSeries(file, after);
+        testhooks::setStep(nullptr);
+        if (stopAt == 9) {  // nothing stopped it
+            EXPECT_EQ(e, "");
+            break;
+        }
+        Series read, opened;
+        LoadResult r = readSeries(file, read);
+        ASSERT_TRUE(r.ok) << stopAt << r.error;
+        EXPECT_EQ(r.notice.empty(), !told[stopAt - 1]) << stopAt;
+        r = loadSeries(file, opened);
+        ASSERT_TRUE(r.ok) << stopAt << r.error;
+        EXPECT_EQ(opened, completed[stopAt - 1] ? after : before) << stopAt;
+        EXPECT_EQ(read, opened) << stopAt;
+        EXPECT_EQ(r.notice.find("avait été interrompu : il a été achevé") != std::string::npos, told[stopAt - 1])
+            << stopAt << r.notice;
+        EXPECT_EQ(entriesIn(d.path()), 2) << stopAt;
+    }
+    EXPECT_EQ(stopAt, 9);
+}
+
+// A save whose old file could not be put back keeps its journal: the next
+// open puts it back.
+TEST(PairSave, AnUndoneSaveIsFinishedByTheNextOpen) {
+    TempDir d;
+    const Series before = numbered("avant");
+    ASSERT_EQ(saveSeries(d.file("p.vrk"), before), "");
+    std::string e;
+    {
+        RenameFault fault(&failOnTextAndBack);
+        e = saveSeries(d.file("p.vrk"), numbered("après"));
+    }
+    EXPECT_NE(e.find("L'ancien contenu de " + d.file("p.vrk") + " est gardé dans"), std::string::npos) << e;
+    Series opened;
+    const LoadResult r = loadSeries(d.file("p.vrk"), opened);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(opened, before);
+    EXPECT_NE(r.notice.find("il a été annulé"), std::string::npos) << r.notice;
+    EXPECT_EQ(entriesIn(d.path()), 2);
+}
+
+// What killed saves leave beside the pair goes at the next open or save;
+// nothing else does, and nothing of it is ever read as a series.
+TEST(PairLoad, LeftoversOfKilledSavesGo) {
+    TempDir d;
+    ASSERT_EQ(saveSeries(d.file("s.vrk"), numbered("s")), "");
+    const std::vector<std::string> leftovers = {"s.vrk.tmpAb12Cd", "s.VRT.tmp000000", "s.vrk.oldXyZ123",
+                                                "s.VRT.oldQQQQQQ", ".s.vrek-journal.tmpqwerty"};
+    const std::vector<std::string> others = {"s.vrk.tmp12345", "s.vrk.tmpAb1-Cd", "s.old.vrk", "t.vrk.tmpAb12Cd",
+                                             "s.vrk.old1234567", "s.tmpAbCdEf.vrk"};
+    for (const std::string &f : leftovers) writeFile(d.file(f), "x");
+    for (const std::string &f : others) writeFile(d.file(f), "garde");
+    ::mkdir(d.file("s.vrk.tmpFolder").c_str(), 0755);
+    Series s;
+    ASSERT_TRUE(loadSeries(d.file("s.vrk"), s).ok);
+    EXPECT_EQ(s, numbered("s"));
+    for (const std::string &f : leftovers) EXPECT_FALSE(fileExists(d.file(f))) << f;
+    for (const std::string &f : others) EXPECT_EQ(readFile(d.file(f)), "garde") << f;
+    EXPECT_TRUE(std::filesystem::is_directory(d.file("s.vrk.tmpFolder")));
+    // A save clears them as well.
+    writeFile(d.file("s.VRT.tmpZZZZZZ"), "x");
+    ASSERT_EQ(saveSeries(d.file("s.vrk"), s), "");
+    EXPECT_FALSE(fileExists(d.file("s.VRT.tmpZZZZZZ")));
+}
 
 TEST(PairSave, ASecondRenameThatFailsPutsTheFirstFileBack) {
     TempDir d;

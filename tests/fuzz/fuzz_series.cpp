@@ -21,6 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         return read;
     });
 
+    // The pair as the file functions read it: every board addressable.
+    const vrek::Series read = vrek::seriesFromBytes(records, texts);
+    require(read.lines.size() >= vrek::kTextLines, "a series read with fewer than 1441 lines");
+
     // The text store: no line holds a line end or a NUL, the padding gives
     // every board its lines, and a save reads back line for line.
     vrek::Series s;
