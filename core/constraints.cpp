@@ -50,6 +50,29 @@ std::string serializeConstraints(const ConstraintTable &t) {
     return out;
 }
 
+namespace {
+const char *const kSeatNames[4] = {"Nord", "Est", "Sud", "Ouest"};
+const char *const kSuitNames[4] = {"Trèfle", "Carreau", "Cœur", "Pique"};
+
+// "" or what makes one of the record's ranges impossible.
+std::string impossibleRange(const ConstraintRecord &r) {
+    auto check = [&r](int minByte, const std::string &what) -> std::string {
+        const int lo = r[minByte], hi = r[minByte + 1], cap = capOf(minByte);
+        const std::string head = "le minimum de " + what;
+        if (lo > cap) return head + " vaut " + std::to_string(lo) + " (" + std::to_string(cap) + " au plus)";
+        if (lo > hi) return head + " (" + std::to_string(lo) + ") dépasse le maximum (" + std::to_string(hi) + ")";
+        return {};
+    };
+    std::string e = check(kMinPoints, "points de la main");
+    for (int suit = 1; suit <= 4 && e.empty(); ++suit) {
+        const std::string name = kSuitNames[suit - 1];
+        e = check(suitByte(suit, kSuitMinPoints), "points à " + name);
+        if (e.empty()) e = check(suitByte(suit, kSuitMinLength), "cartes à " + name);
+    }
+    return e;
+}
+}  // namespace
+
 std::string parseConstraints(const std::string &bytes, const std::string &name, ConstraintTable &out) {
     if (bytes.size() != static_cast<size_t>(kConstraintFileSize))
         return "Le fichier " + name + " n'est pas un fichier de contraintes : il fait " +
@@ -63,6 +86,13 @@ std::string parseConstraints(const std::string &bytes, const std::string &name, 
         for (int seat = 0; seat < 4; ++seat)
             std::memcpy(t.record(set + 1, seat + 1).b.data(), bytes.data() + 80 * set + 20 * seat,
                         kConstraintRecordSize);
+    // A range no hand can meet would have every board dealt in vain to the
+    // last attempt; the sets beyond the number are not dealt and not checked.
+    for (int set = 1; set <= sets; ++set)
+        for (int seat = 1; seat <= 4; ++seat)
+            if (std::string why = impossibleRange(t.record(set, seat)); !why.empty())
+                return "Le fichier " + name + " n'est pas un fichier de contraintes valide : au niveau " +
+                       std::to_string(set) + ", pour " + kSeatNames[seat - 1] + ", " + why + ".";
     t.setSets(sets);
     t.editSet = static_cast<uint8_t>(sets);
     t.editSeat = 3;
@@ -78,7 +108,7 @@ std::string openConstraints(const std::string &path, ConstraintTable &t) {
         return "Le fichier " + path + " n'est pas un fichier de contraintes : il fait " + std::to_string(size) +
                " octets au lieu de 720.";
     std::string bytes, err;
-    switch (readWholeFile(path, bytes, err)) {
+    switch (readWholeFile(path, bytes, err, kConstraintFileSize)) {
     case ReadStatus::Missing: return "Le fichier de contraintes " + path + " n'existe pas.";
     case ReadStatus::Failed: return err;
     case ReadStatus::Ok: break;

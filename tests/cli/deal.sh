@@ -10,8 +10,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 "$vrek" --help | grep -q "deal SERIES.vrk" || fail "--help lists deal"
 
 # An empty series with a provenance text on board 2, North holding the spade
-# ace on board 3; constraint files: one asking North for 38 points (never
-# met), one that is too short, one announcing 12 sets.
+# ace on board 3; constraint files: one asking North for four cards or more
+# in every suit (never met), one that is too short, one announcing 12 sets.
 python3 - "$dir" <<'PY'
 import sys
 d = sys.argv[1]
@@ -24,7 +24,8 @@ open(d + "/s.VRT", "wb").write(("\r\n".join(lines) + "\r\n").encode("cp1252"))
 record = bytes([0, 37, 0, 0] + [0, 10, 0, 9] * 4)
 table = bytearray(record * 36)
 table[3] = 1
-table[0] = 38
+for suit in range(4):  # North: four suits of four cards or more, each range possible
+    table[4 + 4 * suit + 2] = 4
 open(d + "/never.vrc", "wb").write(table)
 open(d + "/short.vrc", "wb").write(table[:700])
 table[3] = 12

@@ -88,15 +88,23 @@ TEST(ConstraintFile, RefusesForeignFilesAndKeepsTheTable) {
     struct Case {
         std::string name, bytes, fragment;
     };
-    std::string zero = good, ten = good;
+    std::string zero = good, ten = good, crossed = good, huge = good, dormant = good;
     zero[3] = 0;
     ten[3] = 10;
+    // Set 2, East: spades length 6 to 4; set 1, South: a minimum of 255 points.
+    crossed[80 + 20 + suitByte(4, kSuitMinLength)] = 6;
+    crossed[80 + 20 + suitByte(4, kSuitMaxLength)] = 4;
+    huge[40 + kMinPoints] = static_cast<char>(255);
+    huge[40 + kMaxPoints] = static_cast<char>(255);
+    dormant[3 * 80 + kMinPoints] = static_cast<char>(255);  // set 4 is not dealt: no matter
     std::vector<Case> cases = {
         {"short.vrc", good.substr(0, 719), "719 octets au lieu de 720"},
         {"empty.vrc", "", "0 octets au lieu de 720"},
         {"long.vrc", good + "x", "721 octets au lieu de 720"},
         {"zero.vrc", zero, "annonce 0 niveaux"},
         {"ten.vrc", ten, "annonce 10 niveaux"},
+        {"crossed.vrc", crossed, "au niveau 2, pour Est, le minimum de cartes à Pique (6) dépasse le maximum (4)."},
+        {"huge.vrc", huge, "au niveau 1, pour Sud, le minimum de points de la main vaut 255 (37 au plus)."},
     };
     for (const auto &c : cases) {
         testutil::writeFile(dir.file(c.name), c.bytes);
@@ -106,7 +114,10 @@ TEST(ConstraintFile, RefusesForeignFilesAndKeepsTheTable) {
         EXPECT_NE(err.find(c.name), std::string::npos) << err;
         EXPECT_EQ(t, before) << c.name;
     }
+    testutil::writeFile(dir.file("dormant.vrc"), dormant);
     ConstraintTable t = before;
+    EXPECT_EQ(openConstraints(dir.file("dormant.vrc"), t), "");
+    t = before;
     EXPECT_NE(openConstraints(dir.file("absent.vrc"), t).find("n'existe pas"), std::string::npos);
     EXPECT_EQ(t, before);
     EXPECT_NE(openConstraints(dir.path(), t), "");  // a folder
