@@ -10,8 +10,10 @@
 #include "app/cli.h"
 #include "core/fileio.h"
 #include "core/seriesfile.h"
+#include "platform/platform.h"
 #include "platform/qtcanvas.h"
-#include "teach/VrekProjecteur.h"
+#include "platform/uiutil.h"
+#include "teach/background.h"
 #include "teach/projection.h"
 
 namespace {
@@ -101,8 +103,7 @@ int present(const std::vector<std::string> &args) {
         return cli::usageError(me, "carte invalide (rang A R D V X 9 … 2 puis couleur T K C P) : « " + err + " »");
 
     vrek::Series s;
-    const vrek::LoadResult r = vrek::readSeries(o.positional[0], s);
-    if (!r.ok) return cli::fail(r.error);
+    if (int rc = cli::readSeries(o.positional[0], s)) return rc;
 
     vrek::TeachDisplay d;
     d.load(s, board, cli::absolutePath(o.positional[0]));
@@ -129,7 +130,9 @@ int present(const std::vector<std::string> &args) {
     }
 
     auto app = guiApplication();
-    const vrek::ProjectorBackground bg = TVrekFProjecteur::background(QCoreApplication::applicationDirPath());
+    const vrek::BackgroundRead read = vrek::loadBackground(platform().programFolder().toStdString(), ui::pictureSize);
+    if (!read.error.empty()) std::fprintf(stderr, "%s\n", read.error.c_str());
+    const vrek::ProjectorBackground &bg = read.background;
 
     QImage picture(vrek::kPictureWidth, vrek::kPictureHeight, QImage::Format_RGB32);
     picture.fill(Qt::white);

@@ -1,7 +1,9 @@
 #include "platform/uiutil.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QFrame>
+#include <QImageReader>
 #include <QPalette>
 #include <QUrl>
 #include <QWidget>
@@ -71,5 +73,15 @@ vrek::DateFormat localeDateFormat() {
 }
 
 long todayNumber() { return static_cast<long>(QDate(1899, 12, 30).daysTo(platform().today())); }
+
+std::optional<std::pair<int, int>> pictureSize(const std::string &bytes) {
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) return std::nullopt;
+    return std::pair{size.width(), size.height()};
+}
 
 }  // namespace ui

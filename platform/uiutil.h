@@ -4,7 +4,9 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/settings.h"
 
@@ -37,5 +39,9 @@ QString pathFromSettings(const std::string &value);
 // The desktop's short date both ways, as day numbers (30/12/1899 = 0).
 vrek::DateFormat localeDateFormat();
 long todayNumber();
+
+// Width and height of a picture from its bytes, read from its header by the
+// toolkit without decoding it; nullopt when it is not a picture.
+std::optional<std::pair<int, int>> pictureSize(const std::string &bytes);
 
 }  // namespace ui

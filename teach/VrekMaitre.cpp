@@ -14,6 +14,7 @@
 #include "platform/uiutil.h"
 #include "platform/widgets.h"
 #include "teach/VrekProjecteur.h"
+#include "teach/background.h"
 
 using namespace vrek;
 
@@ -40,7 +41,9 @@ TVrekFMaitre::TVrekFMaitre(Workspace &ws, Platform &pf, TVrekFProjecteur *projec
                    Qt::WindowCloseButtonHint);
     setFixedSize(900, 560);
     build();
-    bg_ = TVrekFProjecteur::background(pf_.programFolder());
+    const BackgroundRead read = loadBackground(pf_.programFolder().toStdString(), ui::pictureSize);
+    bg_ = read.background;
+    backgroundError_ = read.error;
     backgroundPicture_ = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
     backgroundPicture_.fill(Qt::white);
     {
@@ -224,6 +227,11 @@ void TVrekFMaitre::buildButtons(int y) {
 // ---------------------------------------------------------------- commands
 
 void TVrekFMaitre::open() {
+    // Told when the display is first asked for, not at every start-up.
+    if (!backgroundError_.empty()) {
+        pf_.warning(this, qs(backgroundError_));
+        backgroundError_.clear();
+    }
     show();
     raise();
     activateWindow();

@@ -76,6 +76,7 @@ private:
     TVrekFProjecteur *projector_;
     vrek::TeachDisplay d_;
     vrek::ProjectorBackground bg_;
+    std::string backgroundError_;  // why the background file was not used, until said
     QImage picture_;
     QImage backgroundPicture_;  // the background drawn once, copied under each repaint
     int repaints_ = 0;

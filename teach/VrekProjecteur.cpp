@@ -1,8 +1,6 @@
 #include "teach/VrekProjecteur.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -16,18 +14,6 @@ TVrekFProjecteur::TVrekFProjecteur(QWidget *parent)
     setWindowTitle(QStringLiteral("Vrek Projecteur"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(600, 450);
-}
-
-vrek::ProjectorBackground TVrekFProjecteur::background(const QString &folder) {
-    const QString path = QDir(folder).filePath(QString::fromLatin1(vrek::kBackgroundFile));
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = f.readAll();
-    // The toolkit decodes a BMP cut short without complaint.
-    if (!vrek::bmpWhole(bytes.toStdString())) return {};
-    const QImage img = QImage::fromData(bytes);
-    if (img.isNull()) return {};
-    return {path.toStdString(), img.width(), img.height()};
 }
 
 void TVrekFProjecteur::paintEvent(QPaintEvent *) {

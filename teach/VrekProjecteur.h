@@ -13,10 +13,6 @@ class TVrekFProjecteur : public QWidget {
 public:
     explicit TVrekFProjecteur(QWidget *parent);
 
-    // The background picture of the program's folder when it can be read
-    // whole; otherwise none (the plain background).
-    static vrek::ProjectorBackground background(const QString &folder);
-
     // The picture it shows; owned by the master display.
     void setPicture(const QImage *picture) { picture_ = picture; }
     // "Plein écran": full screen on the screen where the user has put it.

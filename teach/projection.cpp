@@ -1,6 +1,7 @@
 #include "teach/projection.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vrek {
 
@@ -196,8 +197,8 @@ BidText bidText(const std::string &cell) {
     return b;
 }
 
-bool bmpWhole(const std::string &b) {
-    if (b.size() < 2 || b[0] != 'B' || b[1] != 'M') return true;
+std::optional<std::pair<int, int>> bmpSize(const std::string &b) {
+    if (b.size() < 2 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
     auto u32 = [&b](size_t at) -> int64_t {
         if (at + 4 > b.size()) return -1;
         return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
@@ -208,7 +209,7 @@ bool bmpWhole(const std::string &b) {
         return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8;
     };
     const int64_t offset = u32(10), header = u32(14);
-    if (offset < 0 || header < 12) return false;
+    if (offset < 0 || header < 12) return std::nullopt;
     int64_t width, height;
     int bits;
     int64_t compression = 0, imageSize = 0;
@@ -224,12 +225,24 @@ bool bmpWhole(const std::string &b) {
         imageSize = u32(34);
         if (height >= 0x80000000LL) height = 0x100000000LL - height;  // top-down rows
     }
-    if (width <= 0 || height <= 0 || bits <= 0 || compression < 0) return false;
+    if (width <= 0 || height <= 0 || bits <= 0 || compression < 0) return std::nullopt;
+    if (width > INT32_MAX || height > INT32_MAX) return std::nullopt;
     const int64_t size = static_cast<int64_t>(b.size());
     // Run-length and embedded pictures say their own size.
-    if (compression != 0 && compression != 3 && compression != 6) return imageSize >= 0 && offset + imageSize <= size;
-    const int64_t row = (width * bits + 31) / 32 * 4;
-    return offset + row * height <= size;
+    if (compression != 0 && compression != 3 && compression != 6) {
+        if (imageSize < 0 || offset + imageSize > size) return std::nullopt;
+    } else {
+        // Every term stays far below 2^63: width < 2^31, bits < 2^16, and the
+        // rows are compared by division, never multiplied by the height.
+        const int64_t row = (width * bits + 31) / 32 * 4;
+        if (offset > size || height > (size - offset) / row) return std::nullopt;
+    }
+    return std::pair{static_cast<int>(width), static_cast<int>(height)};
+}
+
+bool bmpWhole(const std::string &b) {
+    if (b.size() < 2 || b[0] != 'B' || b[1] != 'M') return true;
+    return bmpSize(b).has_value();
 }
 
 void drawBackground(Canvas &c, const ProjectorBackground &bg) {

@@ -1,7 +1,9 @@
 // The picture the class sees on the projector: 1600 x 1200 pixels drawn from
 // the master display's state on any page canvas.
 #pragma once
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/canvas.h"
 #include "teach/display.h"
@@ -26,6 +28,9 @@ struct ProjectorBackground {
 // False for a BMP file whose pixels do not all lie within the file (cut
 // short or with a damaged header); other files are left to the decoder.
 bool bmpWhole(const std::string &bytes);
+// Width and height of a BMP file whose pixels all lie within it; nullopt
+// for anything else.
+std::optional<std::pair<int, int>> bmpSize(const std::string &bytes);
 
 // Draws the whole picture. The caller begins and ends the canvas document.
 void drawProjector(Canvas &c, const TeachDisplay &d, const ProjectorBackground &bg);

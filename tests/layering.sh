@@ -5,7 +5,9 @@
 #  - a logic file (or its header) includes a Qt header, a window header or app/;
 #  - a window file outside app/ includes a file of app/;
 #  - a window file of one subsystem includes a window header of another one
-#    (platform/ is below every window and may be used by all).
+#    (platform/ is below every window and may be used by all);
+#  - a batch command (app/cli*) includes a window's header (one declaring a
+#    window class T...): commands use the logic and the platform only.
 set -u
 top=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$top" || exit 2
@@ -22,10 +24,15 @@ done | sort -u)
 
 files=$(awk '{ print $2 ".cpp"; print $2 ".h" }' <<<"$kinds" | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 # shellcheck disable=SC2086
-grep -H -E '^[[:space:]]*#[[:space:]]*include' $files | awk -v kinds="$kinds" '
+windows=$(grep -l -E '^class T[A-Za-z0-9_]* *:' */*.h | tr '\n' ' ')
+# shellcheck disable=SC2086
+grep -H -E '^[[:space:]]*#[[:space:]]*include' $files app/cli*.cpp app/cli*.h |
+  awk -v kinds="$kinds" -v windows="$windows" '
   BEGIN {
     n = split(kinds, l, "\n")
     for (i = 1; i <= n; i++) { split(l[i], p, " "); kind[p[2]] = p[1] }
+    n = split(windows, w, " ")
+    for (i = 1; i <= n; i++) window[w[i]] = 1
     bad = 0
   }
   {
@@ -38,6 +45,9 @@ grep -H -E '^[[:space:]]*#[[:space:]]*include' $files | awk -v kinds="$kinds" '
     dir = file; sub(/\/.*/, "", dir)
     idir = inc; if (!sub(/\/.*/, "", idir)) idir = ""
     istem = inc; sub(/\.(cpp|h)$/, "", istem)
+    if (file ~ /^app\/cli/ && window[inc]) {
+      print file ": a batch command includes the window header \"" inc "\""; bad = 1; next
+    }
     if (k == "logic") {
       if (inc ~ /^Q/) { print file ": logic includes the Qt header <" inc ">"; bad = 1; next }
       if (idir == "app") { print file ": logic includes \"" inc "\" of app/"; bad = 1; next }
