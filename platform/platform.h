@@ -62,8 +62,9 @@ public:
 
     // The desktop's "open" for a web address, mail link or document.
     virtual bool openUrl(const QString &url) = 0;
-    // HTTP GET; the response's status code, or 0 when no answer came
-    // within `timeoutMs`.
+    // HTTP GET of a probe; the response's status code (after at most a few
+    // redirections), or 0 when none came within `timeoutMs`, which bounds
+    // the whole exchange. Only the head of the answer is read, never its body.
     virtual int httpGet(const QString &url, int timeoutMs) = 0;
 
     virtual bool capsLock() = 0;
@@ -91,7 +92,7 @@ public:
 ProcessResult runQtProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
                            const std::function<bool(const QByteArray &)> &onOutput);
 
-// The desktop's HTTP GET, shared by the real platform and the tests.
+// The desktop's HTTP GET (platform/httpget.cpp), shared by the real platform and the tests.
 int qtHttpGet(const QString &url, int timeoutMs);
 
 Platform &platform();

@@ -3,19 +3,15 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QMimeData>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QTimer>
 #include <QElapsedTimer>
 #include <QDir>
 #include <QUrl>
@@ -199,29 +195,6 @@ ProcessResult runQtProcess(const QString &program, const QStringList &args, cons
     }
     proc.close();
     return res;
-}
-
-int qtHttpGet(const QString &url, int timeoutMs) {
-    QNetworkAccessManager nam;
-    QNetworkRequest req{QUrl(url)};
-    req.setRawHeader("Accept", "text/html, */*");
-    req.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
-    QNetworkReply *r = nam.get(req);
-    QEventLoop loop;
-    QObject::connect(r, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    // The whole exchange, lookup included, within the time given: a server
-    // that answers slowly is a server that does not answer.
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, r, &QNetworkReply::abort);
-    timer.start(timeoutMs);
-    if (!r->isFinished()) loop.exec();
-    timer.stop();
-    const int code = r->error() == QNetworkReply::OperationCanceledError
-                         ? 0
-                         : r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    delete r;
-    return code;
 }
 
 Platform &platform() { return current ? *current : desktop(); }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/vrekhp.h"
@@ -56,6 +57,66 @@ private:
                  QByteArray("Content-Type: text/html\r\nConnection: close\r\nContent-Length: ") +
                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
         s->disconnectFromHost();
+    }
+};
+
+// A server that answers every request in one hostile way, and counts what
+// it could send before the client went away.
+class HostileServer : public QObject {
+public:
+    enum Mode { EndlessHead, EndlessRedirectHead, HugeBody, Drip, Redirect };
+    qint64 written = 0;
+    bool clientGone = false;
+
+    explicit HostileServer(Mode mode) : mode_(mode) {
+        QObject::connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *s = server_.nextPendingConnection()) {
+                s->setParent(this);
+                QObject::connect(s, &QTcpSocket::readyRead, this, [this, s] { answer(s); });
+                QObject::connect(s, &QTcpSocket::bytesWritten, this, [this, s] { more(s); });
+                QObject::connect(s, &QTcpSocket::disconnected, this, [this] { clientGone = true; });
+            }
+        });
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&drip_, &QTimer::timeout, this, [this] {
+            if (dripTo_ && dripTo_->state() == QAbstractSocket::ConnectedState) dripTo_->write(" ");
+        });
+    }
+    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path); }
+
+private:
+    Mode mode_;
+    QTcpServer server_;
+    QTimer drip_;
+    QTcpSocket *dripTo_ = nullptr;
+
+    void answer(QTcpSocket *s) {
+        const QByteArray request = s->readAll();
+        if (mode_ == Redirect && request.startsWith("GET /ailleurs ")) {
+            s->write("HTTP/1.0 200 OK\r\n\r\n");
+            s->disconnectFromHost();
+            return;
+        }
+        if (s->property("answered").toBool()) return;
+        s->setProperty("answered", true);
+        switch (mode_) {
+        case EndlessHead: s->write("HTTP/1.1 200 OK\r\n"); break;
+        case EndlessRedirectHead: s->write("HTTP/1.1 302 Found\r\n"); break;
+        case HugeBody: s->write("HTTP/1.1 200 OK\r\nContent-Length: 1073741824\r\n\r\n"); break;
+        case Redirect: s->write("HTTP/1.1 301 Moved\r\nX-Pad: 1\r\nLocation: /ailleurs\r\n\r\n"); return;
+        case Drip:
+            s->write("HTTP/1.1");
+            dripTo_ = s;
+            drip_.start(100);
+            return;
+        }
+    }
+    // Sends on as long as the client takes it, up to 256 MB.
+    void more(QTcpSocket *s) {
+        if (mode_ == Drip || mode_ == Redirect || written > (qint64(256) << 20) || s->bytesToWrite() > 0) return;
+        const QByteArray chunk = mode_ == HugeBody ? QByteArray(65536, 'x') : QByteArray("X-Encore: oui\r\n").repeated(4096);
+        written += chunk.size();
+        s->write(chunk);
     }
 };
 
@@ -162,6 +223,36 @@ private slots:
         const qint64 ms = t.elapsed();
         QVERIFY2(ms >= 2900 && ms < 4500, qPrintable(QString::number(ms)));
         QCOMPARE(web->paths, QStringList{"/arbitrage/index.html"});
+        QVERIFY(plat->messages.isEmpty());
+    }
+
+    // A hostile server is left as soon as the status is known, or when the
+    // time given to the whole exchange is up; its head and body are never
+    // read past a few kilobytes, and nothing keeps reading afterwards.
+    void hostileServersAreLeftQuickly() {
+        struct Case {
+            HostileServer::Mode mode;
+            int status, timeoutMs;
+        };
+        for (const Case &c : {Case{HostileServer::EndlessHead, 200, 3000}, {HostileServer::EndlessRedirectHead, 302, 3000},
+                              {HostileServer::HugeBody, 200, 3000}, {HostileServer::Redirect, 200, 3000},
+                              {HostileServer::Drip, 0, 1000}}) {
+            HostileServer server(c.mode);
+            QElapsedTimer t;
+            t.start();
+            QCOMPARE(qtHttpGet(server.url("/arbitrage/index.html"), c.timeoutMs), c.status);
+            QVERIFY2(t.elapsed() < c.timeoutMs + 500, qPrintable(QString::number(t.elapsed())));
+            QTRY_VERIFY(server.clientGone);
+            QVERIFY2(server.written < (qint64(64) << 20), qPrintable(QString::number(server.written)));
+        }
+        // Through the start-up: a huge answer costs neither time nor a message.
+        HostileServer huge(HostileServer::HugeBody);
+        testutil::writeFile(dir->file("vrek.ini"), "[MiseAjour]\r\nSite=" + huge.url("/").toStdString() + "\r\n");
+        QElapsedTimer t;
+        t.start();
+        auto w = start();
+        QVERIFY(t.elapsed() < 2000);
+        QCOMPARE(plat->httpRequests.size(), 2);
         QVERIFY(plat->messages.isEmpty());
     }
 
