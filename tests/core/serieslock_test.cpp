@@ -82,77 +82,45 @@ TEST(SeriesLock, TheWindowHoldsTheOpenSeries) {
 }
 
 namespace {
-// What another user's lock file (mode 0600 or 000) does to us; root meets
-// no such refusal, so it is played through the lock's own open.
-int othersFile(const char *path, int flags, mode_t mode) {
-    if (fileExists(path)) {
-        errno = EACCES;
-        return -1;
-    }
+// Another user's lock file (mode 0600 or 000) and a folder that takes no new
+// file: root meets neither, so they are played through the lock's own open.
+int refused(const char *path, int flags, mode_t mode) {
+    const std::string p = path;
+    if (p.find("/.autre.") != std::string::npos || p.find("/plein/") != std::string::npos) return errno = EACCES, -1;
     return ::open(path, flags, mode);
 }
-// A folder that takes no new file at all.
-int noNewFile(const char *path, int flags, mode_t mode) {
-    if (flags & O_CREAT && !fileExists(path)) {
-        errno = EACCES;
-        return -1;
-    }
-    return ::open(path, flags, mode);
-}
-struct LockOpen {
-    explicit LockOpen(testhooks::LockOpenFn fn) : old(testhooks::setLockOpen(fn)) {}
-    ~LockOpen() { testhooks::setLockOpen(old); }
-    testhooks::LockOpenFn old;
-};
 }  // namespace
 
 // A lock file that exists but cannot serve is a refusal naming it, never a
 // run without a lock; only a folder that takes no lock file at all means
 // working unlocked, and then the user is told once.
 TEST(SeriesLock, ALockFileThatCannotServeRefuses) {
-    struct Case {
-        const char *what;
-        void (*make)(const std::string &lock);
-        testhooks::LockOpenFn open;
-        const char *why;
-    };
-    const Case cases[] = {
-        {"another user's", [](const std::string &l) { testutil::writeFile(l, "4242 autre\n"); }, &othersFile,
-         "ne peut pas être ouvert (accès refusé)"},
-        {"a link",
-         [](const std::string &l) {
-             testutil::writeFile(l + "-cible", "");
-             ::symlink((l + "-cible").c_str(), l.c_str());
-         },
-         nullptr, "est un lien symbolique"},
-        {"a dangling link", [](const std::string &l) { ::symlink("/nulle/part", l.c_str()); }, nullptr,
-         "est un lien symbolique"},
-        {"a folder", [](const std::string &l) { ::mkdir(l.c_str(), 0755); }, nullptr, "est un dossier"},
-        {"a pipe", [](const std::string &l) { ::mkfifo(l.c_str(), 0644); }, nullptr, "n'est pas un fichier ordinaire"},
-    };
-    for (const Case &c : cases) {
-        TempDir d;
-        const std::string lock = d.file(".s.vrek-verrou");
-        c.make(lock);
-        LockOpen fault(c.open);
-        SeriesLock l;
-        std::string notice;
-        const std::string e = l.acquire(d.file("s.vrk"), &notice);
-        EXPECT_NE(e.find("le fichier de verrou " + lock + " " + c.why), std::string::npos) << c.what << ": " << e;
-        EXPECT_FALSE(l.covers(d.file("s.vrk"))) << c.what;
-        EXPECT_EQ(notice, "") << c.what;
-        Workspace w;
-        EXPECT_NE(w.open(d.file("s.vrk"), "cap"), "") << c.what;
-        EXPECT_FALSE(fileExists(d.file("s.vrk"))) << c.what;
-    }
-
     TempDir d;
-    LockOpen fault(&noNewFile);
+    const auto old = testhooks::setLockOpen(&refused);
+    testutil::writeFile(d.file(".autre.vrek-verrou"), "4242 autre\n");
+    testutil::writeFile(d.file("cible"), "");
+    ::symlink(d.file("cible").c_str(), d.file(".lien.vrek-verrou").c_str());
+    ::symlink("/nulle/part", d.file(".perdu.vrek-verrou").c_str());
+    ::mkdir(d.file(".dossier.vrek-verrou").c_str(), 0755);
+    ::mkfifo(d.file(".tube.vrek-verrou").c_str(), 0644);
+    for (const auto &[name, why] : {std::pair{"autre", "ne peut pas être ouvert (accès refusé)"},
+                                    {"lien", "est un lien symbolique"}, {"perdu", "est un lien symbolique"},
+                                    {"dossier", "est un dossier"}, {"tube", "n'est pas un fichier ordinaire"}}) {
+        const std::string series = d.file(std::string(name) + ".vrk");
+        SeriesLock l;
+        const std::string e = l.acquire(series);
+        EXPECT_NE(e.find("le fichier de verrou " + lockFileName(series) + " " + why), std::string::npos) << e;
+        Workspace w;
+        EXPECT_NE(w.open(series, "cap"), "") << name;
+        EXPECT_FALSE(fileExists(series)) << name;
+    }
+    ::mkdir(d.file("plein").c_str(), 0755);
     SeriesLock l;
     std::string notice;
-    EXPECT_EQ(l.acquire(d.file("s.vrk"), &notice), "");
-    EXPECT_NE(notice.find("La série " + d.file("s.vrk") + " n'est pas verrouillée"), std::string::npos) << notice;
+    EXPECT_EQ(l.acquire(d.file("plein/s.vrk"), &notice), "");
+    EXPECT_NE(notice.find("La série " + d.file("plein/s.vrk") + " n'est pas verrouillée"), std::string::npos);
     notice.clear();
-    EXPECT_EQ(l.acquire(d.file("s.vrk"), &notice), "");
+    EXPECT_EQ(l.acquire(d.file("plein/s.vrk"), &notice), "");
     EXPECT_EQ(notice, "");  // once
+    testhooks::setLockOpen(old);
 }

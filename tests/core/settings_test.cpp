@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
-#include "testutil.h"
 
 using namespace vrek;
 
@@ -146,17 +145,4 @@ TEST(Settings, EveryNumberIsBroughtIntoItsRange) {
     f.parse("[MiseAjour]\r\nDate=99999999999/99999999999/99999999999\r\nNoValide=$100000000\r\n");
     EXPECT_EQ(readSettings(f, DateFormat::french()).date, 0);
     EXPECT_TRUE(readSettings(f, DateFormat::french()).noValide);
-}
-
-// A settings file too big to be one is refused naming the limit it passed.
-TEST(Settings, AFileTooBigIsRefusedNamingTheLimit) {
-    testutil::TempDir d;
-    const std::string big = "[Fonctionnement]\r\nZoom=14\r\n" + std::string(2 << 20, ';');
-    testutil::writeFile(d.file("vrek.ini"), big);
-    Settings s;
-    s.zoom = 30;
-    const std::string e = loadSettings(d.file("vrek.ini"), DateFormat::french(), s);
-    EXPECT_EQ(e, "Le fichier " + d.file("vrek.ini") + " est trop grand (" + std::to_string(big.size()) +
-                 " octets) : Vrek n'en lit pas de plus de 1 Mo.");
-    EXPECT_EQ(s.zoom, 10);
 }

@@ -132,6 +132,9 @@ TEST(WorkspaceSettings, AnOversizedSettingsFileIsNeitherReadNorReplaced) {
     EXPECT_NE(testutil::readFile(dir.file("vrek.ini")).find("Zoom=12"), std::string::npos);
     const std::string huge = "[Fonctionnement]\r\nZoom=9\r\n" + std::string(kMaxSettingsSize, ';');
     testutil::writeFile(dir.file("vrek.ini"), huge);
-    EXPECT_NE(ws.writeIni([](IniFile &f) { writeZoom(f, 14); }), "");
+    // The refusal names the settings file's own limit.
+    EXPECT_EQ(ws.writeIni([](IniFile &f) { writeZoom(f, 14); }),
+              "Le fichier " + dir.file("vrek.ini") + " est trop grand (" + std::to_string(huge.size()) +
+                  " octets) : Vrek n'en lit pas de plus de 1 Mo.");
     EXPECT_EQ(testutil::readFile(dir.file("vrek.ini")), huge);
 }
