@@ -1,6 +1,9 @@
 #include "platform/widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QTextLayout>
 #include <QLineEdit>
 #include <QTextBlock>
 
@@ -98,6 +101,17 @@ QString MemoField::cleanPaste(QString text) {
 void MemoField::insertFromMimeData(const QMimeData *source) {
     if (!source || !source->hasText()) return;
     insertPlainText(cleanPaste(source->text()));
+}
+
+void MemoField::keyPressEvent(QKeyEvent *e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent plain(e->type(), e->key(), e->modifiers() & ~Qt::ShiftModifier, e->text(), e->isAutoRepeat(),
+                        static_cast<ushort>(e->count()));
+        QPlainTextEdit::keyPressEvent(&plain);
+        e->setAccepted(plain.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
 }
 
 void guardCp1252(QPlainTextEdit *edit) {

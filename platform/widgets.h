@@ -84,6 +84,8 @@ public:
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
+    // Shift+Enter breaks the line as Enter does: no line separator inside a line.
+    void keyPressEvent(QKeyEvent *e) override;
 };
 
 // Removes from a plain-text field any character Windows-1252 cannot hold,

@@ -397,9 +397,19 @@ private slots:
         auto w = open(a);
         w->show();
         const int table = w->Table->width();
+        QWidget *texts[] = {w->Titre, w->Theme, w->Contrat, w->Attaquant, w->Defense, w->Encheres, w->Provenance};
+        std::vector<double> sizes;
+        for (QWidget *t : texts) sizes.push_back(t->font().pointSizeF());
+        const double hand = w->hand[0][3]->font().pointSizeF();
         w->resize(1400, 1032);
         QCOMPARE(w->Table->width(), 2 * table);
         QVERIFY(w->hand[0][3]->font().pointSizeF() > 15);
+        // The text column's fonts follow the deal panel's, and its fields still fit.
+        for (size_t i = 0; i < sizes.size(); ++i)
+            QVERIFY2(qAbs(texts[i]->font().pointSizeF() / sizes[i] - w->hand[0][3]->font().pointSizeF() / hand) < 0.05,
+                     qPrintable(texts[i]->objectName()));
+        QVERIFY(w->Encheres->geometry().bottom() < w->Provenance->y());
+        QVERIFY(w->Provenance->geometry().bottom() <= w->Panel5->height());
         QCOMPARE(w->Panel6->width(), 1400);
     }
 
