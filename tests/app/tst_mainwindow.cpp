@@ -336,6 +336,32 @@ private slots:
         // Cancel changes nothing.
         w->action("Ouvrir1")->trigger();
         QCOMPARE(w->seriesFileName(), b);
+
+        // Changed: asked before the file dialog, and "Annuler" opens none.
+        w->Titre->setText("encore");
+        const int dialogs = plat->dialogs.size();
+        plat->choices.enqueue(Platform::Answer::Cancel);
+        w->action("Nouveau1")->trigger();
+        QCOMPARE(plat->dialogs.size(), dialogs);
+        QCOMPARE(w->Titre->text(), QString("encore"));
+    }
+
+    void theUsualKeys() {
+        const QString a = makeSeries("a.vrk");
+        auto w = start({a});
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        for (auto [name, key] : {std::pair{"Nouveau1", Qt::Key_N}, {"Ouvrir1", Qt::Key_O}, {"Diagrammes1", Qt::Key_P}}) {
+            QSignalSpy triggered(w->action(name), &QAction::triggered);
+            QTest::keyClick(w->Attaquant, key, Qt::ControlModifier);
+            QCOMPARE(triggered.size(), 1);
+        }
+        // Ctrl+S in a text field saves what was just typed there.
+        QTest::keyClicks(w->Theme, "!");
+        QTest::keyClick(w->Theme, Qt::Key_S, Qt::ControlModifier);
+        Series back;
+        QVERIFY(loadSeries(a.toStdString(), back).ok);
+        QCOMPARE(back.line(themeLine(1)), std::string("Th\xE8me 1!"));
     }
 
     void saveAsAndSave() {
