@@ -38,6 +38,42 @@ void ClickLabel::mousePressEvent(QMouseEvent *e) {
     QLabel::mousePressEvent(e);
 }
 
+bool ClickLabel::charSpan(int i, double &left, double &right) const {
+    const QString t = text();
+    if (i < 0 || i >= t.size()) return false;
+    QTextLayout layout(t, font(), const_cast<ClickLabel *>(this));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) return false;
+    const double origin = contentsRect().left() + margin();
+    left = origin + line.cursorToX(i);
+    right = origin + line.cursorToX(i + 1);
+    return true;
+}
+
+int ClickLabel::charAt(int x) const {
+    double left = 0, right = 0;
+    for (int i = 0; charSpan(i, left, right); ++i)
+        if (x >= left && x < right) return i;
+    return -1;
+}
+
+void ClickLabel::setMarked(int index) {
+    if (marked_ == index) return;
+    marked_ = index;
+    update();
+}
+
+void ClickLabel::paintEvent(QPaintEvent *e) {
+    QLabel::paintEvent(e);
+    double left = 0, right = 0;
+    if (!charSpan(marked_, left, right)) return;
+    QPainter p(this);
+    p.setPen(QPen(QColor(255, 0, 0), 2));
+    p.drawRect(QRectF(left, 1, right - left, height() - 2));
+}
+
 bool fitsCp1252(const QString &s) { return vrek::utf8ToCp1252(s.toStdString()).has_value(); }
 
 QValidator::State Cp1252Validator::validate(QString &input, int &) const {
