@@ -9,7 +9,11 @@
 #include "core/settings.h"
 
 class QFrame;
+class QPrinter;
 class QWidget;
+namespace vrek {
+class Workspace;
+}
 
 namespace ui {
 
@@ -37,5 +41,12 @@ QString pathFromSettings(const std::string &value);
 // The desktop's short date both ways, as day numbers (30/12/1899 = 0).
 vrek::DateFormat localeDateFormat();
 long todayNumber();
+
+// The folder of the open series, or "" when none is open.
+QString seriesFolder(const vrek::Workspace &ws);
+// The file the print dialog offers for a PDF: `title` (a job title, which
+// may hold ':') made a name that file systems accept, in `folder` (the
+// user's home when empty). The printers stay the dialog's first choice.
+void offerPdfFile(QPrinter &printer, const QString &title, const QString &folder);
 
 }  // namespace ui
