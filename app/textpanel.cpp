@@ -2,9 +2,9 @@
 // their line counts, and provenance; every keystroke is stored in the model.
 #include <QApplication>
 #include <QFontMetrics>
-#include <QtMath>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QtMath>
 
 #include "app/vrekhp.h"
 #include "core/commentblocks.h"
@@ -93,8 +93,8 @@ void TForm1::buildTextPanel() {
     for (int k = 0; k < 3; ++k)
         connect(memos[k], &QPlainTextEdit::textChanged, this, [this, k] { storeComment(k); });
     // Shown when a line typed or pasted finds no room among the 12.
-    LbPlein = new QLabel(QStringLiteral("Les 12 lignes de commentaires de la donne sont occupées : "
-                                        "videz-en une ou réduisez un autre bloc."),
+    LbPlein = new QLabel(QStringLiteral("Les 12 lignes de commentaires de la donne sont toutes remplies : "
+                                        "videz-en une pour en ajouter une autre."),
                          Panel5);
     LbPlein->setObjectName("LbPlein");
     LbPlein->setWordWrap(true);

@@ -4,11 +4,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
-#include <algorithm>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QTabBar>
+#include <algorithm>
 
 #include "platform/platform.h"
 #include "core/workspace.h"
