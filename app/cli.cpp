@@ -92,6 +92,12 @@ int readSeries(const std::string &file, vrek::Series &s) {
     return 0;
 }
 
+int refuseSeriesTarget(const std::string &seriesFile, const std::string &target) {
+    if (!vrek::isSeriesFile(seriesFile, target)) return 0;
+    return fail("Le fichier " + absolutePath(target) + " est un fichier de la série " + absolutePath(seriesFile) +
+                " : il n'est pas remplacé. Rien n'est écrit.");
+}
+
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,
                   const std::vector<std::string> &flags, Options &out, std::string &error) {
     auto in = [](const std::vector<std::string> &v, const std::string &s) {

@@ -65,6 +65,11 @@ int takeSeries(const std::string &file, vrek::Series &s, vrek::SeriesLock &lock)
 // once the failure is printed.
 int readSeries(const std::string &file, vrek::Series &s);
 
+// For a command that writes a file: refuses (message, exit code 1) a target
+// that would replace a file of the series it reads, by any name or link.
+// Returns 0 when the target is another file.
+int refuseSeriesTarget(const std::string &seriesFile, const std::string &target);
+
 bool parseOptions(const std::vector<std::string> &args, const std::vector<std::string> &valued,
                   const std::vector<std::string> &flags, Options &out, std::string &error);
 

@@ -70,7 +70,7 @@ int runExport(const std::vector<std::string> &args) {
 
     const std::string file = o.value("-o");
     const std::string path = cli::absolutePath(file);
-    if (std::string why = vrek::overwritesSeries(o.positional[1], file); !why.empty()) return cli::fail(why);
+    if (int refused = cli::refuseSeriesTarget(o.positional[1], file)) return refused;
     vrek::ExportOptions opt;
     opt.numbering = o.has("--append") ? vrek::Numbering::From97 : vrek::Numbering::FromOne;
     opt.rotate = o.has("--rotate");

@@ -93,6 +93,7 @@ int present(const std::vector<std::string> &args) {
     if (!o.has("--board") || !number(o.value("--board"), 1, vrek::kBoards, board))
         return cli::usageError(me, "numéro de donne manquant ou invalide (--board 1 à 96)");
     if (!o.has("-o") || o.value("-o").empty()) return cli::usageError(me, "fichier de sortie manquant (-o FICHIER.png)");
+    if (int refused = cli::refuseSeriesTarget(o.positional[0], o.value("-o"))) return refused;
     if (o.has("--rotate") && !number(o.value("--rotate"), 0, 3, turns))
         return cli::usageError(me, "nombre de rotations invalide (--rotate 0 à 3) : " + o.value("--rotate"));
     const std::string show = o.value("--show");

@@ -94,6 +94,7 @@ int run(const std::vector<std::string> &args) {
     if (!parseOptions(std::vector<std::string>(args.begin() + 1, args.end()), valued, flags, o, err)) return usage(err, kind);
     if (o.positional.size() != 1) return usage(o.positional.empty() ? "série manquante" : "trop d'arguments", kind);
     if (!o.has("-o") || o.value("-o").empty()) return usage("fichier de sortie manquant (-o FILE.pdf)", kind);
+    if (int refused = refuseSeriesTarget(o.positional[0], o.value("-o"))) return refused;
 
     vrek::Series s;
     if (int rc = cli::readSeries(o.positional[0], s)) return rc;

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QSpinBox>
-#include <QTextLayout>
 
 #include "app/vrekhp.h"
 #include "core/dealview.h"
@@ -272,7 +271,14 @@ void TForm1::showDeal() {
             ClickLabel *l = hand[seat - 1][suit - 1];
             l->setText(QString::fromLatin1(v.hand[seat - 1][suit - 1]));
             ui::setColours(l, v.handHighlighted[seat - 1][suit - 1] ? ui::kYellow : ui::kWhite, Qt::black);
+            l->setMarked(-1);
         }
+    // The card waiting for an exchange is framed in its hand.
+    if (const PendingExchange &p = ws_.pending(); p.active) {
+        const Holding &h = ws_.series().deal(n).holding(p.seat, p.suit);
+        for (int k = 1; k <= std::min<int>(h.count, kMaxHolding); ++k)
+            if (h.rank(k) == p.rank) hand[p.seat - 1][p.suit - 1]->setMarked(k + 1);
+    }
     for (int suit = 1; suit <= 4; ++suit) {
         pack[suit - 1]->setText(QString::fromLatin1(v.pack[suit - 1]));
         ui::setColours(pack[suit - 1], v.packHighlighted[suit - 1] ? ui::kYellow : ui::kWhite, Qt::black);
@@ -311,38 +317,22 @@ void TForm1::showDeal() {
 
 int TForm1::charWidth() const { return QFontMetrics(hand[0][0]->font()).horizontalAdvance('X'); }
 
-namespace {
-
-// The character of a label's text drawn under x (pixels from the label's
-// left), or -1: measured with the text layout the label paints with, so that
-// fractional character widths at any zoom pick the card under the mouse.
-int charUnder(const QLabel *l, int x) {
-    const QString t = l->text();
-    QTextLayout layout(t, l->font(), l);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid()) return -1;
-    const double left = l->contentsRect().left() + l->margin();
-    for (int i = 0; i < t.size(); ++i)
-        if (x >= left + line.cursorToX(i) && x < left + line.cursorToX(i + 1)) return i;
-    return -1;
-}
-
-}  // namespace
-
 void TForm1::packPressedAt(int suit, int x, Qt::MouseButton) {
     if (!ws_.fileOpen() || ws_.currentDeal() < 1) return;
+    const bool waiting = ws_.pending().active;
     ws_.cancelPendingExchange();
-    const int c = charUnder(pack[suit - 1], x);
-    ws_.editDeal([&](Deal &d) { packClick(d, suit, c, 1); });
+    const int c = pack[suit - 1]->charAt(x);
+    if (!ws_.editDeal([&](Deal &d) { packClick(d, suit, c, 1); }) && waiting) showDeal();
 }
 
 void TForm1::handPressedAt(int seat, int suit, int x, Qt::MouseButton b) {
     if (!ws_.fileOpen() || ws_.currentDeal() < 1) return;
-    const int c = charUnder(hand[seat - 1][suit - 1], x);
-    // The first click of an exchange changes no card but waits for the second.
-    ws_.editDeal([&](Deal &d) { handClick(d, ws_.pending(), seat, suit, c, 1, buttonOf(b)); });
+    const int c = hand[seat - 1][suit - 1]->charAt(x);
+    // The first click of an exchange changes no card but marks it for the second.
+    const bool waiting = ws_.pending().active;
+    if (!ws_.editDeal([&](Deal &d) { handClick(d, ws_.pending(), seat, suit, c, 1, buttonOf(b)); }) &&
+        (waiting || ws_.pending().active))
+        showDeal();
 }
 
 void TForm1::copyForward() {

@@ -20,6 +20,9 @@ bool TForm1::openSeries(const QString &name, const QString &captionPrefix) {
 }
 
 void TForm1::openSeriesDialog(bool isNew) {
+    // Unsaved changes first: the file dialog comes once the series may go.
+    // The same name too: opening it again reads it back from the disk.
+    if (!mayDropSeries(QStringLiteral(" Faut-il enregistrer ") + seriesFileName())) return;
     FileDialogOptions o;
     o.title = isNew ? QStringLiteral("Nouveau fichier de donnes") : QStringLiteral("Ouverture d'un fichier de donnes");
     o.defaultSuffix = "VRK";
@@ -28,8 +31,6 @@ void TForm1::openSeriesDialog(bool isNew) {
     o.createPrompt = true;
     QString name = pf_.openFileName(this, o);
     if (name.isEmpty()) return;
-    // The same name too: opening it again reads it back from the disk.
-    if (!mayDropSeries(QStringLiteral(" Faut-il enregistrer ") + seriesFileName())) return;
     if (!openSeries(name)) return;
     ws_.setWorkingFileName(ws_.seriesFileName());
     ws_.cancelPendingExchange();

@@ -216,6 +216,13 @@ void TForm1::buildMenus() {
     for (const auto &[name, handler] : kHandlers)
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, h = handler] { h(*this); });
 
+    // The desktop's usual keys, shown in the menus beside their items. Ctrl+P
+    // prints the diagram page of the board on screen.
+    const std::pair<const char *, QKeySequence::StandardKey> keys[] = {{"Nouveau1", QKeySequence::New},
+                                                                       {"Ouvrir1", QKeySequence::Open},
+                                                                       {"Enregistrer1", QKeySequence::Save},
+                                                                       {"Diagrammes1", QKeySequence::Print}};
+    for (const auto &[name, key] : keys) action(name)->setShortcut(key);
     action("Annuler1")->setShortcut(QKeySequence::Undo);
     // Both habits; the desktop's own Redo may already be one of them.
     QList<QKeySequence> redo{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};

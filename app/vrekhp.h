@@ -28,6 +28,8 @@ public:
     // The smallest zoom the panels are laid out at (smaller ones keep their
     // setting but lay out as this one, where every field still fits).
     static constexpr int kSmallestLayoutZoom = 8;
+    // The text column's one-line fields at zoom 10.
+    static constexpr double kTextFieldPt = 9;
 
     // Runs the whole start-up; `args` are the command-line arguments after
     // the program name.
@@ -112,6 +114,7 @@ public:
     UpDown *UpAttaquant, *UpDefense, *UpEncheres;
     QLineEdit *EdAttaquant, *EdDefense, *EdEncheres;
     QLabel *TestHauteur;
+    QLabel *LbPlein;  // the 12 comment lines are all taken
     QScrollBar *ScrollBar1;
     QLabel *LbDonne;
     QSpinBox *EdDonne;  // "Donne n°": jumps to a board
@@ -120,9 +123,10 @@ public:
     void storeTitre();
     void storeTheme();
     void storeContrat();
-    void storeAttaquant();
-    void storeDefense();
-    void storeEncheres();
+    // Block 0 (`Attaquant`), 1 (`Defense`) or 2 (`Encheres`): a line that
+    // finds no room among the board's 12 is refused (`LbPlein` says so).
+    void storeComment(int block);
+    QPlainTextEdit *commentBox(int block) const;
     void storeProvenance();
     // The line counts of the spinners.
     vrek::LineCounts counts() const;
@@ -169,7 +173,10 @@ private:
     void showTexts();
     QString lineText(int i) const;
     void storeLine(int i, const QString &text, const char *field);
-    void storeBlock(QPlainTextEdit *e, int first, int count, const char *field);
+    void layoutCommentBlocks();
+    void fillComment(int block);
+    std::vector<std::string> storedComments() const;
+    QString shownComment_[3];  // each comment box's text after its last accepted change
     // vrekhp.cpp
     void layoutForZoom(int zoom);
     void layoutForScale(double scale);

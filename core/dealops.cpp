@@ -56,21 +56,32 @@ bool handClick(Deal &d, PendingExchange &pending, int seat, int suit, int x, int
     int k = cardIndex(x, w, std::min<int>(h.count, kMaxHolding));
     if (!k) return false;
     int rank = h.rank(k);
-    h.removeAt(k);
-    if (b != Button::Right) return true;
-    if (!pending.active) {
-        pending = {true, seat, suit, rank};
+    if (b != Button::Right) {
+        h.removeAt(k);
         return true;
     }
-    // Each card goes into the other hand, in its own suit; a card that does
-    // not fit stays undealt.
-    Holding &toFirst = d.holding(pending.seat, suit);
-    if (!toFirst.full() && d.hand(pending.seat).cards() < 13) toFirst.insert(rank);
-    // The waiting card may have been dealt meanwhile (random completion).
-    Holding &toSecond = d.holding(seat, pending.suit);
-    if (!toSecond.full() && d.hand(seat).cards() < 13 && !d.seatOf(pending.suit, pending.rank))
-        toSecond.insert(pending.rank);
+    // The first card of an exchange stays in its hand, marked, until the second.
+    if (!pending.active) {
+        pending = {true, seat, suit, rank};
+        return false;
+    }
+    const PendingExchange first = pending;
     pending = {};
+    // The first card may have left its hand meanwhile; the same hand gives nothing.
+    if (first.seat == seat || d.seatOf(first.suit, first.rank) != first.seat) return false;
+    // Each card goes into the other hand, in its own suit: both or neither.
+    Holding &fromFirst = d.holding(first.seat, first.suit);
+    Holding &toFirst = d.holding(first.seat, suit);
+    Holding &toSecond = d.holding(seat, first.suit);
+    if (suit != first.suit && (toFirst.full() || toSecond.full())) return false;
+    for (int i = 1; i <= fromFirst.count; ++i)
+        if (fromFirst.rank(i) == first.rank) {
+            fromFirst.removeAt(i);
+            break;
+        }
+    h.removeAt(k);
+    toFirst.insert(rank);
+    toSecond.insert(first.rank);
     return true;
 }
 

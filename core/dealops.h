@@ -7,7 +7,7 @@
 
 namespace vrek {
 
-// A card taken out of a hand by a first right click, waiting for the second.
+// A card chosen by a first right click, still in its hand, waiting for the second.
 struct PendingExchange {
     bool active = false;
     int seat = 0, suit = 0, rank = 0;
@@ -20,7 +20,8 @@ enum class Button { Left, Middle, Right };
 // seat that can take it; returns whether the deal changed.
 bool packClick(Deal &d, int suit, int x, int w);
 // A click on a hand label: left or middle takes the card back, right starts
-// or completes an exchange. Returns whether the deal changed.
+// or completes an exchange of two cards of two hands, made whole in one
+// change or not at all. Returns whether the deal changed.
 bool handClick(Deal &d, PendingExchange &pending, int seat, int suit, int x, int w, Button b);
 
 // Seat that a pack click gives a card of `suit` to, or 0.

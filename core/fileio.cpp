@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,6 +55,21 @@ bool sameFile(const std::string &a, const std::string &b) {
     struct stat sa, sb;
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
+}
+
+std::string safeFileName(const std::string &name) {
+    std::string out;
+    for (char ch : name) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        const bool refused = c < 0x20 || c == 0x7f || std::string_view("\\/:*?\"<>|").find(ch) != std::string_view::npos;
+        if (refused || ch == ' ') {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+        } else {
+            out += ch;
+        }
+    }
+    while (!out.empty() && (out.back() == ' ' || out.back() == '.')) out.pop_back();
+    return out.empty() ? "Vrek" : out;
 }
 
 std::string followLinks(const std::string &path, int &err) {

@@ -27,6 +27,11 @@ bool fileExists(const std::string &path);
 // Both names exist and are the same file (through links, case or spelling).
 bool sameFile(const std::string &a, const std::string &b);
 
+// `name` (UTF-8) as a file name that common file systems accept: the
+// characters \ / : * ? " < > | and control characters become blanks, blanks
+// are not doubled nor left at the ends; "Vrek" when nothing is left.
+std::string safeFileName(const std::string &name);
+
 // The file a chain of symbolic links ends at (the path itself when it is
 // not a link, or names nothing yet). Empty with `err` set on a loop.
 std::string followLinks(const std::string &path, int &err);

@@ -36,6 +36,44 @@ std::string findTextFile(const std::string &seriesFile) {
     return p.has_parent_path() ? (p.parent_path() / found.front()).string() : found.front();
 }
 
+namespace {
+// Folder, stem and capital extension of a name, made absolute.
+struct NameParts {
+    std::string folder, stem, ext;
+    bool operator==(const NameParts &) const = default;
+};
+NameParts partsOf(const std::string &name) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(name, ec).lexically_normal();
+    NameParts n;
+    n.folder = p.parent_path().string();
+    std::string f = p.filename().string();
+    if (f.size() >= 4) {
+        n.stem = f.substr(0, f.size() - 4);
+        n.ext = f.substr(f.size() - 4);
+        for (char &c : n.ext) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    } else {
+        n.stem = f;
+    }
+    return n;
+}
+}  // namespace
+
+bool isSeriesFile(const std::string &seriesFile, const std::string &target) {
+    if (sameFile(target, seriesFile) || sameFile(target, findTextFile(seriesFile))) return true;
+    // Not there yet, but the very name the series' files take, directly or
+    // at the end of a chain of links.
+    int err = 0;
+    const std::string end = followLinks(target, err);
+    const NameParts s = partsOf(seriesFile);
+    for (const std::string &name : {target, end}) {
+        if (name.empty()) continue;
+        const NameParts t = partsOf(name);
+        if (t.folder == s.folder && t.stem == s.stem && (t.ext == ".VRK" || t.ext == ".VRT")) return true;
+    }
+    return false;
+}
+
 std::string serializeDeals(const Series &s) {
     std::string out(sizeof(Deal) * kBoards, '\0');
     std::memcpy(out.data(), s.deals.data(), out.size());

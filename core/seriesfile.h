@@ -13,6 +13,10 @@ std::string textFileName(const std::string &seriesFile);
 // The series' existing text file whatever the case of its extension
 // ("Lundi.VRT", "lundi.vrt" beside "lundi.vrk"), else textFileName().
 std::string findTextFile(const std::string &seriesFile);
+// Whether writing `target` would replace a file of the series: its .vrk or
+// text file by any name or link, or the name either takes (any case of the
+// extension), even before it exists.
+bool isSeriesFile(const std::string &seriesFile, const std::string &target);
 
 std::string serializeDeals(const Series &s);
 std::string serializeTexts(const Series &s);

@@ -48,8 +48,15 @@ void Workspace::setModified(bool m, unsigned &what) {
 }
 
 bool Workspace::edit(unsigned what, const std::function<void(Series &)> &fn, const std::string &group) {
+    if (changing_) return false;
     Series before = series_;
-    fn(series_);
+    {
+        struct Changing {
+            bool &on;
+            ~Changing() { on = false; }
+        } changing{changing_ = true};
+        fn(series_);
+    }
     if (series_ == before) return false;
     const bool merge = !group.empty() && group == openGroup_ && !undo_.empty() && undo_.back().group == group;
     if (!merge) {
@@ -93,13 +100,13 @@ void Workspace::applyStep(std::deque<Step> &from, std::deque<Step> &to) {
 }
 
 bool Workspace::undo() {
-    if (undo_.empty()) return false;
+    if (undo_.empty() || changing_) return false;
     applyStep(undo_, redo_);
     return true;
 }
 
 bool Workspace::redo() {
-    if (redo_.empty()) return false;
+    if (redo_.empty() || changing_) return false;
     applyStep(redo_, undo_);
     return true;
 }
@@ -187,8 +194,13 @@ std::string Workspace::writeIni(const std::function<void(IniFile &)> &editFn) co
 
 // ------------------------------------------------------------------ files
 
+namespace {
+const char *const kBusy = "Une distribution ou une vérification travaille sur la série : attendez qu'elle soit terminée.";
+}
+
 std::string Workspace::open(const std::string &fileName, const std::string &caption, std::string *warning,
                             std::string *notice) {
+    if (changing_) return kBusy;
     SeriesLock lock;
     std::string unlocked;
     if (!lock_.covers(fileName))
@@ -205,6 +217,7 @@ std::string Workspace::open(const std::string &fileName, const std::string &capt
 
 std::string Workspace::save() {
     if (!fileOpen_) return {};
+    if (changing_) return kBusy;
     // An import may have named the series after a file nobody locked yet.
     if (std::string e = lock_.acquire(seriesFile_); !e.empty()) return e;
     std::string e = saveSeries(seriesFile_, series_);
@@ -214,6 +227,7 @@ std::string Workspace::save() {
 
 std::string Workspace::saveAs(const std::string &fileName, const std::string &caption) {
     if (!fileOpen_) return {};
+    if (changing_) return kBusy;
     SeriesLock lock;
     if (!lock_.covers(fileName))
         if (std::string e = lock.acquire(fileName); !e.empty()) return e;

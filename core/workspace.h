@@ -59,7 +59,11 @@ public:
     // Nothing is recorded when `fn` left the series as it was. Successive
     // edits with the same non-empty `group` (typing in one field of one
     // board) merge into one undo step. Returns whether the series changed.
+    // While `fn` runs (a long run lets the windows repaint meanwhile) no other
+    // change, undo, opening or saving of the series is taken: they are refused.
     bool edit(unsigned what, const std::function<void(Series &)> &fn, const std::string &group = {});
+    // A change is under way (see edit).
+    bool busy() const { return changing_; }
     // Shorthands for the current board.
     bool editDeal(const std::function<void(Deal &)> &fn);
     bool setLine(int i, std::string text, const std::string &group = {});
@@ -146,6 +150,7 @@ private:
     std::vector<std::pair<int, Listener>> listeners_;
     int nextId_ = 1;
     bool notifying_ = false;
+    bool changing_ = false;
     unsigned queued_ = 0;
 
     void setModified(bool m, unsigned &what);

@@ -1,10 +1,14 @@
 #include "dealing/vrekcon.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QTabBar>
+#include <algorithm>
 
 #include "platform/platform.h"
 #include "core/workspace.h"
@@ -22,9 +26,10 @@ int rowOfByte(int byte) {
 // Columns: points minimum, points maximum, length minimum, length maximum.
 int columnOfByte(int byte) { return byte < 4 ? byte : (byte - 4) % 4; }
 
-void paint(QLabel *l, const QColor &bg) {
+void paint(QWidget *l, const QColor &bg) {
     QPalette p = l->palette();
     p.setColor(QPalette::Window, bg);
+    p.setColor(QPalette::Base, bg);
     l->setPalette(p);
     l->setAutoFillBackground(true);
 }
@@ -71,24 +76,40 @@ TContraint::TContraint(vrek::Workspace &ws, Platform &pf, QWidget *parent)
         const int col = columnOfByte(f.byte);
         const int x = col >= 2 ? 230 + (col - 2) * 85 : 60 + col * 85;
         int y = 100 + rowOfByte(f.byte) * 34;
-        auto *v = new QLabel(this);
+        // Typed, or stepped with the arrows (the keyboard's too).
+        auto *v = new QLineEdit(this);
         v->setObjectName(f.label);
         v->setAlignment(Qt::AlignCenter);
-        v->setFrameShape(QFrame::Box);
+        v->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), v));
         v->setGeometry(x, y, 34, 24);
+        v->installEventFilter(this);
         paint(v, Qt::white);
         auto *u = new UpDown(this);
         u->setObjectName(f.updown);
         u->setToolTip(QString::fromUtf8(f.hint));
         u->setGeometry(x + 36, y, 16, 24);
+        // Tab goes from value to value, not through the arrows.
+        u->upButton()->setFocusPolicy(Qt::NoFocus);
+        u->downButton()->setFocusPolicy(Qt::NoFocus);
         const int byte = f.byte;
         connect(u, &UpDown::clicked, this, [this, byte](int delta) {
             stepValue(t_.edited(), byte, delta);
             refresh();
         });
+        connect(v, &QLineEdit::textEdited, this, [this, i](const QString &t) { typed(i, t); });
+        connect(v, &QLineEdit::editingFinished, this, [this] { refresh(); });
         value[i] = v;
         updown[i] = u;
     }
+    // Tab follows the rows as they are shown: spades to clubs, then the hand.
+    std::vector<int> order(kConstraintFields);
+    for (int i = 0; i < kConstraintFields; ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [](int a, int b) {
+        const int ba = constraintField(a).byte, bb = constraintField(b).byte;
+        return std::pair(rowOfByte(ba), columnOfByte(ba)) < std::pair(rowOfByte(bb), columnOfByte(bb));
+    });
+    for (int k = 1; k < kConstraintFields; ++k) setTabOrder(value[order[k - 1]], value[order[k]]);
+
     cmi = new QLabel(QStringLiteral("14"), this);
     cmi->setObjectName("cmi");
     cmi->setGeometry(230, 100 + 4 * 34 + 4, 30, 20);
@@ -181,20 +202,44 @@ void TContraint::activate() {
     refresh();
 }
 
-void TContraint::refresh() {
+void TContraint::typed(int field, const QString &text) {
+    if (text.isEmpty()) return;
+    const int byte = constraintField(field).byte;
+    const int wanted = text.toInt();
+    setValue(t_.edited(), byte, wanted);
+    // Past the top no further digit can help: brought into range at once.
+    // Below the bottom the next digit may still come; the field gets the
+    // stored value when it is left.
+    refresh(wanted > boundsOf(t_.edited(), byte).hi ? -1 : field);
+}
+
+bool TContraint::eventFilter(QObject *watched, QEvent *e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(e)->key();
+        for (int i = 0; i < kConstraintFields; ++i)
+            if (watched == value[i] && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+                updown[i]->click(key == Qt::Key_Up ? +1 : -1);
+                value[i]->selectAll();
+                return true;
+            }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+void TContraint::refresh(int typing) {
     const ConstraintRecord &r = t_.edited();
     for (int i = 0; i < kConstraintFields; ++i) {
         int byte = constraintField(i).byte;
         ValueBounds b = boundsOf(r, byte);
-        value[i]->setText(QString::number(r[byte]));
+        if (i != typing) value[i]->setText(QString::number(r[byte]));
         updown[i]->setRange(b.lo, b.hi);
         updown[i]->setPosition(r[byte]);
     }
     ConstraintWarnings w = warningsOf(r);
     cmi->setVisible(w.minLengths);
     cma->setVisible(w.maxLengths);
-    paint(findChild<QLabel *>("pmi"), w.minPoints ? Qt::red : Qt::white);
-    paint(findChild<QLabel *>("pma"), w.maxPoints ? Qt::red : Qt::white);
+    paint(value[kConstraintFields - 2], w.minPoints ? Qt::red : Qt::white);  // pmi
+    paint(value[kConstraintFields - 1], w.maxPoints ? Qt::red : Qt::white);  // pma
 }
 
 void TContraint::plusClick() {

@@ -6,6 +6,7 @@
 #include "core/constraints.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTabBar;
 class UpDown;
@@ -25,7 +26,10 @@ public:
 
     // Tabs rebuilt, the edited set and seat selected, values shown.
     void activate();
-    void refresh();
+    // Shows the edited record; the value field `typing` keeps what is typed in it.
+    void refresh(int typing = -1);
+    // A value typed into field `field` (0 .. 17), kept inside its range.
+    void typed(int field, const QString &text);
 
     void plusClick();
     void moinsClick();
@@ -35,13 +39,15 @@ public:
 
     QTabBar *Niveau, *Joueur;
     QLabel *Pique, *Coeur, *Carreau, *Trefle;
-    QLabel *value[vrek::kConstraintFields];  // pmi, pma, ptmi ... in field order
+    QLineEdit *value[vrek::kConstraintFields];  // ptmi ... pmi, pma in field order
     UpDown *updown[vrek::kConstraintFields];
     QLabel *cmi, *cma;
     QPushButton *Plus, *Moins, *Initialiser, *Button1, *Button3, *Button2;
 
 protected:
     void showEvent(QShowEvent *e) override;
+    // The keyboard's up and down arrows step the value field they are typed in.
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     vrek::Workspace &ws_;

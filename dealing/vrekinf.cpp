@@ -30,18 +30,24 @@ void TInformation::showCentred() {
     if (QScreen *s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
     show();
     pump_.start();
-    QApplication::processEvents();
+    pump();
+}
+
+void TInformation::pump() {
+    // The windows repaint, but clicks and keys wait until the run is over:
+    // nothing may change or replace the series the run is writing into.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TInformation::attempts(uint32_t n) {
     ProgressBar1->setValue(static_cast<int>(n));
     // The dealer calls back about every 15 ms: keep the windows alive.
-    QApplication::processEvents();
+    pump();
 }
 
 bool TInformation::dealCurrentBoard(bool record) {
     const int n = ws_.currentDeal();
-    if (!ws_.fileOpen() || n < 1) return false;
+    if (!ws_.fileOpen() || n < 1 || ws_.busy()) return false;
     ProgressBar2->setValue(vrek::kBoards);
     showCentred();
     auto progress = [this](uint32_t a) { attempts(a); };
@@ -72,7 +78,8 @@ bool TInformation::dealCurrentBoard(bool record) {
 void TInformation::distributionClick() { dealCurrentBoard(); }
 
 void TInformation::n3Click() {
-    if (!ws_.fileOpen()) return;
+    if (!ws_.fileOpen() || ws_.busy()) return;
+    const int shown = ws_.currentDeal();
     std::vector<int> boards;
     for (int n = 1; n <= vrek::kBoards; ++n) boards.push_back(n);
     showCentred();
@@ -82,11 +89,13 @@ void TInformation::n3Click() {
     p.boardDone = [this](const vrek::BoardOutcome &o) {
         // The board just dealt is shown while the next one is dealt.
         ws_.setCurrentDeal(o.board);
-        QApplication::processEvents();
+        pump();
     };
     std::vector<vrek::BoardOutcome> out;
     ws_.edit(vrek::ChangeDeals | vrek::ChangeTexts, [&](vrek::Series &s) {
         out = vrek::dealSeries(s, boards, ws_.constraints(), vrek::processRandom(), p);
+        // The board the director was on, not the last one dealt.
+        ws_.setCurrentDeal(shown);
     });
     hide();
     QStringList skipped;

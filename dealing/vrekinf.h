@@ -32,5 +32,6 @@ private:
     Platform &pf_;
     QElapsedTimer pump_;
     void showCentred();
+    void pump();
     void attempts(uint32_t n);
 };

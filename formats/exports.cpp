@@ -45,36 +45,8 @@ std::string incompleteMessage(const std::vector<int> &boards) {
            " : seules les donnes complètes s'exportent. Rien n'est exporté.";
 }
 
-namespace {
-// Folder, stem and capital extension of a name, made absolute.
-struct NameParts {
-    std::string folder, stem, ext;
-};
-NameParts partsOf(const std::string &name) {
-    std::error_code ec;
-    std::filesystem::path p = std::filesystem::absolute(name, ec).lexically_normal();
-    NameParts n;
-    n.folder = p.parent_path().string();
-    std::string f = p.filename().string();
-    if (f.size() >= 4) {
-        n.stem = f.substr(0, f.size() - 4);
-        n.ext = f.substr(f.size() - 4);
-        for (char &c : n.ext) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    } else {
-        n.stem = f;
-    }
-    return n;
-}
-}  // namespace
-
 std::string overwritesSeries(const std::string &seriesFile, const std::string &target) {
-    bool same = sameFile(target, seriesFile) || sameFile(target, findTextFile(seriesFile));
-    if (!same) {
-        // Not there yet, but the very name the series' files take.
-        const NameParts t = partsOf(target), s = partsOf(seriesFile);
-        same = t.folder == s.folder && t.stem == s.stem && (t.ext == ".VRK" || t.ext == ".VRT");
-    }
-    if (!same) return {};
+    if (!isSeriesFile(seriesFile, target)) return {};
     return "Le fichier " + target + " est un fichier de la série exportée : l'exportation ne le remplace pas. "
            "Rien n'est exporté.";
 }

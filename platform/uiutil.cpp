@@ -2,13 +2,18 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QImageReader>
+#include <QPrinter>
 #include <QPalette>
 #include <QUrl>
 #include <QWidget>
 
 #include "core/cp1252.h"
+#include "core/fileio.h"
+#include "core/workspace.h"
 #include "platform/platform.h"
 
 namespace ui {
@@ -82,6 +87,25 @@ std::optional<std::pair<int, int>> pictureSize(const std::string &bytes) {
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) return std::nullopt;
     return std::pair{size.width(), size.height()};
+}
+
+QString seriesFolder(const vrek::Workspace &ws) {
+    if (!ws.fileOpen() || ws.seriesFileName().empty()) return {};
+    return QFileInfo(QString::fromStdString(ws.seriesFileName())).absolutePath();
+}
+
+void offerPdfFile(QPrinter &printer, const QString &title, const QString &folder) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The dialog takes the printer's file as the one it offers; naming one
+    // switches the printer to PDF, so the desktop's printer is chosen again
+    // (the dialog forgets the file when a printer is kept).
+    const QString name = QString::fromStdString(vrek::safeFileName(title.toStdString())) + QStringLiteral(".pdf");
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    printer.setOutputFileName(QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name));
+    if (format == QPrinter::NativeFormat) printer.setOutputFormat(QPrinter::NativeFormat);
+#else
+    (void)printer, (void)title, (void)folder;
+#endif
 }
 
 }  // namespace ui

@@ -11,7 +11,11 @@
 #include "core/settings.h"
 
 class QFrame;
+class QPrinter;
 class QWidget;
+namespace vrek {
+class Workspace;
+}
 
 namespace ui {
 
@@ -43,5 +47,11 @@ long todayNumber();
 // Width and height of a picture from its bytes, read from its header by the
 // toolkit without decoding it; nullopt when it is not a picture.
 std::optional<std::pair<int, int>> pictureSize(const std::string &bytes);
+// The folder of the open series, or "" when none is open.
+QString seriesFolder(const vrek::Workspace &ws);
+// The file the print dialog offers for a PDF: `title` (a job title, which
+// may hold ':') made a name that file systems accept, in `folder` (the
+// user's home when empty). The printers stay the dialog's first choice.
+void offerPdfFile(QPrinter &printer, const QString &title, const QString &folder);
 
 }  // namespace ui

@@ -1,6 +1,9 @@
 #include "platform/widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QTextLayout>
 #include <QLineEdit>
 #include <QTextBlock>
 
@@ -33,6 +36,42 @@ void UpDown::resizeEvent(QResizeEvent *) {
 void ClickLabel::mousePressEvent(QMouseEvent *e) {
     emit pressed(static_cast<int>(e->position().x()), e->button());
     QLabel::mousePressEvent(e);
+}
+
+bool ClickLabel::charSpan(int i, double &left, double &right) const {
+    const QString t = text();
+    if (i < 0 || i >= t.size()) return false;
+    QTextLayout layout(t, font(), const_cast<ClickLabel *>(this));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) return false;
+    const double origin = contentsRect().left() + margin();
+    left = origin + line.cursorToX(i);
+    right = origin + line.cursorToX(i + 1);
+    return true;
+}
+
+int ClickLabel::charAt(int x) const {
+    double left = 0, right = 0;
+    for (int i = 0; charSpan(i, left, right); ++i)
+        if (x >= left && x < right) return i;
+    return -1;
+}
+
+void ClickLabel::setMarked(int index) {
+    if (marked_ == index) return;
+    marked_ = index;
+    update();
+}
+
+void ClickLabel::paintEvent(QPaintEvent *e) {
+    QLabel::paintEvent(e);
+    double left = 0, right = 0;
+    if (!charSpan(marked_, left, right)) return;
+    QPainter p(this);
+    p.setPen(QPen(QColor(255, 0, 0), 2));
+    p.drawRect(QRectF(left, 1, right - left, height() - 2));
 }
 
 bool fitsCp1252(const QString &s) { return vrek::utf8ToCp1252(s.toStdString()).has_value(); }
@@ -98,6 +137,17 @@ QString MemoField::cleanPaste(QString text) {
 void MemoField::insertFromMimeData(const QMimeData *source) {
     if (!source || !source->hasText()) return;
     insertPlainText(cleanPaste(source->text()));
+}
+
+void MemoField::keyPressEvent(QKeyEvent *e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent plain(e->type(), e->key(), e->modifiers() & ~Qt::ShiftModifier, e->text(), e->isAutoRepeat(),
+                        static_cast<ushort>(e->count()));
+        QPlainTextEdit::keyPressEvent(&plain);
+        e->setAccepted(plain.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
 }
 
 void guardCp1252(QPlainTextEdit *edit) {

@@ -35,16 +35,30 @@ private:
     int pos_ = 0, lo_ = 0, hi_ = 12;
 };
 
-// A label that reports mouse presses with their position and button.
+// A label that reports mouse presses with their position and button, and
+// can frame one character of its text (a card waiting for an exchange).
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    // The character drawn under x (pixels from the label's left), or -1:
+    // measured with the layout the label paints with, so that fractional
+    // character widths at any zoom pick the character under the mouse.
+    int charAt(int x) const;
+    // Frames character `index` of the text; -1 frames none.
+    void setMarked(int index);
+    int marked() const { return marked_; }
 signals:
     void pressed(int x, Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    int marked_ = -1;
+    // Left and right edges of character i, in pixels; false past the text.
+    bool charSpan(int i, double &left, double &right) const;
 };
 
 // Accepts only text that Windows-1252 can hold.
@@ -84,6 +98,8 @@ public:
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
+    // Shift+Enter breaks the line as Enter does: no line separator inside a line.
+    void keyPressEvent(QKeyEvent *e) override;
 };
 
 // Removes from a plain-text field any character Windows-1252 cannot hold,

@@ -7,6 +7,7 @@
 
 #include "core/workspace.h"
 #include "platform/platform.h"
+#include "platform/uiutil.h"
 #include "printing/printjob.h"
 #include "printing/radiogroup.h"
 
@@ -104,7 +105,8 @@ LabelRun TVrekEtiq::run() const {
 bool TVrekEtiq::draw(Canvas &c) const { return printLabels(c, ws_.series(), run()); }
 
 void TVrekEtiq::ImprimerClick() {
-    printing::printWithDialog(this, pf_, QString::fromStdString(labelTitle(1)), [this](Canvas &c) { return draw(c); });
+    printing::printWithDialog(this, pf_, QString::fromStdString(labelTitle(1)), [this](Canvas &c) { return draw(c); },
+                              ui::seriesFolder(ws_));
     printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex());
     hide();
 }

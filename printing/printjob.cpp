@@ -12,6 +12,7 @@
 #include "core/fileio.h"
 #include "core/workspace.h"
 #include "platform/platform.h"
+#include "platform/uiutil.h"
 #include "printing/printstyle.h"
 
 namespace printing {
@@ -62,9 +63,11 @@ QString printOn(QPrinter &printer, const Documents &draw) {
     return {};
 }
 
-bool printWithDialog(QWidget *parent, Platform &pf, const QString &title, const Documents &draw) {
+bool printWithDialog(QWidget *parent, Platform &pf, const QString &title, const Documents &draw,
+                     const QString &folder) {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, title);
+    ui::offerPdfFile(printer, title, folder);
     if (!pf.printDialog(parent, printer)) return false;
     const QString e = printOn(printer, draw);
     if (!e.isEmpty()) pf.error(parent, e);

@@ -43,7 +43,9 @@ QString printOn(QPrinter &printer, const Documents &draw);
 
 // The whole "&Imprimer" of a print dialog: the print dialog, then the
 // printing; failures are reported. Returns whether the dialog was accepted.
-bool printWithDialog(QWidget *parent, Platform &pf, const QString &title, const Documents &draw);
+// A PDF chosen in the dialog is offered in `folder` (the series' folder).
+bool printWithDialog(QWidget *parent, Platform &pf, const QString &title, const Documents &draw,
+                     const QString &folder = {});
 
 // Stores the colour choice shared by the print dialogs in the model and in
 // vrek.ini (when it changed); a failed write is reported.

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "printing/diagramanalysis.h"
 #include "printing/boxpanels.h"
+#include "platform/uiutil.h"
 #include "printing/printjob.h"
 #include "printing/radiogroup.h"
 
@@ -135,7 +136,7 @@ void TVrekcom::activate() {
         const int current = ws_.currentDeal();
         if (current >= 1 && current <= kBoards) Feuille[(current - 1) / 4]->setChecked(true);
     }
-    ProgressBar1->setValue(61);
+    ProgressBar1->setValue(0);  // empty until something is printed
     Imprimante->setItemIndex(ws_.settings().imprimante == 0 ? 0 : 1);
     Numerotation->setItemIndex(0);
 }
@@ -196,7 +197,8 @@ void TVrekcom::ImprimerClick() {
     if (!fetchAnalyses()) return;
     // Mode 0 with no sheet ticked has nothing to print: no print dialog.
     if (mode_ != 0 || !sheets().empty())
-        printing::printWithDialog(this, pf_, QString::fromLatin1(kDiagramTitle), [this](Canvas &c) { return draw(c); });
+        printing::printWithDialog(this, pf_, QString::fromLatin1(kDiagramTitle), [this](Canvas &c) { return draw(c); },
+                                  ui::seriesFolder(ws_));
     printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex());
     hide();
 }

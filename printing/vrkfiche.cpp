@@ -118,7 +118,7 @@ void Tvrekfiche::openFor(bool preprinted) {
 
 void Tvrekfiche::activate() {
     selectPairs(1, true);
-    ProgressBar1->setValue(119);
+    ProgressBar1->setValue(0);  // empty until something is printed
     Imprimante->setItemIndex(ws_.settings().imprimante == 0 ? 0 : 1);
     Numerotation->setItemIndex(0);
 }
@@ -187,7 +187,7 @@ void Tvrekfiche::ImprimerClick() {
     const std::vector<int> p = pairs();
     if (!p.empty())
         printing::printWithDialog(this, pf_, QString::fromStdString(travellerTitle(p.front())),
-                                  [this](Canvas &c) { return draw(c); });
+                                  [this](Canvas &c) { return draw(c); }, ui::seriesFolder(ws_));
     printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex());
     hide();
 }

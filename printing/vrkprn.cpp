@@ -7,6 +7,7 @@
 
 #include "core/workspace.h"
 #include "platform/platform.h"
+#include "platform/uiutil.h"
 #include "printing/printjob.h"
 #include "printing/radiogroup.h"
 
@@ -78,7 +79,7 @@ void TVrekPrn::open() {
 
 void TVrekPrn::activate() {
     ToutClick();
-    ProgressBar1->setValue(8);
+    ProgressBar1->setValue(0);  // empty until something is printed
     Imprimante->setItemIndex(ws_.settings().imprimante == 0 ? 0 : 1);
     Numerotation->setItemIndex(0);
     Page->setItemIndex(0);
@@ -125,7 +126,8 @@ void TVrekPrn::ImprimClick() {
     while (first < 4 && !s[first]) ++first;
     const QString title = QString::fromStdString(handSheetTitle(first < 4 ? first + 1 : North));
     // Nothing to print when no seat is ticked: the print dialog is not shown.
-    if (first < 4) printing::printWithDialog(this, pf_, title, [this](Canvas &c) { return draw(c); });
+    if (first < 4) printing::printWithDialog(this, pf_, title, [this](Canvas &c) { return draw(c); },
+                                               ui::seriesFolder(ws_));
     printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex());
     hide();
 }

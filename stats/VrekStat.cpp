@@ -14,7 +14,9 @@
 #include "core/cp1252.h"
 #include "core/workspace.h"
 #include "platform/platform.h"
+#include "platform/uiutil.h"
 #include "stats/statspdf.h"
+#include "stats/statsprint.h"
 
 using namespace vrek;
 using namespace vrek::stats;
@@ -223,6 +225,7 @@ void TvrekFStat::fill() {
 void TvrekFStat::ButImprimeClick() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);
+    ui::offerPdfFile(printer, qs(statisticsJobTitle(st_.mode)), ui::seriesFolder(ws_));
     if (!pf_.printDialog(this, printer)) return;
     if (!printStatisticsOn(printer, st_, windowTitle()))
         pf_.error(this, QStringLiteral("L'impression des statistiques n'a pas pu se faire."));

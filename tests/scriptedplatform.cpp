@@ -36,6 +36,7 @@ ProcessResult ScriptedPlatform::runProcess(const QString &program, const QString
 }
 
 bool ScriptedPlatform::printDialog(QWidget *, QPrinter &printer) {
+    offeredPdf = printer.outputFileName();
     if (!printTo.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printTo);

@@ -81,6 +81,7 @@ public:
     QString shortDateFormat() override { return dateFormat; }
 
     bool printAccepted = false;
+    QString offeredPdf;  // the PDF file the last print dialog offered
     QString printTo;  // when set, an accepted print goes into this PDF file
     QColor chosenColor;
     bool openSucceeds = true;

@@ -323,8 +323,9 @@ bool TVrekverif::verifierClick() {
 }
 
 void TVrekverif::Verif_AutoClick() {
-    if (busy_ || !ws_.fileOpen()) return;
+    if (busy_ || !ws_.fileOpen() || ws_.busy()) return;
     Flag busy(busy_);
+    const int shown = ws_.currentDeal();
     setTag(1);
     // Kept to put the series back as it was if the solver fails on the way.
     std::vector<std::string> before(kBoards + 1);
@@ -361,7 +362,8 @@ void TVrekverif::Verif_AutoClick() {
             ws_.setCurrentDeal(run.failedBoard);
             for (int d = 1; d <= kBoards; ++d) series.setLine(contractLine(d), before[d]);
         } else {
-            ws_.setCurrentDeal(kBoards);
+            // Back to the board the director was on.
+            ws_.setCurrentDeal(shown);
         }
     });
     // The lines shown on the way are back as they were.

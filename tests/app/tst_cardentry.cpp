@@ -25,7 +25,7 @@ class CardEntryTest : public QObject {
     void clickCard(QLabel *l, int k, Qt::MouseButton b = Qt::LeftButton) {
         QTest::mouseClick(l, b, {}, cardCentre(l, k));
     }
-    QLabel *handLabel(int seat, int suit) { return w->hand[seat - 1][suit - 1]; }
+    ClickLabel *handLabel(int seat, int suit) { return w->hand[seat - 1][suit - 1]; }
     QLabel *packLabel(int suit) { return w->pack[suit - 1]; }
 
 private slots:
@@ -81,20 +81,29 @@ private slots:
         clickCard(handLabel(North, Spades), 3);
         QCOMPARE(handLabel(North, Spades)->text(), QString("P ARVX"));
         QVERIFY(packLabel(Spades)->text().startsWith("P D"));
-        // Right click on North's king, then East's three of hearts.
+        // Right click on North's king, then East's three of hearts: the king
+        // waits framed in its hand, and the exchange is one step.
         clickCard(handLabel(North, Spades), 2, Qt::RightButton);
         QVERIFY(w->model().pending().active);
-        QCOMPARE(handLabel(North, Spades)->text(), QString("P AVX"));
+        QCOMPARE(handLabel(North, Spades)->text(), QString("P ARVX"));
+        QCOMPARE(handLabel(North, Spades)->marked(), 3);
         clickCard(handLabel(East, Hearts), 3, Qt::RightButton);
         QVERIFY(!w->model().pending().active);
+        QCOMPARE(handLabel(North, Spades)->marked(), -1);
         QCOMPARE(handLabel(North, Hearts)->text(), QString("C 3"));
         QCOMPARE(handLabel(East, Spades)->text(), QString("P R"));
         QCOMPARE(handLabel(East, Hearts)->text(), QString("C 542"));
-        // A left click after one right click cancels: the card stays in the pack.
+        w->action("Annuler1")->trigger();
+        QCOMPARE(handLabel(North, Spades)->text(), QString("P ARVX"));
+        QCOMPARE(handLabel(East, Hearts)->text(), QString("C 5432"));
+        w->action("Retablir1")->trigger();
+        // A left click after one right click cancels: the card stays in its hand.
         clickCard(handLabel(North, Spades), 1, Qt::RightButton);
         clickCard(handLabel(East, Hearts), 1, Qt::LeftButton);
         QVERIFY(!w->model().pending().active);
-        QVERIFY(packLabel(Spades)->text().startsWith("P AD"));
+        QCOMPARE(handLabel(North, Spades)->text(), QString("P AVX"));
+        QCOMPARE(handLabel(North, Spades)->marked(), -1);
+        QVERIFY(packLabel(Spades)->text().startsWith("P D"));
         // Navigation cancels too.
         clickCard(handLabel(North, Spades), 1, Qt::RightButton);
         QVERIFY(w->model().pending().active);

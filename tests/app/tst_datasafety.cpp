@@ -103,7 +103,6 @@ private slots:
 
     void aFailedSaveStopsEveryOperation() {
         const QString a = makeSeries("a.vrk");
-        const QString b = makeSeries("b.vrk");
         auto w = open(a);
         w->Theme->setText("gardé");
         w->model().rename(path("absent/a.vrk").toStdString(), {});  // a folder that is not there
@@ -111,10 +110,11 @@ private slots:
         plat->choices.enqueue(Platform::Answer::Yes);
         QVERIFY(!w->close());
         QCOMPARE(plat->messages.last().kind, RecordedMessage::Error);
-        // Opening another series: it is not opened.
-        plat->fileNames.enqueue(b);
+        // Opening another series: the save asked first fails, no file is even asked for.
+        const int dialogs = plat->dialogs.size();
         plat->choices.enqueue(Platform::Answer::Yes);
         w->action("Ouvrir1")->trigger();
+        QCOMPARE(plat->dialogs.size(), dialogs);
         QCOMPARE(w->seriesFileName(), path("absent/a.vrk"));
         QCOMPARE(w->Theme->text(), QString("gardé"));
         // The user can still save it elsewhere.
@@ -129,7 +129,6 @@ private slots:
         const QString a = makeSeries("a.vrk");
         auto w = open(a);
         w->Titre->setText("changé");
-        plat->fileNames.enqueue(a);
         plat->choices.enqueue(Platform::Answer::Cancel);
         w->action("Ouvrir1")->trigger();
         QCOMPARE(w->Titre->text(), QString("changé"));
@@ -397,9 +396,19 @@ private slots:
         auto w = open(a);
         w->show();
         const int table = w->Table->width();
+        QWidget *texts[] = {w->Titre, w->Theme, w->Contrat, w->Attaquant, w->Defense, w->Encheres, w->Provenance};
+        std::vector<double> sizes;
+        for (QWidget *t : texts) sizes.push_back(t->font().pointSizeF());
+        const double hand = w->hand[0][3]->font().pointSizeF();
         w->resize(1400, 1032);
         QCOMPARE(w->Table->width(), 2 * table);
         QVERIFY(w->hand[0][3]->font().pointSizeF() > 15);
+        // The text column's fonts follow the deal panel's, and its fields still fit.
+        for (size_t i = 0; i < sizes.size(); ++i)
+            QVERIFY2(qAbs(texts[i]->font().pointSizeF() / sizes[i] - w->hand[0][3]->font().pointSizeF() / hand) < 0.05,
+                     qPrintable(texts[i]->objectName()));
+        QVERIFY(w->Encheres->geometry().bottom() < w->Provenance->y());
+        QVERIFY(w->Provenance->geometry().bottom() <= w->Panel5->height());
         QCOMPARE(w->Panel6->width(), 1400);
     }
 

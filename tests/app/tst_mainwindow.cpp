@@ -244,15 +244,31 @@ private slots:
         QCOMPARE(w->model().series().lines, before);
     }
 
-    void linesBeyondTheCountAreNotStored() {
+    void aLineBeyondTheCountMakesRoomOrIsRefused() {
         auto w = start({makeSeries("s.vrk")});
         w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        // Board 2 (3 3 6, no text): three lines typed from a click on the third line.
         w->gotoDeal(2);
-        w->UpAttaquant->click(+1);  // 4 3 5
-        QCOMPARE(w->EdAttaquant->text(), QString("4"));
-        typeLines(w->Attaquant, {"1", "2", "3", "4", "5"});
-        QCOMPARE(w->model().series().line(commentLine(2, 3)), std::string("4"));
-        QCOMPARE(w->model().series().line(commentLine(2, 4)), std::string(""));  // the fifth line is not stored
+        const int h = w->Attaquant->fontMetrics().height();
+        QTest::mouseClick(w->Attaquant->viewport(), Qt::LeftButton, {}, QPoint(20, 2 * h + h / 2));
+        typeLines(w->Attaquant, {"ligne A", "ligne B", "ligne C"});
+        QTest::keyClick(w->Attaquant, Qt::Key_PageDown);
+        QTest::keyClick(w->Attaquant, Qt::Key_PageUp);
+        QCOMPARE(w->Attaquant->toPlainText(), QString("\n\nligne A\nligne B\nligne C"));
+        QCOMPARE(w->EdAttaquant->text() + w->EdEncheres->text(), QString("54"));
+        QCOMPARE(w->model().series().line(contractLine(2)).substr(50, 12), std::string("05   03   04"));
+        w->action("Annuler1")->trigger();  // the typing and the growth: one step
+        QCOMPARE(w->counts(), (LineCounts{3, 3, 6}));
+        // Board 1 holds text on all its 12 lines: Return is refused, and said so.
+        w->gotoDeal(1);
+        w->Defense->moveCursor(QTextCursor::End);
+        QTest::keyClick(w->Defense, Qt::Key_Return);
+        QCOMPARE(w->Defense->toPlainText(), QString("c4\nc5\nc6"));
+        QVERIFY(w->LbPlein->isVisible());
+        QTest::keyClicks(w->Defense, "!");
+        QVERIFY(w->LbPlein->isHidden());
+        QCOMPARE(w->model().series().line(commentLine(1, 6)), std::string("c6!"));
     }
 
     void spinnersDivideTheTwelveLines() {
@@ -320,6 +336,32 @@ private slots:
         // Cancel changes nothing.
         w->action("Ouvrir1")->trigger();
         QCOMPARE(w->seriesFileName(), b);
+
+        // Changed: asked before the file dialog, and "Annuler" opens none.
+        w->Titre->setText("encore");
+        const int dialogs = plat->dialogs.size();
+        plat->choices.enqueue(Platform::Answer::Cancel);
+        w->action("Nouveau1")->trigger();
+        QCOMPARE(plat->dialogs.size(), dialogs);
+        QCOMPARE(w->Titre->text(), QString("encore"));
+    }
+
+    void theUsualKeys() {
+        const QString a = makeSeries("a.vrk");
+        auto w = start({a});
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        for (auto [name, key] : {std::pair{"Nouveau1", Qt::Key_N}, {"Ouvrir1", Qt::Key_O}, {"Diagrammes1", Qt::Key_P}}) {
+            QSignalSpy triggered(w->action(name), &QAction::triggered);
+            QTest::keyClick(w->Attaquant, key, Qt::ControlModifier);
+            QCOMPARE(triggered.size(), 1);
+        }
+        // Ctrl+S in a text field saves what was just typed there.
+        QTest::keyClicks(w->Theme, "!");
+        QTest::keyClick(w->Theme, Qt::Key_S, Qt::ControlModifier);
+        Series back;
+        QVERIFY(loadSeries(a.toStdString(), back).ok);
+        QCOMPARE(back.line(themeLine(1)), std::string("Th\xE8me 1!"));
     }
 
     void saveAsAndSave() {

@@ -85,14 +85,22 @@ for round in 1 2 3 4 5 6; do
     check "concurrence $round : $ok réussites, $(dealt "$dir/c.vrk") donnes" [ "$(dealt "$dir/c.vrk")" = $((48 * ok)) ]
 done
 
-# ---- exports never replace the series they read
-for t in s.vrk s.VRT s.vrt; do
-    err="$("$vrek" export pbn "$dir/s.vrk" --boards 1 -o "$dir/$t" 2>&1)"; rc=$?
-    check "export sur $t : code 1" [ $rc = 1 ]
-    check "export sur $t : message" grep -q "est un fichier de la série exportée" <<<"$err"
+# ---- no command that writes a file replaces the series it reads: by any
+# spelling of the extension, through a link, or a dangling link to its name
+ln -s "$dir/s.VRT" "$dir/lien.pdf"
+ln -s "$dir/s.vrt" "$dir/pendant.pdf"
+ln -s "$dir" "$dir/via"
+for cmd in "export pbn $dir/s.vrk --boards 1" "print diagrams $dir/s.vrk --sheets 1" "present $dir/s.vrk --board 1"; do
+    for t in s.vrk s.VRT s.vrt lien.pdf pendant.pdf via/s.vrk; do
+        # shellcheck disable=SC2086
+        err="$("$vrek" $cmd -o "$dir/$t" 2>&1)"; rc=$?
+        check "${cmd%% *} sur $t : code 1" [ $rc = 1 ]
+        check "${cmd%% *} sur $t : message" [ "$err" = "Le fichier $dir/$t est un fichier de la série $dir/s.vrk : il n'est pas remplacé. Rien n'est écrit." ]
+    done
 done
-check "export sur la série : intacte" unchanged
-check "export sur la série : rien créé" [ ! -e "$dir/s.vrt" ]
+check "sortie sur la série : intacte" unchanged
+check "sortie sur la série : rien créé" [ ! -e "$dir/s.vrt" ]
+rm -f "$dir/lien.pdf" "$dir/pendant.pdf" "$dir/via"
 
 # ---- a file to complete past 64 MB is refused, not read
 truncate -s 65M "$dir/grand.pbn"

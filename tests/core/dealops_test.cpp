@@ -117,26 +117,27 @@ TEST(HandClick, RightClicksExchangeCards) {
     EXPECT_EQ(e, e0);
 }
 
-TEST(HandClick, AFullHoldingKeepsTheCardUndealt) {
+TEST(HandClick, AnExchangeIsWholeOrNothing) {
     Deal d = dealFrom("-.-.-.AKQJT9876", "5.-.-.-", "-.-.-.-", "-.-.-.-");
     PendingExchange p;
-    handClick(d, p, East, Spades, at(1), W, Button::Right);          // the five of spades waits
-    handClick(d, p, North, Clubs, at(1), W, Button::Right);          // North's ace of clubs
+    EXPECT_FALSE(handClick(d, p, East, Spades, at(1), W, Button::Right));  // the five of spades waits in its hand
+    EXPECT_TRUE(d.holding(East, Spades).holds(5));
+    EXPECT_TRUE(handClick(d, p, North, Clubs, at(1), W, Button::Right));   // North's ace of clubs
     EXPECT_TRUE(d.holding(East, Clubs).holds(14));
     EXPECT_TRUE(d.holding(North, Spades).holds(5));
-    // Now a club into a nine-club hand: the club stays undealt.
+    // Within one suit a nine-card holding gives one card and takes one.
     Deal f = dealFrom("-.-.-.AKQJT9876", "-.-.-.5", "-.-.-.-", "-.-.-.-");
-    handClick(f, p, North, Clubs, at(1), W, Button::Right);  // ace of clubs waits (North 8 clubs)
-    handClick(f, p, East, Clubs, at(1), W, Button::Right);   // five of clubs
+    handClick(f, p, North, Clubs, at(1), W, Button::Right);
+    handClick(f, p, East, Clubs, at(1), W, Button::Right);
     EXPECT_TRUE(f.holding(North, Clubs).holds(5));
     EXPECT_TRUE(f.holding(East, Clubs).holds(14));
+    // A club for a hand that holds nine: no exchange at all, no card in the pack.
     Deal g = dealFrom("-.-.2.AKQJT9876", "-.-.-.5", "-.-.-.-", "-.-.-.-");
-    handClick(g, p, North, Diamonds, at(1), W, Button::Right);  // North keeps 9 clubs
-    handClick(g, p, East, Clubs, at(1), W, Button::Right);      // a club for North: no room
-    EXPECT_EQ(g.holding(North, Clubs).count, 9);
-    EXPECT_FALSE(g.holding(North, Clubs).holds(5));
-    EXPECT_TRUE(g.holding(East, Diamonds).holds(2));
-    EXPECT_EQ(g.seatOf(Clubs, 5), 0);  // undealt
+    const Deal g0 = g;
+    handClick(g, p, North, Diamonds, at(1), W, Button::Right);
+    EXPECT_FALSE(handClick(g, p, East, Clubs, at(1), W, Button::Right));
+    EXPECT_FALSE(p.active);
+    EXPECT_EQ(g, g0);
 }
 
 TEST(HandClick, LeftClickCancelsTheExchange) {
@@ -145,13 +146,15 @@ TEST(HandClick, LeftClickCancelsTheExchange) {
     handClick(d, p, North, Spades, at(1), W, Button::Right);
     handClick(d, p, East, Spades, at(1), W, Button::Left);
     EXPECT_FALSE(p.active);
-    EXPECT_EQ(d.seatOf(Spades, 14), 0);  // the first card stays in the pack
+    EXPECT_EQ(d.seatOf(Spades, 14), North);  // the first card stays in its hand
     EXPECT_EQ(d.seatOf(Spades, 12), 0);
-    // A card dealt while it waited is not put in twice.
-    handClick(d, p, North, Spades, at(1), W, Button::Right);  // the king waits
-    d.holding(South, Spades).insert(13);                      // dealt meanwhile
+    // A card that left its hand while it waited is not exchanged.
+    handClick(d, p, North, Spades, at(1), W, Button::Right);  // the ace waits
+    d.holding(North, Spades).removeAt(1);
+    d.holding(South, Spades).insert(14);
     d.holding(West, Spades).insert(2);
-    handClick(d, p, West, Spades, at(1), W, Button::Right);
+    EXPECT_FALSE(handClick(d, p, West, Spades, at(1), W, Button::Right));
+    EXPECT_EQ(d.seatOf(Spades, 14), South);
     EXPECT_TRUE(sound(d));
 }
 

@@ -1,9 +1,12 @@
 // The dealing commands of the main window and the constraint editor, driven headless.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/vrekhp.h"
@@ -23,7 +26,7 @@ class DealingWindowsTest : public QObject {
     std::unique_ptr<ScriptedPlatform> plat;
     std::unique_ptr<TForm1> w;
 
-    QLabel *label(const char *name) { return w->findChild<TContraint *>()->findChild<QLabel *>(name); }
+    QLineEdit *label(const char *name) { return w->findChild<TContraint *>()->findChild<QLineEdit *>(name); }
     UpDown *updown(const char *name) { return w->findChild<TContraint *>()->findChild<UpDown *>(name); }
     void click(const char *updownName, int delta, int times = 1) {
         for (int i = 0; i < times; ++i) updown(updownName)->click(delta);
@@ -67,16 +70,71 @@ private slots:
         w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(10) = testutil::shuffledDeal(10); });
         Deal ten = w->model().series().deal(10);
         w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.setLine(provenanceLine(10), "ancien"); });
+        w->gotoDeal(17);
         w->action("N3")->trigger();
         for (int n = 1; n <= 96; ++n) {
             QVERIFY(w->model().series().deal(n).complete());
             QCOMPARE(w->model().series().line(provenanceLine(n)), std::string("Nombre d'it\xE9rations: 1"));
         }
         QCOMPARE(w->model().series().deal(10), ten);  // complete already: not redealt
-        QCOMPARE(w->model().currentDeal(), 96);
-        QCOMPARE(w->ScrollBar1->value(), 96);
+        // Back on the board shown before the run.
+        QCOMPARE(w->model().currentDeal(), 17);
+        QCOMPARE(w->ScrollBar1->value(), 17);
+        QCOMPARE(w->Provenance->text(), QString("Nombre d'itérations: 1"));
         QVERIFY(plat->messages.isEmpty());
         QVERIFY(w->model().series().deal(1) != w->model().series().deal(2));
+    }
+
+    void inputDuringARunIsHeldOff() {
+        // Keys, clicks and commands that reach the windows while the boards are
+        // dealt change nothing of the run: one undo step, every board dealt.
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(1).holding(North, Spades).insert(14); });
+        const Series before = w->model().series();
+        QTimer poke;
+        connect(&poke, &QTimer::timeout, this, [&] {
+            if (!w->model().busy() || !poke.isActive()) return;
+            poke.stop();
+            QTest::keyClick(w->Titre, Qt::Key_Z, Qt::ControlModifier);
+            QTest::mouseClick(w->hand[0][3], Qt::LeftButton, {}, QPoint(3 * w->charWidth() - 2, 5));
+            w->findChild<TInformation *>()->dealCurrentBoard();
+            plat->fileNames.enqueue(QString::fromStdString(dir->file("autre.vrk")));
+            w->action("Ouvrir1")->trigger();
+            w->action("Enregistrer1")->trigger();
+        });
+        poke.start(0);
+        w->action("N3")->trigger();
+        QVERIFY(!poke.isActive());
+        QCOMPARE(w->seriesFileName(), QString::fromStdString(dir->file("s.vrk")));
+        for (int n = 1; n <= 96; ++n)
+            QCOMPARE(w->model().series().line(provenanceLine(n)), std::string("Nombre d'it\xE9rations: 1"));
+        QVERIFY(w->model().series().deal(1).holding(North, Spades).holds(14));
+        QCOMPARE(plat->lastMessage(), QString("Une distribution ou une vérification travaille sur la série : "
+                                              "attendez qu'elle soit terminée."));
+        w->action("Annuler1")->trigger();
+        QVERIFY(w->model().series() == before);
+    }
+
+    void valuesAreTypedAndBroughtIntoRange() {
+        w->action("Caractristiques1")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(w->findChild<TContraint *>()));
+        // South 15-17 with 2-5 spades, typed from value to value with Tab;
+        // values out of range are brought into it; the down arrow steps.
+        auto type = [&](const char *field, const QString &keys) {
+            label(field)->setFocus();
+            for (QChar k : keys) QTest::keyClicks(QApplication::focusWidget(), QString(k));
+        };
+        type("pmi", "\b15\t17\t");
+        type("cpmi", "\b2\t5\t");
+        QCOMPARE(QApplication::focusWidget(), label("pcmi"));
+        type("pmi", "\b\b40\t");
+        type("pma", "\b\b3\t");
+        type("ptma", "\b\b99\t");
+        QTest::keyClick(label("pmi"), Qt::Key_Down);
+        const ConstraintRecord &r = w->model().constraints().record(1, South);
+        QCOMPARE((std::vector<int>{r[kMinPoints], r[kMaxPoints], r[suitByte(Spades, kSuitMinLength)],
+                                   r[suitByte(Spades, kSuitMaxLength)], r[suitByte(Clubs, kSuitMaxPoints)]}),
+                 (std::vector<int>{16, 17, 2, 5, 10}));
+        QCOMPARE(label("pmi")->text() + label("pma")->text() + label("ptma")->text(), QString("161710"));
     }
 
     void editorStartsAtTheDefaults() {

@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(d->windowTitle(), QString("Imprime les feuilles des Mains"));
         QVERIFY(d->Nord->isChecked() && d->Est->isChecked() && d->Sud->isChecked() && d->Ouest->isChecked());
         QCOMPARE(d->Ouest->text(), QString("Feuille d'&Ouest"));
-        QCOMPARE(d->ProgressBar1->value(), 8);
+        QCOMPARE(d->ProgressBar1->value(), 0);  // empty until something is printed
         QCOMPARE(d->Imprimante->itemIndex(), 0);  // from vrek.ini
         QCOMPARE(d->Page->itemIndex(), 0);
         QCOMPARE(d->Numerotation->item(1)->text(), QString("à partir de 97"));
@@ -97,6 +97,11 @@ private slots:
         QVERIFY(!d->isVisible());
         QCOMPARE(pdfPages(path("mains.pdf")), 2);
         QVERIFY(plat->messages.isEmpty());
+        // The print dialog offered a PDF named after the job, beside the series.
+        QCOMPARE(plat->offeredPdf, path("VREK Main de N.pdf"));
+        QCOMPARE(d->ProgressBar1->value(), 8);
+        w->action("Vrek1")->trigger();
+        QCOMPARE(d->ProgressBar1->value(), 0);
     }
 
     void cancelledOrFailedPrintWritesNothing() {
@@ -130,7 +135,7 @@ private slots:
         QCOMPARE(d->Feuille[8]->text(), QString("Feuille  9  (33-36)"));
         QCOMPARE(d->Feuille[23]->text(), QString("Feuille 24 (93-96)"));
         QVERIFY(d->Feuille[0]->isVisible() && !d->Don[0]->isVisible() && !d->Sp_NumPage->isVisible());
-        QCOMPARE(d->ProgressBar1->value(), 61);
+        QCOMPARE(d->ProgressBar1->value(), 0);
         click(d->Select1);
         QVERIFY(d->Feuille[8]->isChecked() && d->Feuille[15]->isChecked() && !d->Feuille[16]->isChecked());
         click(d->Deselect1);
@@ -138,6 +143,7 @@ private slots:
         printTo("feuilles.pdf");
         click(d->Imprimer);
         QCOMPARE(pdfPages(path("feuilles.pdf")), 2);
+        QCOMPARE(plat->offeredPdf, path("VREK commentaires.pdf"));
 
         w->action("HuitDiagrammeschoisis1")->trigger();
         QCOMPARE(d->mode(), 2);
@@ -167,7 +173,7 @@ private slots:
         // Pairs 1 to 16 are checked again; the others keep their state.
         QVERIFY(d->Fiche[0]->isChecked() && d->Fiche[15]->isChecked());
         QVERIFY(!d->Fiche[16]->isChecked() && d->Fiche[40]->isChecked());
-        QCOMPARE(d->ProgressBar1->value(), 119);
+        QCOMPARE(d->ProgressBar1->value(), 0);
 
         // The section: letters and colours of the up-down, a colour chosen on the panel.
         QCOMPARE(d->EdSection->text(), QString());

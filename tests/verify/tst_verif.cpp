@@ -390,8 +390,10 @@ private slots:
         QCOMPARE(w->model().series().line(contractLine(9)), makeContractLine("Passe", {4, 3, 5}));
         QCOMPARE(w->model().series().line(contractLine(96)), makeContractLine("6T= par N sur entame 8P", {4, 3, 5}));
         for (int n : {2, 4, 6, 7, 8, 50, 95}) QCOMPARE(w->model().series().line(contractLine(n)), lines[n]);
-        QCOMPARE(w->model().currentDeal(), 96);
-        QCOMPARE(w->Contrat->text(), QString("6T= par N sur entame 8P"));
+        // Back on the board shown before the run.
+        QCOMPARE(w->model().currentDeal(), 40);
+        QCOMPARE(w->ScrollBar1->value(), 40);
+        QCOMPARE(w->Contrat->text(), QString());
         QCOMPARE(v->tag(), 0);
         QVERIFY(!v->isVisible());
         QVERIFY(!exchangeLeft());
