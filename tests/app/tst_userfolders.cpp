@@ -144,12 +144,10 @@ private slots:
         QVERIFY(v);
         // A solver that keeps the command and the exchange file it was given.
         const std::string d = dir->path();
-        testutil::writeFile(dir->file("fake"), "#!/bin/sh\necho line:\ncat > '" + d + "/command'\n"
-                                               "f=$(tr -d '\\000' < '" + d + "/command')\n"
-                                               "cp \"${f#-dcq }\" '" + d + "/exchange'\n"
-                                               "echo 'NS = 13 tricks after'\n");
-        QFile::setPermissions(q(dir->file("fake")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        v->solverProgram = q(dir->file("fake"));
+        v->solverProgram = q(testutil::writeScript(dir->file("fake"), "echo line:\ncat > '" + d + "/command'\n"
+                                                                       "f=$(tr -d '\\000' < '" + d + "/command')\n"
+                                                                       "cp \"${f#-dcq }\" '" + d + "/exchange'\n"
+                                                                       "echo 'NS = 13 tricks after'"));
         w.Distribution->click();
         v->verifier->click();
 

@@ -17,8 +17,7 @@
 #include "core/seriesfile.h"
 #include "formats/exports.h"
 #include "formats/vrkexport.h"
-#include "scriptedplatform.h"
-#include "testutil.h"
+#include "windowbed.h"
 #include "verify/vranalysis.h"
 #include "verify/vrkanalyse.h"
 
@@ -34,9 +33,10 @@ Deal topCards() {
 
 class AnalyseTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
     VrAnalysis *analysis = nullptr;
     TVrekanalyse *dlg = nullptr;
     DdTableView *grid = nullptr;
@@ -44,34 +44,22 @@ class AnalyseTest : public QObject {
     void setDeal(int n, const Deal &d) {
         w->model().edit(ChangeSeries, [&](Series &s) { s.deal(n) = d; });
     }
-    QString fake(const QString &body) {
-        const QString path = q(dir->file("fakebridge"));
-        testutil::writeFile(path.toStdString(), "#!/bin/sh\n" + body.toStdString() + "\n");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
-    }
 
 private slots:
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = q(dir->path()) + "/";
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
         Series s;
         s.clear();
-        saveSeries(dir->file("Lundi.vrk"), s);
-        w = std::make_unique<TForm1>(QStringList{q(dir->file("Lundi.vrk"))});
-        createWindows(*w);
+        w = &bed->start(s, "Lundi.vrk");
         w->show();
         analysis = w->findChild<VrAnalysis *>();
         dlg = w->findChild<TVrekanalyse *>();
         grid = w->findChild<DdTableView *>("DdTable");
         QVERIFY(analysis && dlg && grid);
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void gridFollowsTheCurrentDeal() {
         QVERIFY(grid->isHidden());  // an empty board: nothing
@@ -120,7 +108,7 @@ private slots:
         for (int n = 1; n <= 4; ++n) setDeal(n, testutil::shuffledDeal(n));
         const QString pidFile = q(dir->file("pid"));
         analysis->cancel();
-        analysis->solverProgram = fake("echo $$ > '" + pidFile + "'; exec sleep 60");
+        analysis->solverProgram = bed->script("echo $$ > '" + pidFile + "'; exec sleep 60");
         QTimer::singleShot(300, dlg, [this] {
             QVERIFY(dlg->isVisible());
             QCOMPARE(dlg->Progression->value(), 0);
@@ -149,7 +137,7 @@ private slots:
                                           " » est introuvable ou ne peut pas être lancé.");
         plat->messages.clear();
         setDeal(2, topCards());
-        analysis->solverProgram = fake("read l; echo \"${l%% *} ffffffffffffffffffff 0 pass\"; sleep 5");
+        analysis->solverProgram = bed->script("read l; echo \"${l%% *} ffffffffffffffffffff 0 pass\"; sleep 5");
         w->action("AnalyseDoubleMort")->trigger();
         QVERIFY(plat->lastMessage().startsWith("Le programme de calcul a donné une réponse illisible : « "));
     }

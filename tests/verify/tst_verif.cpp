@@ -17,8 +17,7 @@
 #include "platform/widgets.h"
 #include "app/windows.h"
 #include "core/seriesfile.h"
-#include "scriptedplatform.h"
-#include "testutil.h"
+#include "windowbed.h"
 #include "verify/contractline.h"
 #include "verify/lead.h"
 #include "verify/vrkverif.h"
@@ -38,9 +37,10 @@ QString q(const std::string &s) { return QString::fromStdString(s); }
 
 class VerifTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
     TVrekverif *v = nullptr;
 
     // Board n gets a deal and a contract line with counts 4, 3, 5.
@@ -69,12 +69,6 @@ class VerifTest : public QObject {
         return out;
     }
     bool exchangeLeft() const { return !QDir(plat->folder).entryList({"vrek*.txt*"}, QDir::Files).isEmpty(); }
-    QString fake(const QString &body) {
-        const QString path = q(dir->file("fakebridge"));
-        testutil::writeFile(path.toStdString(), "#!/bin/sh\n" + body.toStdString() + "\n");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
-    }
 
 private slots:
     void initTestCase() {
@@ -83,24 +77,18 @@ private slots:
     }
 
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = q(dir->path()) + "/";
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
         Series s;
         s.clear();
-        saveSeries(dir->file("s.vrk"), s);
-        w = std::make_unique<TForm1>(QStringList{q(dir->file("s.vrk"))});
-        createWindows(*w);
+        w = &bed->start(s);
         w->show();
         v = w->findChild<TVrekverif *>();
         QVERIFY(v);
         QVERIFY(!v->isVisible());
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void activationReadsTheContractLine() {
         // West holds the named lead.
@@ -293,7 +281,7 @@ private slots:
         QFETCH(QString, message);
         setBoard(1, topCards(), "4P S entame RC");
         openBoard(1);
-        v->solverProgram = fake(script);
+        v->solverProgram = bed->script(script);
         const std::string before = w->model().series().line(contractLine(1));
         QElapsedTimer clock;
         clock.start();
@@ -324,7 +312,7 @@ private slots:
         setBoard(1, topCards(), "4C O entame DC");
         openBoard(1);
         const QString seen = q(dir->file("seen"));
-        v->solverProgram = fake("printf 'li'; sleep 0.2; printf 'ne:\\n'\n"
+        v->solverProgram = bed->script("printf 'li'; sleep 0.2; printf 'ne:\\n'\n"
                                 "head -c 255 > '" + seen + ".cmd'\n"
                                 "cp '" + plat->folder + "vrek.txt' '" + seen + ".txt'\n"
                                 "printf 'NS = 1'; sleep 0.2; printf '1 tricks af'; sleep 0.2; printf 'ter\\n'");
@@ -413,7 +401,7 @@ private slots:
         std::vector<std::string> lines(97);
         for (int n = 1; n <= 96; ++n) lines[n] = w->model().series().line(contractLine(n));
         // Answers every board but board 2 (East declares), where it prints garbage.
-        v->solverProgram = fake("while echo line:; do\n"
+        v->solverProgram = bed->script("while echo line:; do\n"
                                 "  c=$(head -c 255 | tr -d '\\000'); [ -n \"$c\" ] || exit 0\n"
                                 "  if sed -n 5p \"${c#-dcq }\" | grep -q '^e'; then echo rien; exit 0; fi\n"
                                 "  echo 'NS = 13 tricks after'\n"
