@@ -5,7 +5,9 @@
 #  - a logic file (or its header) includes a Qt header, a window header or app/;
 #  - a window file outside app/ includes a file of app/;
 #  - a window file of one subsystem includes a window header of another one
-#    (platform/ is below every window and may be used by all).
+#    (platform/ is below every window and may be used by all);
+#  - a file of formats/ or printing/ includes a file of verify/: they read the
+#    analysis of a deal as data of the core.
 set -u
 top=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$top" || exit 2
@@ -38,6 +40,9 @@ grep -H -E '^[[:space:]]*#[[:space:]]*include' $files | awk -v kinds="$kinds" '
     dir = file; sub(/\/.*/, "", dir)
     idir = inc; if (!sub(/\/.*/, "", idir)) idir = ""
     istem = inc; sub(/\.(cpp|h)$/, "", istem)
+    if ((dir == "formats" || dir == "printing") && idir == "verify") {
+      print file ": " dir "/ includes \"" inc "\" of verify/ (the analysis of a deal is in core/)"; bad = 1; next
+    }
     if (k == "logic") {
       if (inc ~ /^Q/) { print file ": logic includes the Qt header <" inc ">"; bad = 1; next }
       if (idir == "app") { print file ": logic includes \"" inc "\" of app/"; bad = 1; next }
