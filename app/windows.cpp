@@ -104,7 +104,7 @@ void createWindows(TForm1 &form) {
 
     // The double-dummy analysis: the current deal's grid, the series command
     // and the PBN export's option share one solver and its results.
-    auto *analysis = new VrAnalysis(&form);
+    auto *analysis = new VrAnalysis(pf, &form);
     auto *analyse = new TVrekanalyse(ws, pf, *analysis, &form);
     onItem(form, "AnalyseDoubleMort", analyse, [analyse] { analyse->analyseSeriesClick(); });
     expot->analyse = [analyse](const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out) {

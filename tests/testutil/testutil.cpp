@@ -34,12 +34,6 @@ void writeFile(const std::string &path, const std::string &bytes) {
     f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string writeScript(const std::string &path, const std::string &body) {
-    writeFile(path, "#!/bin/sh\n" + body + "\n");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
-    return path;
-}
-
 vrek::Hand handFrom(const std::string &text) {
     vrek::Hand h;
     int suit = vrek::Spades;

@@ -20,8 +20,6 @@ private:
 
 std::string readFile(const std::string &path);
 void writeFile(const std::string &path, const std::string &bytes);
-// An executable shell script "#!/bin/sh", then `body`; returns `path`.
-std::string writeScript(const std::string &path, const std::string &body);
 
 // Builds a deal from four hands written "AK5.QJ2.T98.7654" (spades first,
 // English letters, '-' for a void), North first.

@@ -16,7 +16,3 @@ TForm1 &WindowBed::start(const std::string &name) {
     createWindows(*form);
     return *form;
 }
-
-QString WindowBed::script(const QString &body, const std::string &name) const {
-    return QString::fromStdString(testutil::writeScript(dir.file(name), body.toStdString()));
-}

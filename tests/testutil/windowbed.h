@@ -20,9 +20,6 @@ public:
     std::unique_ptr<TForm1> form;  // goes first, before the platform it uses
 
     QString path(const std::string &name) const { return QString::fromStdString(dir.file(name)); }
-    // A shell script standing for a program (see testutil::writeScript),
-    // written in the folder; returns its path.
-    QString script(const QString &body, const std::string &name = "fakebridge") const;
     // Saves `s` as `name` in the folder, then starts the main window on it
     // and creates every dialog (the window is not shown).
     TForm1 &start(const vrek::Series &s, const std::string &name = "s.vrk");

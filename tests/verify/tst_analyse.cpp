@@ -17,6 +17,7 @@
 #include "core/seriesfile.h"
 #include "formats/exports.h"
 #include "formats/vrkexport.h"
+#include "fakesolver.h"
 #include "windowbed.h"
 #include "verify/vranalysis.h"
 #include "verify/vrkanalyse.h"
@@ -105,10 +106,10 @@ private slots:
     }
 
     void cancelStopsTheSolverAtOnce() {
+        FakeSolver solver(*plat, analysis->solverProgram = "/fake/bridge");  // never answers
         for (int n = 1; n <= 4; ++n) setDeal(n, testutil::shuffledDeal(n));
-        const QString pidFile = q(dir->file("pid"));
-        analysis->cancel();
-        analysis->solverProgram = bed->script("echo $$ > '" + pidFile + "'; exec sleep 60");
+        analysis->cancel();  // what the grid asked for the deal shown
+        const int asked = solver.requests, killed = solver.kills;
         QTimer::singleShot(300, dlg, [this] {
             QVERIFY(dlg->isVisible());
             QCOMPARE(dlg->Progression->value(), 0);
@@ -121,10 +122,10 @@ private slots:
         QVERIFY(plat->messages.isEmpty());
         QVERIFY(!dlg->isVisible());
         QCOMPARE(analysis->pending(), 0);
-        // The solver process is gone.
-        const QString pid = q(testutil::readFile(pidFile.toStdString())).trimmed();
-        QVERIFY(!pid.isEmpty());
-        QTRY_VERIFY(!QDir("/proc/" + pid).exists());
+        // The solver was asked the four deals, then stopped.
+        QCOMPARE(solver.requests - asked, 4);
+        QCOMPARE(solver.kills - killed, 1);
+        QCOMPARE(solver.held, 0);
     }
 
     void solverFailuresAreReported() {
@@ -137,7 +138,10 @@ private slots:
                                           " » est introuvable ou ne peut pas être lancé.");
         plat->messages.clear();
         setDeal(2, topCards());
-        analysis->solverProgram = bed->script("read l; echo \"${l%% *} ffffffffffffffffffff 0 pass\"; sleep 5");
+        FakeSolver solver(*plat, analysis->solverProgram = "/fake/bridge");
+        solver.table = [](const std::string &request) {
+            return request.substr(0, request.find(' ')) + " ffffffffffffffffffff 0 pass";  // 15 tricks
+        };
         w->action("AnalyseDoubleMort")->trigger();
         QVERIFY(plat->lastMessage().startsWith("Le programme de calcul a donné une réponse illisible : « "));
     }
