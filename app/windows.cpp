@@ -66,7 +66,7 @@ void installStartupHooks() {
 // The order of the program's windows: the printing dialogs, the constraint
 // editor, the progress window, the travellers, export, verification, swap,
 // labels, statistics, import, the about box, the teaching windows and the
-// keyboard entry. Those not built yet are left out of the sequence.
+// keyboard entry.
 void createWindows(TForm1 &form) {
     vrek::Workspace &ws = form.model();
     Platform &pf = form.platform();
