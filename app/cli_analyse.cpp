@@ -7,6 +7,7 @@
 
 #include "app/cli.h"
 #include "core/seriesfile.h"
+#include "platform/platform.h"
 #include "verify/vranalysis.h"
 
 namespace cli {
@@ -28,7 +29,7 @@ bool analyseBoards(const vrek::Series &s, const std::vector<int> &boards, std::m
         else deals.emplace_back(s.deal(b), b);
     }
     if (deals.empty()) return true;
-    VrAnalysis analysis;
+    VrAnalysis analysis(platform());
     QString why;
     if (!analysis.analyseAndWait(deals, why)) {
         error = why.toStdString();

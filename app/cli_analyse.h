@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/dealanalysis.h"
 #include "core/series.h"
-#include "verify/ddanalysis.h"
 
 namespace cli {
 

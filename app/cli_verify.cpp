@@ -8,6 +8,7 @@
 #include "app/cli.h"
 #include "core/boardlist.h"
 #include "core/seriesfile.h"
+#include "platform/platform.h"
 #include "verify/exchange.h"
 #include "verify/verification.h"
 #include "verify/vrsolverpool.h"
@@ -48,6 +49,7 @@ int verify(const std::vector<std::string> &args) {
     if (!work.isValid()) return cli::fail("Impossible de créer un dossier temporaire pour le fichier d'échange.");
 
     vrek::SolverPoolOptions pool;
+    pool.platform = &platform();
     pool.program = program;
     pool.programName = program.toStdString();
     for (int i = 0; i < vrek::poolSize(static_cast<int>(boards.size())); ++i)

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/vrekhp.h"
-#include "verify/ddanalysis.h"
+#include "core/dealanalysis.h"
 #include "verify/vranalysis.h"
 
 using namespace vrek;

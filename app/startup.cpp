@@ -17,9 +17,8 @@
 using namespace vrek;
 
 void TForm1::startUp(const QStringList &args) {
-    // 1. Caption.
+    // The caption, then the settings.
     setWindowTitle(QStringLiteral("DISTRIBUTEUR DE MAIN DE BRIDGE Version ") + kVersion);
-    // 3. Settings.
     ws_.setIniFileName(ui::settingsFile(pf_).toStdString());
     readSettings();
     const Settings &s = ws_.settings();
@@ -28,12 +27,12 @@ void TForm1::startUp(const QStringList &args) {
     action("Automatiser1")->setChecked(s.automatise);
     action("EnregistrementAutomatique1")->setChecked(s.enregistrement);
     action("Nepasvrifierlamisejour1")->setChecked(s.noValide);
-    // 4. Layout for the zoom read now; later changes wait for the next start.
+    // Layout for the zoom read now; later changes wait for the next start.
     layoutZoom = s.zoom;
     layoutForZoom(layoutZoom);
-    // 8. Update check.
+    // The update check.
     if (!s.noValide && updateCheck) endRequested = updateCheck(*this);
-    // 9. A series named on the command line.
+    // A series named on the command line.
     if (!args.isEmpty() && QFileInfo(args.first()).suffix().toUpper() == "VRK" &&
         args.first().toUpper().endsWith(".VRK")) {
         if (openSeries(QFileInfo(args.first()).absoluteFilePath())) {
@@ -42,14 +41,14 @@ void TForm1::startUp(const QStringList &args) {
             ws_.cancelPendingExchange();
         }
     } else if (ws_.settings().automatise) {
-        // 10. The remembered working file, at the remembered board.
+        // Else the remembered working file, at the remembered board.
         const int donne = ws_.settings().donne;
         const int board = donne >= 1 && donne <= kBoards ? donne : 1;
         if (openSeries(QString::fromStdString(ws_.workingFileName()))) {
             if (board != ws_.currentDeal()) gotoDeal(board);
         }
     }
-    // 11.
+    // Automatic saving is offered only with the remembered working file.
     action("EnregistrementAutomatique1")->setEnabled(action("Automatiser1")->isChecked());
 }
 

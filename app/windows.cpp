@@ -66,7 +66,7 @@ void installStartupHooks() {
 // The order of the program's windows: the printing dialogs, the constraint
 // editor, the progress window, the travellers, export, verification, swap,
 // labels, statistics, import, the about box, the teaching windows and the
-// keyboard entry. Those not built yet are left out of the sequence.
+// keyboard entry.
 void createWindows(TForm1 &form) {
     vrek::Workspace &ws = form.model();
     Platform &pf = form.platform();
@@ -104,7 +104,7 @@ void createWindows(TForm1 &form) {
 
     // The double-dummy analysis: the current deal's grid, the series command
     // and the PBN export's option share one solver and its results.
-    auto *analysis = new VrAnalysis(&form);
+    auto *analysis = new VrAnalysis(pf, &form);
     auto *analyse = new TVrekanalyse(ws, pf, *analysis, &form);
     onItem(form, "AnalyseDoubleMort", analyse, [analyse] { analyse->analyseSeriesClick(); });
     expot->analyse = [analyse](const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out) {

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <random>
 
+#include "platform/platform.h"
 #include "verify/bridge/ddsolve.h"
 #include "verify/bridge/exchangereader.h"
 #include "verify/exchange.h"
@@ -58,7 +59,7 @@ int main(int argc, char **argv) {
     QTemporaryDir work;
     const std::string exchange = work.filePath(kExchangeFileName).toStdString();
     SolverRunner runner = [&](const std::string &command) {
-        return runSolverProcess(program, command, kSolverTimeoutMs);
+        return runSolverProcess(platform(), program, command, kSolverTimeoutMs);
     };
 
     std::mt19937 g(7);
@@ -77,7 +78,7 @@ int main(int argc, char **argv) {
     ::dup2(devNull, 2);
     for (int i = 0; i < 10; ++i) {
         auto t = Clock::now();
-        SolverRun r = runSolverProcess(program, std::string(kSolverCommandSize, '\0'), kSolverTimeoutMs);
+        SolverRun r = runSolverProcess(platform(), program, std::string(kSolverCommandSize, '\0'), kSolverTimeoutMs);
         bare.push_back(ms(t));
         if (!r.started) {
             ::dup2(savedErr, 2);

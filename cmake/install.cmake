@@ -1,4 +1,5 @@
-# How Vrek installs on a Linux desktop, and its Debian package:
+# How Vrek installs on a Linux desktop, and its Debian package (README,
+# packaging notes):
 #   cmake --install build [--prefix /usr/local]
 #   cd build && cpack -G DEB
 #
@@ -21,6 +22,26 @@ install(FILES ${VREK_GUIDE_PDFS} DESTINATION ${VREK_INSTALL_DIR})
 file(CREATE_LINK ../${VREK_INSTALL_DIR}/vrek ${CMAKE_BINARY_DIR}/vrek-bin-link SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/vrek-bin-link DESTINATION bin RENAME vrek)
 
+# The manual page of the batch commands, in French as the program (no other
+# language exists, so it is the page every locale finds), and the package's
+# licence and changelog. Compressed without names or dates, as Debian wants.
+set(VREK_MAINTAINER "Vrek <contact@vrek.fr>" CACHE STRING "Maintainer named in the Debian package")
+configure_file(${dist}/vrek.1.in ${CMAKE_BINARY_DIR}/vrek.1 @ONLY)
+add_executable(mkchangelog ${CMAKE_SOURCE_DIR}/dist/debian/mkchangelog.cpp)
+target_link_libraries(mkchangelog PRIVATE vreklogic)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/vrek.1.gz
+  COMMAND gzip -9nkf ${CMAKE_BINARY_DIR}/vrek.1
+  DEPENDS ${CMAKE_BINARY_DIR}/vrek.1
+  VERBATIM)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+  COMMAND mkchangelog vrek ${VREK_MAINTAINER} ${CMAKE_BINARY_DIR}/changelog
+  COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog
+  DEPENDS mkchangelog
+  VERBATIM)
+add_custom_target(packagedocs ALL DEPENDS ${CMAKE_BINARY_DIR}/vrek.1.gz ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/vrek.1.gz DESTINATION share/man/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/dist/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION share/doc/vrek)
+
 install(FILES ${dist}/vrek.desktop DESTINATION share/applications)
 install(FILES ${dist}/vrek.xml DESTINATION share/mime/packages)
 install(FILES ${dist}/icons/vrek.svg DESTINATION share/icons/hicolor/scalable/apps)
@@ -31,7 +52,6 @@ endforeach()
 
 # The Debian package. The desktop's own packages refresh the menu, the MIME
 # database and the icon cache through their dpkg triggers.
-set(VREK_MAINTAINER "Vrek <contact@vrek.fr>" CACHE STRING "Maintainer named in the Debian package")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vrek)
 set(CPACK_PACKAGE_VENDOR Vrek)
@@ -48,7 +68,8 @@ Interface en français.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not a game (those go in /usr/games): a tool for club directors and teachers.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # What the program needs at run time beyond the libraries it links: the
 # platform plugins (xcb and offscreen come with libqt6gui6), the fonts it asks
 # for by name, and the toolkit's French dialogs. dpkg-shlibdeps names the

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/dealanalysis.h"
 #include "core/series.h"
 #include "formats/exportselection.h"
-#include "verify/ddanalysis.h"
 
 namespace vrek {
 

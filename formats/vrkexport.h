@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "core/dealanalysis.h"
 #include "formats/exportselection.h"
-#include "verify/ddanalysis.h"
 
 class QCheckBox;
 class QFrame;

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+
+#include "platform/process.h"
 
 class QWidget;
 class QPrinter;
@@ -72,13 +75,17 @@ public:
     virtual bool numLock() = 0;
     virtual void setNumLock(bool on) = 0;
 
-    // Starts a program, feeds `input` to its standard input and reads its
-    // output until it ends or `timeoutMs` passes (then it is killed).
-    // `onOutput` sees the output accumulated so far after each read and may
-    // return false to stop waiting.
+    // Starts `program` with `args`, its standard error going to ours; what it
+    // does comes through `events`. The desktop's own processes unless a test
+    // plays the program.
+    virtual std::unique_ptr<ChildProcess> startProcess(const QString &program, const QStringList &args,
+                                                       ProcessEvents events);
+    // Starts a program through startProcess(), feeds `input` to its standard
+    // input and reads its output until it ends or `timeoutMs` passes (then it
+    // is killed). `onOutput` sees the output accumulated so far after each
+    // read and may return false to stop waiting.
     virtual ProcessResult runProcess(const QString &program, const QStringList &args, const QByteArray &input,
-                                     int timeoutMs,
-                                     const std::function<bool(const QByteArray &)> &onOutput) = 0;
+                                     int timeoutMs, const std::function<bool(const QByteArray &)> &onOutput);
 
     virtual QString programFolder() = 0;  // with a trailing '/'
     // Whether the settings and exchange files may be kept in the program's
@@ -87,10 +94,6 @@ public:
     virtual QDate today() = 0;
     virtual QString shortDateFormat() = 0;  // the locale's, in QDate's notation
 };
-
-// The desktop's process dialogue, shared by the real platform and the tests.
-ProcessResult runQtProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
-                           const std::function<bool(const QByteArray &)> &onOutput);
 
 // The desktop's HTTP GET (platform/httpget.cpp), shared by the real platform and the tests.
 int qtHttpGet(const QString &url, int timeoutMs);

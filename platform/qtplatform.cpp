@@ -11,8 +11,6 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
-#include <QElapsedTimer>
 #include <QDir>
 #include <QUrl>
 
@@ -104,11 +102,6 @@ public:
     bool numLock() override { return keylocks::state(keylocks::Num); }
     void setNumLock(bool on) override { keylocks::set(keylocks::Num, on); }
 
-    ProcessResult runProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
-                             const std::function<bool(const QByteArray &)> &onOutput) override {
-        return runQtProcess(program, args, input, timeoutMs, onOutput);
-    }
-
     QString programFolder() override {
         QString d = QCoreApplication::applicationDirPath();
         return d.endsWith('/') ? d : d + '/';
@@ -157,44 +150,6 @@ Platform *current = nullptr;
 
 }  // namespace
 
-ProcessResult runQtProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
-                         const std::function<bool(const QByteArray &)> &onOutput) {
-    ProcessResult res;
-    QProcess proc;
-    proc.setProcessChannelMode(QProcess::SeparateChannels);
-    proc.start(program, args);
-    if (!proc.waitForStarted(timeoutMs)) return res;
-    res.started = true;
-    proc.write(input);
-    proc.closeWriteChannel();
-    QElapsedTimer clock;
-    clock.start();
-    bool keepWaiting = true;
-    while (keepWaiting && clock.elapsed() < timeoutMs) {
-        int left = timeoutMs - static_cast<int>(clock.elapsed());
-        if (proc.waitForReadyRead(std::max(1, std::min(left, 100)))) {
-            res.output += proc.readAllStandardOutput();
-            if (onOutput && !onOutput(res.output)) keepWaiting = false;
-        }
-        if (proc.state() == QProcess::NotRunning) {
-            res.output += proc.readAllStandardOutput();
-            if (onOutput) onOutput(res.output);
-            res.finished = true;
-            res.exitCode = proc.exitCode();
-            break;
-        }
-    }
-    if (proc.state() != QProcess::NotRunning) {
-        if (!res.finished && proc.waitForFinished(0)) {
-            res.finished = true;
-            res.exitCode = proc.exitCode();
-        } else {
-            proc.kill();
-            proc.waitForFinished(1000);
-        }
-    }
-    proc.close();
-    return res;
 }
 
 Platform &platform() { return current ? *current : desktop(); }

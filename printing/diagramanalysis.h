@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "core/dealanalysis.h"
 #include "printing/diagrampage.h"
-#include "verify/ddanalysis.h"
 
 namespace vrek {
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <vector>
 
+#include "core/dealanalysis.h"
 #include "printing/diagrampage.h"
-#include "verify/ddanalysis.h"
 
 class QCheckBox;
 class QFrame;

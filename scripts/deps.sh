@@ -5,7 +5,8 @@ set -euo pipefail
 PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libdds-dev libsodium-dev libgtest-dev libx11-dev
           fonts-liberation2 fonts-urw-base35 fonts-dejavu-core fonts-inter
-          qt6-translations-l10n xvfb xauth poppler-utils strace)
+          qt6-translations-l10n xvfb xauth poppler-utils strace
+          lintian)  # the package's own check (tests/cli/package.sh)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -8,6 +8,8 @@
 #    (platform/ is below every window and may be used by all);
 #  - a batch command (app/cli*) includes a window's header (one declaring a
 #    window class T...): commands use the logic and the platform only.
+#  - a file of formats/ or printing/ includes a file of verify/: they read the
+#    analysis of a deal as data of the core.
 set -u
 top=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$top" || exit 2
@@ -47,6 +49,9 @@ grep -H -E '^[[:space:]]*#[[:space:]]*include' $files app/cli*.cpp app/cli*.h |
     istem = inc; sub(/\.(cpp|h)$/, "", istem)
     if (file ~ /^app\/cli/ && window[inc]) {
       print file ": a batch command includes the window header \"" inc "\""; bad = 1; next
+    }
+    if ((dir == "formats" || dir == "printing") && idir == "verify") {
+      print file ": " dir "/ includes \"" inc "\" of verify/ (the analysis of a deal is in core/)"; bad = 1; next
     }
     if (k == "logic") {
       if (inc ~ /^Q/) { print file ": logic includes the Qt header <" inc ">"; bad = 1; next }

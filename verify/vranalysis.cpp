@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QProcess>
 
+#include "platform/platform.h"
 #include "verify/vrsolverprocess.h"
 
 using namespace vrek;
@@ -13,7 +13,7 @@ namespace {
 constexpr int kSilenceMs = 120000;
 }  // namespace
 
-VrAnalysis::VrAnalysis(QObject *parent) : QObject(parent) {
+VrAnalysis::VrAnalysis(Platform &pf, QObject *parent) : QObject(parent), pf_(pf) {
     solverProgram = solverBesideProgram();
     watchdog_.setSingleShot(true);
     watchdog_.setInterval(kSilenceMs);
@@ -23,27 +23,24 @@ VrAnalysis::VrAnalysis(QObject *parent) : QObject(parent) {
 
 VrAnalysis::~VrAnalysis() { stopProcess(); }
 
-bool VrAnalysis::ensureStarted() {
-    if (proc_ && proc_->state() != QProcess::NotRunning) return true;
+void VrAnalysis::ensureStarted() {
+    if (proc_ && proc_->running()) return;
     stopProcess();
-    proc_ = new QProcess(this);
-    prepareSolverProcess(*proc_, solverProgram, {QStringLiteral("-table")});
-    connect(proc_, &QProcess::readyReadStandardOutput, this, &VrAnalysis::readAnswers);
-    connect(proc_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
-        readAnswers();
-        if (asked_.empty()) return stopProcess();
-        fail(status == QProcess::NormalExit
-                 ? QStringLiteral("Le programme de calcul s'est arrêté avant d'avoir tout analysé. Code de sortie : %1.")
-                       .arg(code)
-                 : QStringLiteral("Le programme de calcul s'est arrêté anormalement avant d'avoir tout analysé."));
-    });
-    connect(proc_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            fail(QStringLiteral("Le programme de calcul « %1 » est introuvable ou ne peut pas être lancé.")
-                     .arg(QDir::toNativeSeparators(solverProgram)));
-    });
-    proc_->start(QIODevice::ReadWrite);
-    return true;
+    ProcessEvents events;
+    events.output = [this](const QByteArray &b) { readAnswers(b); };
+    events.ended = [this](int code, bool crashed) { ended(code, crashed); };
+    events.failedToStart = [this] {
+        fail(QStringLiteral("Le programme de calcul « %1 » est introuvable ou ne peut pas être lancé.")
+                 .arg(QDir::toNativeSeparators(solverProgram)));
+    };
+    proc_ = pf_.startProcess(solverProgram, {QStringLiteral("-table")}, std::move(events));
+}
+
+void VrAnalysis::ended(int code, bool crashed) {
+    if (asked_.empty()) return stopProcess();
+    fail(!crashed ? QStringLiteral("Le programme de calcul s'est arrêté avant d'avoir tout analysé. Code de sortie : %1.")
+                        .arg(code)
+                  : QStringLiteral("Le programme de calcul s'est arrêté anormalement avant d'avoir tout analysé."));
 }
 
 int VrAnalysis::request(const std::vector<std::pair<Deal, int>> &deals) {
@@ -62,14 +59,13 @@ int VrAnalysis::request(const std::vector<std::pair<Deal, int>> &deals) {
     }
     if (!count) return 0;
     ensureStarted();
-    proc_->write(lines.data(), static_cast<qint64>(lines.size()));
+    proc_->write(QByteArray::fromStdString(lines));
     watchdog_.start();
     return count;
 }
 
-void VrAnalysis::readAnswers() {
-    if (!proc_) return;
-    buffer_ += proc_->readAllStandardOutput();
+void VrAnalysis::readAnswers(const QByteArray &bytes) {
+    buffer_ += bytes;
     bool progress = false;
     QString failure;
     for (int e; (e = buffer_.indexOf('\n')) >= 0;) {
@@ -128,14 +124,8 @@ void VrAnalysis::stopProcess() {
     watchdog_.stop();
     buffer_.clear();
     if (!proc_) return;
-    QProcess *p = proc_;
-    proc_ = nullptr;
-    p->disconnect(this);
-    if (p->state() != QProcess::NotRunning) {
-        p->kill();
-        p->waitForFinished(1000);
-    }
-    p->deleteLater();
+    proc_->kill();
+    proc_.reset();
 }
 
 bool VrAnalysis::analyseAndWait(const std::vector<std::pair<Deal, int>> &deals, QString &error) {

@@ -7,18 +7,21 @@
 #include <QString>
 #include <QTimer>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "verify/ddanalysis.h"
 
-class QProcess;
+class ChildProcess;
+class Platform;
 
 class VrAnalysis : public QObject {
     Q_OBJECT
 public:
-    explicit VrAnalysis(QObject *parent = nullptr);
+    // The solver is started through `pf`.
+    explicit VrAnalysis(Platform &pf, QObject *parent = nullptr);
     ~VrAnalysis() override;
 
     // The solver program; beside the running program unless a test points elsewhere.
@@ -50,15 +53,17 @@ signals:
     void cancelled();
 
 private:
+    Platform &pf_;
     vrek::AnalysisCache cache_;
-    QProcess *proc_ = nullptr;
+    std::unique_ptr<ChildProcess> proc_;
     std::map<std::string, std::string> asked_;  // tag -> key
     QByteArray buffer_;
     long nextTag_ = 1;
     QTimer watchdog_;
 
-    bool ensureStarted();
-    void readAnswers();
+    void ensureStarted();
+    void readAnswers(const QByteArray &bytes);
+    void ended(int exitCode, bool crashed);
     void fail(const QString &message);
     void stopProcess();
 };

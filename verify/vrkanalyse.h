@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "verify/ddanalysis.h"
+#include "core/dealanalysis.h"
 
 class QLabel;
 class QProgressBar;

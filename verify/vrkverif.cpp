@@ -283,8 +283,8 @@ Verification TVrekverif::run() {
     const int n = ws_.currentDeal();
     const std::string exchange = (ui::scratchFolder(pf_) + QString::fromLatin1(kExchangeFileName)).toStdString();
     const QString program = solverProgram;
-    auto runner = [&program](const std::string &command) {
-        return runSolverProcess(program, command, kSolverTimeoutMs);
+    auto runner = [this, &program](const std::string &command) {
+        return runSolverProcess(pf_, program, command, kSolverTimeoutMs);
     };
     Verification v =
         verifyContract(ws_.series().deal(n), n, choice(), exchange, runner, QDir::toNativeSeparators(program).toStdString());
@@ -340,6 +340,7 @@ void TVrekverif::Verif_AutoClick() {
     std::vector<int> boards(kBoards);
     for (int d = 1; d <= kBoards; ++d) boards[d - 1] = d;
     SolverPoolOptions pool;
+    pool.platform = &pf_;
     pool.program = solverProgram;
     pool.programName = QDir::toNativeSeparators(solverProgram).toStdString();
     const QString folder = ui::scratchFolder(pf_);

@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -10,8 +9,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/platform.h"
 #include "verify/exchange.h"
-#include "verify/vrsolverprocess.h"
 
 namespace vrek {
 
@@ -21,7 +20,7 @@ constexpr std::string_view kPrompt = "line:";
 constexpr std::string_view kAfter = "after";
 
 struct Session {
-    std::unique_ptr<QProcess> proc;
+    std::unique_ptr<ChildProcess> proc;
     std::string exchangePath;
     std::string output;        // since the end of the last answer
     long question = -1;        // the question asked, -1 for none
@@ -44,7 +43,7 @@ size_t answerEnd(const std::string &t) {
 class Pool {
 public:
     Pool(const SolverPoolOptions &o, const std::vector<std::string> &texts, const AnswerSink &sink)
-        : o_(o), texts_(texts), sink_(sink), results_(texts.size()) {}
+        : o_(o), pf_(o.platform ? *o.platform : platform()), texts_(texts), sink_(sink), results_(texts.size()) {}
 
     void run() {
         const size_t n = std::min(o_.exchangePaths.size(), texts_.size());
@@ -66,6 +65,7 @@ public:
 
 private:
     const SolverPoolOptions &o_;
+    Platform &pf_;
     const std::vector<std::string> &texts_;
     const AnswerSink &sink_;
     std::vector<std::optional<SolverAnswer>> results_;
@@ -86,11 +86,7 @@ private:
 
     void stop(Session &s) {
         if (!s.proc) return;
-        s.proc->disconnect();
-        if (s.proc->state() != QProcess::NotRunning) {
-            s.proc->kill();
-            s.proc->waitForFinished(1000);
-        }
+        s.proc->kill();
         s.proc.reset();
     }
 
@@ -99,24 +95,20 @@ private:
         s.output.clear();
         s.commandSent = false;
         s.closing = false;
-        s.proc = std::make_unique<QProcess>();
-        QProcess *p = s.proc.get();
-        prepareSolverProcess(*p, o_.program, {QStringLiteral("-suite")});
-        QObject::connect(p, &QProcess::readyReadStandardOutput, [this, &s] { readFrom(s); });
-        QObject::connect(p, &QProcess::finished, [this, &s](int, QProcess::ExitStatus) { ended(s); });
-        QObject::connect(p, &QProcess::errorOccurred, [this, &s](QProcess::ProcessError e) {
-            if (e == QProcess::FailedToStart) notStarted(s);
-        });
-        p->start(QIODevice::ReadWrite);
+        ProcessEvents events;
+        events.output = [this, &s](const QByteArray &b) { readFrom(s, b); };
+        events.ended = [this, &s](int code, bool crashed) { ended(s, crashed ? -1 : code); };
+        events.failedToStart = [this, &s] { notStarted(s); };
+        s.proc = pf_.startProcess(o_.program, {QStringLiteral("-suite")}, std::move(events));
     }
 
     // Gives the session the next question, or closes it when none is left.
     void assign(Session &s) {
         s.question = -1;
         if (stopped_ || next_ >= texts_.size() || next_ > failedAt_) {
-            if (s.proc && s.proc->state() != QProcess::NotRunning && !s.closing) {
+            if (s.proc && s.proc->running() && !s.closing) {
                 s.closing = true;
-                s.proc->closeWriteChannel();
+                s.proc->closeInput();
             }
             return;
         }
@@ -125,7 +117,7 @@ private:
         s.asked.start();
         const std::string err = writeExchangeFile(s.exchangePath, texts_[q]);
         if (!err.empty()) return settle(s, failure(SolverFailure::Exchange, err));
-        if (!s.proc || s.proc->state() == QProcess::NotRunning) start(s);
+        if (!s.proc || !s.proc->running()) start(s);
         else sendIfPrompted(s);
     }
 
@@ -137,12 +129,10 @@ private:
                                      "Le chemin du fichier d'échange est trop long pour le programme de calcul : " +
                                          s.exchangePath));
         s.commandSent = true;
-        s.proc->write(command->data(), static_cast<qint64>(command->size()));
+        s.proc->write(QByteArray(command->data(), static_cast<qsizetype>(command->size())));
     }
 
-    void readFrom(Session &s) {
-        if (!s.proc) return;
-        const QByteArray b = s.proc->readAllStandardOutput();
+    void readFrom(Session &s, const QByteArray &b) {
         if (s.output.size() < kMaxSolverOutput) s.output.append(b.constData(), static_cast<size_t>(b.size()));
         if (s.question < 0) return;
         if (!s.commandSent) return sendIfPrompted(s);
@@ -163,20 +153,17 @@ private:
         // The last question of this process: its clean end confirms the answer.
         if (!s.closing) {
             s.closing = true;
-            s.proc->closeWriteChannel();
+            s.proc->closeInput();
         }
     }
 
-    void ended(Session &s) {
-        if (!s.proc) return;
-        readFrom(s);
-        if (!s.proc) return;
+    // The process ended by itself (-1: it crashed); its output is all read.
+    void ended(Session &s, int exitCode) {
         SolverRun run;
         run.started = true;
-        run.exitCode = s.proc->exitStatus() == QProcess::NormalExit ? s.proc->exitCode() : -1;
+        run.exitCode = exitCode;
         run.output = s.output;
-        s.proc->disconnect();
-        s.proc.release()->deleteLater();
+        s.proc.reset();
         if (s.question < 0) return deliver();
         SolverAnswer a = interpretSolverRun(run, o_.programName, o_.timeoutMs);
         if (a.ok()) {
@@ -195,10 +182,7 @@ private:
     }
 
     void notStarted(Session &s) {
-        if (s.proc) {
-            s.proc->disconnect();
-            s.proc.release()->deleteLater();
-        }
+        s.proc.reset();
         SolverRun run;  // never started
         if (s.question >= 0) settle(s, interpretSolverRun(run, o_.programName, o_.timeoutMs));
     }

@@ -7,9 +7,12 @@
 
 #include "verify/verification.h"
 
+class Platform;
+
 namespace vrek {
 
 struct SolverPoolOptions {
+    Platform *platform = nullptr;           // that starts the processes; the desktop when null
     QString program;                        // the solver program
     std::vector<std::string> exchangePaths; // one per process, at most this many processes
     int timeoutMs = kSolverTimeoutMs;       // for each question, from its asking

@@ -10,16 +10,16 @@
 #include "app/windows.h"
 #include "inkruns.h"
 #include "core/seriesfile.h"
-#include "scriptedplatform.h"
-#include "testutil.h"
+#include "windowbed.h"
 
 using namespace vrek;
 
 class CardEntryTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
 
     // Clicks the middle of the k-th card drawn in a label (k = 1 is the first card after "P ").
     void clickCard(QLabel *l, int k, Qt::MouseButton b = Qt::LeftButton) {
@@ -30,27 +30,21 @@ class CardEntryTest : public QObject {
 
 private slots:
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = QString::fromStdString(dir->path()) + "/";
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
         Series s;
         s.clear();
         for (int n = 1; n <= 96; ++n)
             for (int j = 0; j < 15; ++j) s.setLine(15 * n - j, "b" + std::to_string(n) + "." + std::to_string(j));
         s.setLine(0, "Titre");
         s.deal(5) = testutil::shuffledDeal(5);
-        saveSeries(dir->file("s.vrk"), s);
-        w = std::make_unique<TForm1>(QStringList{QString::fromStdString(dir->file("s.vrk"))});
-        createWindows(*w);
+        w = &bed->start(s);
         w->show();
         w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(1).clear(); });
         w->redraw();
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void packClicksFillNorthFirst() {
         clickCard(packLabel(Spades), 1);

@@ -8,36 +8,31 @@
 #include "app/windows.h"
 #include "core/dealview.h"
 #include "core/keyentry.h"
-#include "scriptedplatform.h"
-#include "testutil.h"
+#include "windowbed.h"
 
 using namespace vrek;
 
 class KeyEntryWindowTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
     TVrekFDiagramme *k = nullptr;
 
     void type(const QString &keys) { QTest::keyClicks(k->Saisit, keys); }
 
 private slots:
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = QString::fromStdString(dir->path()) + "/";
-        w = std::make_unique<TForm1>(QStringList{QString::fromStdString(dir->file("s.vrk"))});
-        createWindows(*w);
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
+        w = &bed->start();
         k = w->findChild<TVrekFDiagramme *>();
         QVERIFY(k);
         w->show();
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void openingStartsAtNorthSpadesAndSetsTheLocks() {
         QTest::mouseClick(w->BtClavier, Qt::LeftButton);

@@ -12,6 +12,7 @@
 #include "app/windows.h"
 #include "core/seriesfile.h"
 #include "platform/userfiles.h"
+#include "fakesolver.h"
 #include "scriptedplatform.h"
 #include "testutil.h"
 #include "verify/vrkverif.h"
@@ -168,20 +169,13 @@ private slots:
         createWindows(w);
         auto *v = w.findChild<TVrekverif *>();
         QVERIFY(v);
-        // A solver that keeps the command and the exchange file it was given.
-        const std::string d = dir->path();
-        testutil::writeFile(dir->file("fake"), "#!/bin/sh\necho line:\ncat > '" + d + "/command'\n"
-                                               "f=$(tr -d '\\000' < '" + d + "/command')\n"
-                                               "cp \"${f#-dcq }\" '" + d + "/exchange'\n"
-                                               "echo 'NS = 13 tricks after'\n");
-        QFile::setPermissions(q(dir->file("fake")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        v->solverProgram = q(dir->file("fake"));
+        FakeSolver solver(plat, v->solverProgram = "/fake/bridge");
         w.Distribution->click();
         v->verifier->click();
 
-        const QString command = QString::fromLatin1(testutil::readFile(dir->file("command")).c_str());
-        QCOMPARE(command, "-dcq " + cacheDir + "vrek.txt");
-        QVERIFY(testutil::readFile(dir->file("exchange")).find("n AKQJ.AKQ.AKQ.AKQ") == 0);
+        QCOMPARE(solver.commands.size(), size_t(1));
+        QCOMPARE(QString::fromLatin1(solver.commands[0].c_str()), "-dcq " + cacheDir + "vrek.txt");
+        QVERIFY(solver.exchanges[0].find("n AKQJ.AKQ.AKQ.AKQ") == 0);
         QVERIFY(!QFileInfo::exists(cacheDir + "vrek.txt"));
         QVERIFY(QDir(programDir).entryList({"vrek*.txt"}).isEmpty());
         QCOMPARE(plat.messages.size(), 1);

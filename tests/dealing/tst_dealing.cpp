@@ -15,16 +15,16 @@
 #include "core/seriesfile.h"
 #include "dealing/vrekcon.h"
 #include "dealing/vrekinf.h"
-#include "scriptedplatform.h"
-#include "testutil.h"
+#include "windowbed.h"
 
 using namespace vrek;
 
 class DealingWindowsTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
 
     QLineEdit *label(const char *name) { return w->findChild<TContraint *>()->findChild<QLineEdit *>(name); }
     UpDown *updown(const char *name) { return w->findChild<TContraint *>()->findChild<UpDown *>(name); }
@@ -34,17 +34,12 @@ class DealingWindowsTest : public QObject {
 
 private slots:
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = QString::fromStdString(dir->path()) + "/";
-        w = std::make_unique<TForm1>(QStringList{QString::fromStdString(dir->file("s.vrk"))});
-        createWindows(*w);
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
+        w = &bed->start();
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void distributionCompletesTheCurrentBoard() {
         w->gotoDeal(3);

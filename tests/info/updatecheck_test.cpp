@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/version.h"
 #include "core/settings.h"
 #include "info/history.h"
 #include "info/updatecheck.h"
@@ -83,4 +84,7 @@ TEST(History, VersionsWithTheirNewsAndABlankBetween) {
     EXPECT_EQ(headings, 18);
     EXPECT_EQ(h.front(), "Version 1.0 : 2003");
     EXPECT_NE(h[h.size() - 4].find("20.23.03"), std::string::npos);
+    // The package's changelog starts from the same history: its newest entry is this program.
+    EXPECT_STREQ(releases().back().version, kProgramVersion);
+    EXPECT_EQ(debianChangelog("vrek", "V <v@v>").rfind("vrek (" + std::string(kProgramVersion) + ") ", 0), 0u);
 }

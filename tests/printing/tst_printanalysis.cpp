@@ -18,8 +18,8 @@
 #include "printing/diagramanalysis.h"
 #include "printing/printjob.h"
 #include "printing/vrkcom.h"
-#include "scriptedplatform.h"
-#include "testutil.h"
+#include "fakesolver.h"
+#include "windowbed.h"
 #include "verify/vranalysis.h"
 #include "verify/vrkanalyse.h"
 
@@ -50,9 +50,10 @@ std::string dump(const RecordingCanvas &c) {
 
 class PrintAnalysisTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
     TVrekcom *com = nullptr;
     VrAnalysis *analysis = nullptr;
     TVrekanalyse *progress = nullptr;
@@ -62,12 +63,6 @@ class PrintAnalysisTest : public QObject {
         plat->printAccepted = true;
         plat->printTo = path(name);
     }
-    QString fake(const QString &body) {
-        const QString p = path("fakebridge");
-        testutil::writeFile(p.toStdString(), "#!/bin/sh\n" + body.toStdString() + "\n");
-        QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return p;
-    }
 
 private slots:
     void initTestCase() {
@@ -75,9 +70,9 @@ private slots:
         QVERIFY2(QFileInfo(bridge).isExecutable(), "the solver program bridge must be built beside the test");
     }
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = q(dir->path()) + "/";
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
         Series s;
         s.clear();
         s.deal(1) = topCards();
@@ -85,9 +80,7 @@ private slots:
         s.deal(3) = testutil::shuffledDeal(3);
         s.deal(4) = testutil::dealFrom("AK.-.-.-", "-.-.-.-", "-.-.-.-", "-.-.-.-");  // incomplete
         s.setLine(0, "Club");
-        saveSeries(dir->file("Club.vrk"), s);
-        w = std::make_unique<TForm1>(QStringList{path("Club.vrk")});
-        createWindows(*w);
+        w = &bed->start(s, "Club.vrk");
         w->show();
         w->gotoDeal(1);
         com = w->findChild<TVrekcom *>();
@@ -98,11 +91,7 @@ private slots:
         // that out of what these tests count.
         analysis->cancel();
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void untickedPagesAreAsBefore() {
         w->action("Diagrammes1")->trigger();
@@ -168,7 +157,7 @@ private slots:
     }
 
     void stoppingTheAnalysisPrintsNothing() {
-        analysis->solverProgram = fake("exec sleep 60");
+        FakeSolver solver(*plat, analysis->solverProgram = "/fake/bridge");  // never answers
         w->action("Diagrammes1")->trigger();
         com->AvecAnalyse->setChecked(true);
         printTo("arret.pdf");

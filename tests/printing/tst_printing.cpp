@@ -24,15 +24,16 @@
 #include "printing/vrkfiche.h"
 #include "printing/vrkprn.h"
 #include "platform/widgets.h"
-#include "scriptedplatform.h"
+#include "windowbed.h"
 
 using namespace vrek;
 
 class PrintDialogsTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
 
     QString path(const std::string &name) const { return QString::fromStdString(dir->file(name)); }
     std::string ini() const { return testutil::readFile(dir->file("vrek.ini")); }
@@ -54,20 +55,14 @@ class PrintDialogsTest : public QObject {
 
 private slots:
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = QString::fromStdString(dir->path()) + "/";
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
         testutil::writeFile(dir->file("vrek.ini"), "[Fonctionnement]\r\nImprimante=0\r\n");
-        saveSeries(dir->file("Club.vrk"), fixture::printSeries());
-        w = std::make_unique<TForm1>(QStringList{path("Club.vrk")});
-        createWindows(*w);
+        w = &bed->start(fixture::printSeries(), "Club.vrk");
         w->gotoDeal(10);
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void handSheets() {
         auto *d = dialog<TVrekPrn>();

@@ -17,12 +17,11 @@
 #include "core/seriesfile.h"
 #include "core/workspace.h"
 #include "platform/widgets.h"
-#include "scriptedplatform.h"
+#include "windowbed.h"
 #include "stats/VrekMod.h"
 #include "stats/VrekProb.h"
 #include "stats/VrekStat.h"
 #include "stats/statspdf.h"
-#include "testutil.h"
 
 using namespace vrek;
 
@@ -35,21 +34,21 @@ QString cell(QTableWidget *g, int r, int c) { return g->item(r, c) ? g->item(r, 
 
 class StatsWindowsTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
 
     void openForm(int completeDeals, bool withSeries = true) {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = q(dir->path()) + "/";
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
         Series s;
         s.clear();
         s.setLine(0, "Lundi");
         for (int b = 1; b <= completeDeals; ++b) s.deal(b) = testutil::shuffledDeal(unsigned(b) * 31u);
         saveSeries(dir->file("s.vrk"), s);
-        w = std::make_unique<TForm1>(withSeries ? QStringList{q(dir->file("s.vrk"))} : QStringList{});
-        createWindows(*w);
+        w = &bed->start(withSeries ? "s.vrk" : "");
         w->show();
     }
     void trigger(const char *item) {
@@ -62,11 +61,7 @@ class StatsWindowsTest : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void observedStatistics() {
         openForm(32);

@@ -17,8 +17,8 @@
 #include "core/seriesfile.h"
 #include "formats/exports.h"
 #include "formats/vrkexport.h"
-#include "scriptedplatform.h"
-#include "testutil.h"
+#include "fakesolver.h"
+#include "windowbed.h"
 #include "verify/vranalysis.h"
 #include "verify/vrkanalyse.h"
 
@@ -34,9 +34,10 @@ Deal topCards() {
 
 class AnalyseTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
     VrAnalysis *analysis = nullptr;
     TVrekanalyse *dlg = nullptr;
     DdTableView *grid = nullptr;
@@ -44,34 +45,22 @@ class AnalyseTest : public QObject {
     void setDeal(int n, const Deal &d) {
         w->model().edit(ChangeSeries, [&](Series &s) { s.deal(n) = d; });
     }
-    QString fake(const QString &body) {
-        const QString path = q(dir->file("fakebridge"));
-        testutil::writeFile(path.toStdString(), "#!/bin/sh\n" + body.toStdString() + "\n");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
-    }
 
 private slots:
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = q(dir->path()) + "/";
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
         Series s;
         s.clear();
-        saveSeries(dir->file("Lundi.vrk"), s);
-        w = std::make_unique<TForm1>(QStringList{q(dir->file("Lundi.vrk"))});
-        createWindows(*w);
+        w = &bed->start(s, "Lundi.vrk");
         w->show();
         analysis = w->findChild<VrAnalysis *>();
         dlg = w->findChild<TVrekanalyse *>();
         grid = w->findChild<DdTableView *>("DdTable");
         QVERIFY(analysis && dlg && grid);
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void gridFollowsTheCurrentDeal() {
         QVERIFY(grid->isHidden());  // an empty board: nothing
@@ -117,10 +106,10 @@ private slots:
     }
 
     void cancelStopsTheSolverAtOnce() {
+        FakeSolver solver(*plat, analysis->solverProgram = "/fake/bridge");  // never answers
         for (int n = 1; n <= 4; ++n) setDeal(n, testutil::shuffledDeal(n));
-        const QString pidFile = q(dir->file("pid"));
-        analysis->cancel();
-        analysis->solverProgram = fake("echo $$ > '" + pidFile + "'; exec sleep 60");
+        analysis->cancel();  // what the grid asked for the deal shown
+        const int asked = solver.requests, killed = solver.kills;
         QTimer::singleShot(300, dlg, [this] {
             QVERIFY(dlg->isVisible());
             QCOMPARE(dlg->Progression->value(), 0);
@@ -133,10 +122,10 @@ private slots:
         QVERIFY(plat->messages.isEmpty());
         QVERIFY(!dlg->isVisible());
         QCOMPARE(analysis->pending(), 0);
-        // The solver process is gone.
-        const QString pid = q(testutil::readFile(pidFile.toStdString())).trimmed();
-        QVERIFY(!pid.isEmpty());
-        QTRY_VERIFY(!QDir("/proc/" + pid).exists());
+        // The solver was asked the four deals, then stopped.
+        QCOMPARE(solver.requests - asked, 4);
+        QCOMPARE(solver.kills - killed, 1);
+        QCOMPARE(solver.held, 0);
     }
 
     void solverFailuresAreReported() {
@@ -149,7 +138,10 @@ private slots:
                                           " » est introuvable ou ne peut pas être lancé.");
         plat->messages.clear();
         setDeal(2, topCards());
-        analysis->solverProgram = fake("read l; echo \"${l%% *} ffffffffffffffffffff 0 pass\"; sleep 5");
+        FakeSolver solver(*plat, analysis->solverProgram = "/fake/bridge");
+        solver.table = [](const std::string &request) {
+            return request.substr(0, request.find(' ')) + " ffffffffffffffffffff 0 pass";  // 15 tricks
+        };
         w->action("AnalyseDoubleMort")->trigger();
         QVERIFY(plat->lastMessage().startsWith("Le programme de calcul a donné une réponse illisible : « "));
     }

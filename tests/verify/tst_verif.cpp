@@ -17,11 +17,12 @@
 #include "platform/widgets.h"
 #include "app/windows.h"
 #include "core/seriesfile.h"
-#include "scriptedplatform.h"
-#include "testutil.h"
+#include "fakesolver.h"
+#include "windowbed.h"
 #include "verify/contractline.h"
 #include "verify/lead.h"
 #include "verify/vrkverif.h"
+#include "verify/vrsolverpool.h"
 
 using namespace vrek;
 
@@ -38,9 +39,10 @@ QString q(const std::string &s) { return QString::fromStdString(s); }
 
 class VerifTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<testutil::TempDir> dir;
-    std::unique_ptr<ScriptedPlatform> plat;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<WindowBed> bed;
+    testutil::TempDir *dir = nullptr;
+    ScriptedPlatform *plat = nullptr;
+    TForm1 *w = nullptr;
     TVrekverif *v = nullptr;
 
     // Board n gets a deal and a contract line with counts 4, 3, 5.
@@ -69,12 +71,6 @@ class VerifTest : public QObject {
         return out;
     }
     bool exchangeLeft() const { return !QDir(plat->folder).entryList({"vrek*.txt*"}, QDir::Files).isEmpty(); }
-    QString fake(const QString &body) {
-        const QString path = q(dir->file("fakebridge"));
-        testutil::writeFile(path.toStdString(), "#!/bin/sh\n" + body.toStdString() + "\n");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
-    }
 
 private slots:
     void initTestCase() {
@@ -83,24 +79,18 @@ private slots:
     }
 
     void init() {
-        dir = std::make_unique<testutil::TempDir>();
-        plat = std::make_unique<ScriptedPlatform>();
-        plat->folder = q(dir->path()) + "/";
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
+        plat = &bed->plat;
         Series s;
         s.clear();
-        saveSeries(dir->file("s.vrk"), s);
-        w = std::make_unique<TForm1>(QStringList{q(dir->file("s.vrk"))});
-        createWindows(*w);
+        w = &bed->start(s);
         w->show();
         v = w->findChild<TVrekverif *>();
         QVERIFY(v);
         QVERIFY(!v->isVisible());
     }
-    void cleanup() {
-        w.reset();
-        plat.reset();
-        dir.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void activationReadsTheContractLine() {
         // West holds the named lead.
@@ -262,38 +252,51 @@ private slots:
         QVERIFY(!exchangeLeft());
     }
 
-    void fakeSolvers_data() {
-        QTest::addColumn<QString>("script");
+    // How a solver may go wrong: at its start (FakeSolver::atStart), what it
+    // says to the question and what it does next (FakeSolver::always).
+    static void faultColumns() {
+        QTest::addColumn<int>("atStart");
+        QTest::addColumn<QByteArray>("says");
+        QTest::addColumn<int>("then");
         QTest::addColumn<QString>("message");
-        QTest::newRow("bloqué") << "echo line:; exec sleep 30"
-                                << "Le programme de calcul n'a pas terminé dans les 7 secondes : il a été arrêté.";
-        QTest::newRow("muet") << "exit 0" << "Le programme de calcul n'a pas affiché son invite « line: ».";
-        QTest::newRow("sans invite, bloqué") << "exec sleep 30"
-                                             << "Le programme de calcul n'a pas terminé dans les 7 secondes : il a été arrêté.";
-        QTest::newRow("illisible") << "echo line:; cat >/dev/null; echo 'des octets sans rien'; exit 3"
-                                   << "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). "
-                                      "Code de sortie : 3.";
-        QTest::newRow("hors limites") << "echo line:; cat >/dev/null; echo 'NS = 42 tricks after'"
-                                      << "Le programme de calcul a donné un nombre de levées invalide : «  42 tr ».";
-        QTest::newRow("négatif") << "echo line:; cat >/dev/null; echo 'NS = -1 tricks after'"
-                                 << "Le programme de calcul a donné un nombre de levées invalide : «  -1 tr ».";
-        QTest::newRow("chiffres en trop") << "echo line:; cat >/dev/null; echo 'NS = 1.2 tricks after'"
-                                          << "Le programme de calcul a donné un nombre de levées invalide : «  1.2 t ».";
-        QTest::newRow("réponse puis erreur") << "echo line:; cat >/dev/null; echo 'NS = 13 tricks after'; exit 2"
-                                             << "Le programme de calcul s'est terminé en erreur après avoir répondu. "
-                                                "Code de sortie : 2.";
-        QTest::newRow("réponse puis plantage") << "echo line:; cat >/dev/null; echo 'NS = 13 tricks after'; kill -SEGV $$"
-                                               << "Le programme de calcul s'est arrêté anormalement après avoir répondu.";
-        QTest::newRow("planté") << "echo line:; cat >/dev/null; kill -SEGV $$"
-                                << "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). "
-                                   "Il s'est arrêté anormalement.";
+    }
+    static void faultRow(const char *name, int atStart, const QByteArray &says, int then, const QString &message) {
+        QTest::newRow(name) << atStart << says << then << message;
+    }
+    void fakeSolvers_data() {
+        faultColumns();
+        const int go = FakeSolver::kGoOn, hang = FakeSolver::kHang, crash = FakeSolver::kCrash;
+        const QByteArray ok = "NS = 13 tricks after lead S2\n";
+        const QString late = "Le programme de calcul n'a pas terminé dans les 7 secondes : il a été arrêté.";
+        const QString noAnswer = "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »).";
+        faultRow("bloqué", go, "", hang, late);
+        faultRow("muet", 0, "", go, "Le programme de calcul n'a pas affiché son invite « line: ».");
+        faultRow("sans invite, bloqué", hang, "", go, late);
+        faultRow("illisible", go, "des octets sans rien\n", 3, noAnswer + " Code de sortie : 3.");
+        faultRow("hors limites", go, "NS = 42 tricks after\n", go,
+                 "Le programme de calcul a donné un nombre de levées invalide : «  42 tr ».");
+        faultRow("négatif", go, "NS = -1 tricks after\n", go,
+                 "Le programme de calcul a donné un nombre de levées invalide : «  -1 tr ».");
+        faultRow("chiffres en trop", go, "NS = 1.2 tricks after\n", go,
+                 "Le programme de calcul a donné un nombre de levées invalide : «  1.2 t ».");
+        faultRow("réponse puis erreur", go, ok, 2,
+                 "Le programme de calcul s'est terminé en erreur après avoir répondu. Code de sortie : 2.");
+        faultRow("réponse puis plantage", go, ok, crash,
+                 "Le programme de calcul s'est arrêté anormalement après avoir répondu.");
+        faultRow("planté", go, "", crash, noAnswer + " Il s'est arrêté anormalement.");
+        // What comes after the first megabyte is not read: the answer is lost.
+        faultRow("bavard", go, QByteArray(3 << 20, 'x') + ok, go, noAnswer);
     }
     void fakeSolvers() {
-        QFETCH(QString, script);
+        QFETCH(int, atStart);
+        QFETCH(QByteArray, says);
+        QFETCH(int, then);
         QFETCH(QString, message);
         setBoard(1, topCards(), "4P S entame RC");
         openBoard(1);
-        v->solverProgram = fake(script);
+        FakeSolver solver(*plat, v->solverProgram = "/fake/bridge");
+        solver.atStart = atStart;
+        solver.always(says, then);
         const std::string before = w->model().series().line(contractLine(1));
         QElapsedTimer clock;
         clock.start();
@@ -307,6 +310,9 @@ private slots:
         QVERIFY(v->isVisible());
         QVERIFY(!exchangeLeft());
         QVERIFY(!QApplication::overrideCursor());
+        // A solver left running is killed, one that ended is not.
+        const bool hangs = atStart == FakeSolver::kHang || (atStart == FakeSolver::kGoOn && then == FakeSolver::kHang);
+        QCOMPARE(solver.kills, hangs ? 1 : 0);
     }
 
     void missingSolver() {
@@ -323,24 +329,22 @@ private slots:
     void markersSplitAcrossReadsAndTheExchangeFile() {
         setBoard(1, topCards(), "4C O entame DC");
         openBoard(1);
-        const QString seen = q(dir->file("seen"));
-        v->solverProgram = fake("printf 'li'; sleep 0.2; printf 'ne:\\n'\n"
-                                "head -c 255 > '" + seen + ".cmd'\n"
-                                "cp '" + plat->folder + "vrek.txt' '" + seen + ".txt'\n"
-                                "printf 'NS = 1'; sleep 0.2; printf '1 tricks af'; sleep 0.2; printf 'ter\\n'");
+        FakeSolver solver(*plat, v->solverProgram = "/fake/bridge");
+        solver.pieces = 3;  // "lin" "e:\n", "NS " "= 1" "1 t" "ric" "ks " "aft" "er\n"
+        solver.always("NS = 11 tricks after\n", FakeSolver::kGoOn);
         plat->answers.enqueue(true);
         v->verifier->click();
         // West takes 13 - 11 = 2 tricks: eight down, not vulnerable.
         QCOMPARE(plat->lastMessage(), QString("2 levées par Ouest\n\n-400\n\n4C-8 par O sur entame DC"));
         QCOMPARE(w->Contrat->text(), QString("4C-8 par O sur entame DC"));
-        std::string command = testutil::readFile(seen.toStdString() + ".cmd");
-        QCOMPARE(command.size(), size_t(255));
+        QCOMPARE(solver.commands.size(), size_t(1));
+        const std::string &command = solver.commands[0];
         const std::string path = (plat->folder + "vrek.txt").toStdString();
         QCOMPARE(command.substr(0, 5 + path.size()), "-dcq " + path);
         QCOMPARE(command.find_first_not_of('\0', 5 + path.size()), std::string::npos);
-        QCOMPARE(testutil::readFile(seen.toStdString() + ".txt"),
-                 std::string("n AKQJ.AKQ.AKQ.AKQ\r\ne T98.JT9.JT9.JT98\r\ns 765.876.8765.765\r\n"
-                             "w 432.5432.432.432\r\nw H\r\nHQ\r\n"));
+        QCOMPARE(solver.exchanges[0], std::string("n AKQJ.AKQ.AKQ.AKQ\r\ne T98.JT9.JT9.JT98\r\ns 765.876.8765.765\r\n"
+                                                  "w 432.5432.432.432\r\nw H\r\nHQ\r\n"));
+        QCOMPARE(plat->started, QStringList{"/fake/bridge"});
         QVERIFY(!exchangeLeft());
     }
 
@@ -415,11 +419,10 @@ private slots:
         std::vector<std::string> lines(97);
         for (int n = 1; n <= 96; ++n) lines[n] = w->model().series().line(contractLine(n));
         // Answers every board but board 2 (East declares), where it prints garbage.
-        v->solverProgram = fake("while echo line:; do\n"
-                                "  c=$(head -c 255 | tr -d '\\000'); [ -n \"$c\" ] || exit 0\n"
-                                "  if sed -n 5p \"${c#-dcq }\" | grep -q '^e'; then echo rien; exit 0; fi\n"
-                                "  echo 'NS = 13 tricks after'\n"
-                                "done");
+        FakeSolver solver(*plat, v->solverProgram = "/fake/bridge");
+        auto eastDeclares = [](const std::string &exchange) { return exchange.find("\r\ne ", 60) != std::string::npos; };
+        solver.answer = [&](const std::string &x) { return QByteArray(eastDeclares(x) ? "rien\n" : "NS = 13 tricks after\n"); };
+        solver.then = [&](const std::string &x) { return eastDeclares(x) ? 0 : FakeSolver::kGoOn; };
         w->action("Verif_Auto")->trigger();
         QCOMPARE(plat->messages.size(), 1);
         QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
@@ -430,6 +433,59 @@ private slots:
         QCOMPARE(w->Contrat->text(), QString("3SA E"));
         QVERIFY(!v->isVisible());
         QVERIFY(!exchangeLeft());
+    }
+
+    // The pool of solvers kept for the whole run, and how each one's
+    // failure ends the run with the series as it was.
+    void automaticModeWithFaultySolvers_data() {
+        faultColumns();
+        const int go = FakeSolver::kGoOn, hang = FakeSolver::kHang, crash = FakeSolver::kCrash;
+        const QByteArray ok = "NS = 13 tricks after lead S2\n";
+        faultRow("bloqué", go, "", hang, "Le programme de calcul n'a pas terminé dans les 7 secondes : il a été arrêté.");
+        faultRow("muet", 0, "", go, "Le programme de calcul n'a pas affiché son invite « line: ».");
+        faultRow("hors limites", go, "NS = 42 tricks after\n", go,
+                 "Le programme de calcul a donné un nombre de levées invalide : «  42 tr ».");
+        // It answers, then ends instead of asking for the next board: started again once, then given up.
+        faultRow("réponse puis erreur", go, ok, 4,
+                 "Le programme de calcul s'est terminé en erreur après avoir répondu. Code de sortie : 4.");
+        faultRow("planté deux fois", go, "", crash,
+                 "Le programme de calcul n'a pas donné le nombre de levées (pas de ligne « after »). "
+                 "Il s'est arrêté anormalement.");
+        // Dies on its first question only: started again, and the run goes on.
+        faultRow("planté une fois", go, "", crash, "");
+    }
+    void automaticModeWithFaultySolvers() {
+        QFETCH(int, atStart);
+        QFETCH(QByteArray, says);
+        QFETCH(int, then);
+        QFETCH(QString, message);
+        for (int n = 1; n <= 3; ++n) setBoard(n, topCards(), "4P S");
+        std::vector<std::string> lines(97);
+        for (int n = 1; n <= 96; ++n) lines[n] = w->model().series().line(contractLine(n));
+        FakeSolver solver(*plat, v->solverProgram = "/fake/bridge");
+        solver.atStart = atStart;
+        solver.always(says, then);
+        if (message.isEmpty()) {
+            auto first = [&solver] { return solver.exchanges.size() == 1; };
+            solver.answer = [=](const std::string &) { return QByteArray(first() ? "" : "NS = 13 tricks after\n"); };
+            solver.then = [=](const std::string &) { return first() ? FakeSolver::kCrash : FakeSolver::kGoOn; };
+        }
+        w->action("Verif_Auto")->trigger();
+        QVERIFY(!v->isVisible());
+        QVERIFY(!exchangeLeft());
+        for (const QString &p : plat->started) QCOMPARE(p, QString("/fake/bridge -suite"));
+        QCOMPARE(solver.held, 0);
+        if (message.isEmpty()) {
+            QVERIFY(plat->messages.isEmpty());
+            QCOMPARE(plat->started.size(), std::min(poolSize(kBoards), 3) + 1);
+            for (int n = 1; n <= 3; ++n)
+                QCOMPARE(w->model().series().line(contractLine(n)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
+            return;
+        }
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
+        QCOMPARE(plat->messages[0].text, "Donne 1 : " + message + "\nLa série n'a pas été modifiée.");
+        for (int n = 1; n <= 96; ++n) QCOMPARE(w->model().series().line(contractLine(n)), lines[n]);
     }
 
     void automaticModeOverAFullSeries() {

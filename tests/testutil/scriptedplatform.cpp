@@ -2,6 +2,8 @@
 
 #include <QPrinter>
 
+#include "scriptedprocess.h"
+
 
 ScriptedPlatform::ScriptedPlatform() { setPlatform(this); }
 ScriptedPlatform::~ScriptedPlatform() { setPlatform(nullptr); }
@@ -29,10 +31,14 @@ QString ScriptedPlatform::saveFileName(QWidget *, const FileDialogOptions &o) {
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-// Real processes: tests of the solver dialogue run real (or fake) programs.
-ProcessResult ScriptedPlatform::runProcess(const QString &program, const QStringList &args, const QByteArray &input,
-                                           int timeoutMs, const std::function<bool(const QByteArray &)> &onOutput) {
-    return runQtProcess(program, args, input, timeoutMs, onOutput);
+std::unique_ptr<ChildProcess> ScriptedPlatform::startProcess(const QString &program, const QStringList &args,
+                                                             ProcessEvents events) {
+    started << (args.isEmpty() ? program : program + ' ' + args.join(' '));
+    auto played = programs.find(program);
+    if (played == programs.end()) return Platform::startProcess(program, args, std::move(events));
+    auto p = std::make_unique<ScriptedProcess>(program, args, std::move(events));
+    played->second(*p);
+    return p;
 }
 
 bool ScriptedPlatform::printDialog(QWidget *, QPrinter &printer) {

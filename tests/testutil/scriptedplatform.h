@@ -6,8 +6,12 @@
 #include <QPrinter>
 #include <QQueue>
 #include <QStringList>
+#include <functional>
+#include <map>
 
 #include "platform/platform.h"
+
+class ScriptedProcess;
 
 struct RecordedMessage {
     enum Kind { Information, Question, Warning, Error } kind;
@@ -30,12 +34,16 @@ public:
     int httpStatus = 0;
     bool realHttp = false;           // httpGet asks the address for real
     bool caps = false, num = false;
+    // Programs played in-process, by the path they are started by (see
+    // scriptedprocess.h and fakesolver.h); any other program is started for real.
+    std::map<QString, std::function<void(ScriptedProcess &)>> programs;
 
     // Records.
     QList<RecordedMessage> messages;
     QList<FileDialogOptions> dialogs;  // every file dialog opened, in order
     QStringList opened;                // URLs given to the desktop
     QStringList httpRequests;          // addresses asked, in order
+    QStringList started;               // every program started, with its arguments
     QString clipboardPlain, clipboardHtml;
     QByteArray clipboardRtf;
     QImage clipboardImage;
@@ -74,8 +82,8 @@ public:
     void setCapsLock(bool on) override { caps = on; }
     bool numLock() override { return num; }
     void setNumLock(bool on) override { num = on; }
-    ProcessResult runProcess(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs,
-                             const std::function<bool(const QByteArray &)> &onOutput) override;
+    std::unique_ptr<ChildProcess> startProcess(const QString &program, const QStringList &args,
+                                               ProcessEvents events) override;
     QString programFolder() override { return folder; }
     QDate today() override { return date; }
     QString shortDateFormat() override { return dateFormat; }
