@@ -19,6 +19,11 @@ ImportScan scanDlm(const std::string &bytes) {
         if (l.compare(0, kToBoard.size(), kToBoard) == 0) last = &l;
     if (!last) {
         scan.empty = true;
+        bool document = false;
+        for (const auto &l : lines) document = document || l.rfind("[Document]", 0) == 0 || l.rfind("Board ", 0) == 0;
+        // Nothing that a Duplimate file holds.
+        if (!document && bytes.find_first_not_of(" \t\r\n") != std::string::npos)
+            scan.error = "ce n'est pas un fichier Duplimate (DLM) : il n'a ni ligne « To board= » ni ligne « Board »";
         return scan;
     }
     // The count is the (up to) three characters after the '='.
@@ -51,40 +56,31 @@ ImportRead readDlm(const std::string &bytes, const std::vector<int> &boards) {
     const std::vector<std::string> lines = splitLines(bytes);
     for (int j : boards) {
         const std::string key = boardKey(j);
-        std::string letters;
-        bool found = false;
-        for (const auto &l : lines) {
-            size_t at = l.find(key);
-            if (at == std::string::npos) continue;
-            letters = l.substr(at + key.size(), 28);
-            found = true;
-            break;
+        size_t lineNo = 0, at = std::string::npos;
+        for (size_t i = 0; i < lines.size() && at == std::string::npos; ++i)
+            if ((at = lines[i].find(key)) != std::string::npos) lineNo = i;
+        if (at == std::string::npos) {
+            out.skipped.push_back("donne " + std::to_string(j) + " : la ligne « " + key + " » manque dans le fichier");
+            continue;
         }
-        if (!found) {
-            out.error = boardFault(j, "la ligne « " + key + " » manque dans le fichier");
-            return out;
-        }
-        if (letters.size() < 26) {
-            out.error = boardFault(j, "la ligne « " + key + " » est trop courte : " + std::to_string(letters.size()) +
-                                          " lettres au lieu de 26");
-            return out;
-        }
-        DealBuilder deal(j);
-        for (int i = 1; i <= 52; ++i) {
+        const std::string letters = lines[lineNo].substr(at + key.size(), 28);
+        DealBuilder deal(lineAt(static_cast<int>(lineNo) + 1));
+        if (letters.size() < 26)
+            deal.refuse("la ligne « " + key + " » est trop courte : " + std::to_string(letters.size()) +
+                        " lettres au lieu de 26");
+        for (int i = 1; i <= 52 && deal.error().empty(); ++i) {
             const char letter = letters[(i + 1) / 2 - 1];
             if (letter < 'a' || letter > 'p') {
-                out.error = boardFault(j, "le caractère « " + quoted(std::string(1, letter)) + " » de la ligne « " +
-                                              key + " » n'est pas une lettre de a à p");
-                return out;
+                deal.refuse("le caractère « " + quoted(std::string(1, letter)) + " » de la ligne « " + key +
+                            " » n'est pas une lettre de a à p");
+                break;
             }
             const int v = letter - 'a';
-            const int seat = i % 2 ? v / 4 + 1 : v % 4 + 1;
-            if (!deal.place(seat, suitOfIndex(i), rankOfIndex(i))) {
-                out.error = deal.error();
-                return out;
-            }
+            deal.place(i % 2 ? v / 4 + 1 : v % 4 + 1, suitOfIndex(i), rankOfIndex(i));
         }
-        out.deals.push_back({j, deal.deal(), {}});
+        if (deal.error().empty()) deal.finish(false);
+        if (!deal.error().empty()) out.skipped.push_back(deal.error());
+        else out.deals.push_back({j, deal.deal(), {}, {}});
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #include "formats/importdeal.h"
 
+#include <algorithm>
+
 #include "core/cp1252.h"
 
 namespace vrek {
@@ -10,7 +12,17 @@ int ImportScan::count() const {
     return n;
 }
 
-std::string boardFault(int board, const std::string &fault) { return "Donne " + std::to_string(board) + " : " + fault; }
+std::string lineAt(int line) { return "ligne " + std::to_string(line); }
+std::string recordAt(int record) { return "enregistrement " + std::to_string(record); }
+std::string located(const std::string &where, const std::string &fault) { return where + " : " + fault; }
+
+std::string handCountFault(int seat, int cards) {
+    const std::string in = " en " + seatNoun(seat);
+    if (cards > 13) return "la donne a " + std::to_string(cards) + " cartes" + in;
+    if (cards == 0) return "la donne n'a aucune carte" + in;
+    if (cards == 1) return "la donne n'a qu'une carte" + in;
+    return "la donne n'a que " + std::to_string(cards) + " cartes" + in;
+}
 
 std::string seatNoun(int seat) {
     static const char *const kNames[4] = {"Nord", "Est", "Sud", "Ouest"};
@@ -45,26 +57,74 @@ std::string quoted(const std::string &bytes, size_t max) {
     return cp1252ToUtf8(s) + (bytes.size() > max ? "…" : "");
 }
 
+bool DealBuilder::refuse(const std::string &fault) {
+    if (!error_.empty()) return false;
+    error_ = located(where_, fault);
+    return false;
+}
+
 bool DealBuilder::place(int seat, int suit, int rank) {
     if (!error_.empty()) return false;
-    if (int other = deal_.seatOf(suit, rank)) {
-        error_ = boardFault(board_, cardName(suit, rank) + " figure deux fois (" + seatNoun(other) +
-                                        (other == seat ? "" : " et " + seatNoun(seat)) + ")");
-        return false;
-    }
+    if (int other = deal_.seatOf(suit, rank))
+        return refuse(cardName(suit, rank) + " figure deux fois (" + seatNoun(other) +
+                    (other == seat ? "" : " et " + seatNoun(seat)) + ")");
     Hand &h = deal_.hand(seat);
-    if (h.cards() >= 13) {
-        error_ = boardFault(board_, "la main " + ofSeat(seat) + " aurait plus de 13 cartes");
-        return false;
-    }
+    if (h.cards() >= 13) return refuse("la main " + ofSeat(seat) + " aurait plus de 13 cartes");
     Holding &g = h.suit(suit);
-    if (g.full()) {
-        error_ = boardFault(board_, seatNoun(seat) + " aurait plus de 9 cartes à " + suitName(suit) +
-                                        " ; une main n'en tient pas plus de 9 dans une couleur");
-        return false;
-    }
+    if (g.full())
+        return refuse(seatNoun(seat) + " aurait plus de 9 cartes à " + suitName(suit) +
+                    " ; une main n'en tient pas plus de 9 dans une couleur");
     g.insert(rank);
     return true;
+}
+
+bool DealBuilder::finish(bool partial) {
+    if (!error_.empty()) return false;
+    if (deal_.empty()) return refuse("la donne ne contient aucune carte");
+    int whole = 0, missing = 0;
+    for (int seat = North; seat <= West; ++seat) {
+        const int n = deal_.hand(seat).cards();
+        whole += n == 13;
+        if (!n) missing = seat;
+    }
+    if (whole == 4) return true;
+    if (whole == 3 && missing) {
+        // The one hand not given holds what the others do not.
+        for (int suit = Spades; suit >= Clubs; --suit)
+            for (int rank = 14; rank >= 2; --rank)
+                if (!deal_.seatOf(suit, rank) && !place(missing, suit, rank)) return false;
+        return true;
+    }
+    // Three whole hands and a short one is a card lost, not a deal being built.
+    if (partial && whole < 3) return true;
+    for (int seat = North; seat <= West; ++seat)
+        if (const int n = deal_.hand(seat).cards(); n != 13) return refuse(handCountFault(seat, n));
+    return true;
+}
+
+void addDeal(std::vector<ImportedDeal> &all, ImportedDeal d) {
+    for (const auto &o : all)
+        if (o.board == d.board && o.deal == d.deal) return;
+    all.push_back(std::move(d));
+}
+
+void offer(const std::vector<ImportedDeal> &all, ImportScan &scan) {
+    for (const auto &d : all)
+        if (d.board >= 1 && d.board <= kBoards) scan.available[d.board - 1] = true;
+    scan.empty = scan.count() == 0;
+}
+
+void keepChosen(std::vector<ImportedDeal> all, const std::vector<int> &boards, ImportRead &out) {
+    std::vector<int> past;
+    for (auto &d : all) {
+        if (d.board > kBoards) past.push_back(d.board);
+        else if (std::find(boards.begin(), boards.end(), d.board) != boards.end()) out.deals.push_back(std::move(d));
+    }
+    if (past.empty()) return;
+    const auto [lo, hi] = std::minmax_element(past.begin(), past.end());
+    const std::string range = *lo == *hi ? std::to_string(*lo) : std::to_string(*lo) + " à " + std::to_string(*hi);
+    out.notes.push_back(std::to_string(past.size()) + (past.size() > 1 ? " donnes numérotées" : " donne numérotée") +
+                        " au-delà de 96 (" + range + ") : la série s'arrête à la donne 96");
 }
 
 std::string recordFault(const Deal &d) {

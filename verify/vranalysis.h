@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,11 @@ public:
 
     const vrek::AnalysisCache &cache() const { return cache_; }
     const vrek::DealAnalysis *find(const vrek::Deal &d, int board) const { return cache_.find(d, board); }
+
+    // An analysis from elsewhere (a PBN file's tags), known as the solver's
+    // would be until forgetKept() drops it for a check against the solver.
+    void keep(const vrek::Deal &d, int board, const vrek::DealAnalysis &a);
+    void forgetKept(const vrek::Deal &d, int board);
 
     // Asks for the complete deals (deal, board number) that are neither known
     // nor already asked; returns how many were asked.
@@ -51,6 +57,7 @@ signals:
 
 private:
     vrek::AnalysisCache cache_;
+    std::set<std::string> kept_;  // keys of the analyses kept from elsewhere
     QProcess *proc_ = nullptr;
     std::map<std::string, std::string> asked_;  // tag -> key
     QByteArray buffer_;

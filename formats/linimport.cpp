@@ -1,0 +1,176 @@
+#include "formats/linimport.h"
+
+namespace vrek {
+
+namespace {
+struct LinToken {
+    std::string text;
+    int line;
+};
+
+bool letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool lineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Whether a key ("md|", two letters and a bar) starts at bytes[i], blanks aside.
+bool keyAt(const std::string &b, size_t i) {
+    while (i < b.size() && (b[i] == ' ' || b[i] == '\t' || lineEnd(b[i]))) ++i;
+    return i + 2 < b.size() && letter(b[i]) && letter(b[i + 1]) && b[i + 2] == '|';
+}
+
+// Keys and values alternate between bars. A line end inside a value ends it
+// when the next line begins with a key (files of lines without a last bar);
+// otherwise line ends are dropped, as BBO wraps long values.
+std::vector<LinToken> tokens(const std::string &b) {
+    std::vector<LinToken> out;
+    int line = 1;
+    size_t i = 0;
+    while (i < b.size()) {
+        const bool value = out.size() % 2 == 1;
+        LinToken t{{}, line};
+        bool started = false;
+        for (; i < b.size() && b[i] != '|'; ++i) {
+            const char c = b[i];
+            if (lineEnd(c)) {
+                if (c == '\n' || i + 1 >= b.size() || b[i + 1] != '\n') ++line;
+                if (value && started && keyAt(b, i + 1)) break;
+                continue;
+            }
+            if (!started) t.line = line, started = true;
+            t.text += c;
+        }
+        if (i < b.size() && b[i] == '|') ++i;
+        else if (i < b.size()) ++i;  // the line end that closed a value
+        out.push_back(std::move(t));
+    }
+    return out;
+}
+
+std::string key(std::string k) {
+    std::string out;
+    for (char c : k)
+        if (letter(c)) out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return out;
+}
+
+// The last number in a value: "o11" 11, "Board 7" 7; 0 without one.
+int lastNumber(const std::string &v) {
+    size_t e = v.find_last_of("0123456789");
+    if (e == std::string::npos) return 0;
+    size_t b = e;
+    while (b > 0 && v[b - 1] >= '0' && v[b - 1] <= '9') --b;
+    if (e - b >= 6) return 0;
+    return std::stoi(v.substr(b, e - b + 1));
+}
+
+int rankOf(char c) {
+    switch (c) {
+    case 'A': case 'a': return 14;
+    case 'K': case 'k': return 13;
+    case 'Q': case 'q': return 12;
+    case 'J': case 'j': return 11;
+    case 'T': case 't': return 10;
+    }
+    return c >= '2' && c <= '9' ? c - '0' : 0;
+}
+
+int suitOf(char c) {
+    switch (c) {
+    case 'S': case 's': return Spades;
+    case 'H': case 'h': return Hearts;
+    case 'D': case 'd': return Diamonds;
+    case 'C': case 'c': return Clubs;
+    }
+    return 0;
+}
+
+struct LinFile {
+    std::vector<ImportedDeal> deals;
+    std::vector<std::string> skipped;
+    bool foreign = true;
+};
+
+LinFile readFile(const std::string &bytes) {
+    LinFile f;
+    const std::vector<LinToken> t = tokens(bytes);
+    int ordinal = 0, qx = 0, ah = 0;
+    const LinToken *md = nullptr;
+    auto close = [&] {
+        if (!md) return;
+        ++ordinal;
+        DealBuilder b(lineAt(md->line));
+        if (linDealCards(md->text, b)) addDeal(f.deals, {qx ? qx : ah ? ah : ordinal, b.deal(), {}, {}});
+        else f.skipped.push_back(b.error());
+        md = nullptr;
+        qx = ah = 0;
+    };
+    for (size_t i = 0; i + 1 < t.size(); i += 2) {
+        const std::string k = key(t[i].text);
+        const LinToken &v = t[i + 1];
+        if (k == "qx") {
+            if (md) close();
+            qx = lastNumber(v.text);
+        } else if (k == "md") {
+            f.foreign = false;
+            if (md) close();
+            md = &v;
+        } else if (k == "ah") {
+            ah = lastNumber(v.text);
+        }
+    }
+    close();
+    return f;
+}
+
+const char *kForeign = "ce n'est pas un fichier LIN : aucune donne « md| » n'y figure";
+}  // namespace
+
+bool linDealCards(const std::string &value, DealBuilder &deal) {
+    static const int kSeats[4] = {South, West, North, East};
+    size_t i = 0;
+    while (i < value.size() && value[i] == ' ') ++i;
+    if (i < value.size() && value[i] >= '1' && value[i] <= '4') ++i;  // the dealer, known by the board
+    int hand = 0, suit = 0;
+    for (; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == ',') {
+            if (++hand > 3) {
+                // BBO ends three hands with a comma; a fifth hand is a fault.
+                if (value.find_first_not_of(" ,", i) == std::string::npos) break;
+                return deal.refuse("la donne a plus de quatre mains");
+            }
+            suit = 0;
+        } else if (const int s = suitOf(c)) {
+            suit = s;
+        } else if (c == '1' && i + 1 < value.size() && value[i + 1] == '0' && suit) {
+            ++i;
+            if (!deal.place(kSeats[hand], suit, 10)) return false;
+        } else if (const int r = rankOf(c); r && suit) {
+            if (!deal.place(kSeats[hand], suit, r)) return false;
+        } else if (c != ' ') {
+            return deal.refuse("caractère « " + quoted(std::string(1, c)) + " » inattendu dans la donne « md| »");
+        }
+    }
+    return deal.finish(true);
+}
+
+ImportScan scanLin(const std::string &bytes) {
+    ImportScan scan;
+    const LinFile f = readFile(bytes);
+    offer(f.deals, scan);
+    if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos) scan.error = kForeign;
+    return scan;
+}
+
+ImportRead readLin(const std::string &bytes, const std::vector<int> &boards) {
+    ImportRead out;
+    LinFile f = readFile(bytes);
+    if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos) {
+        out.error = kForeign;
+        return out;
+    }
+    keepChosen(std::move(f.deals), boards, out);
+    out.skipped = std::move(f.skipped);
+    return out;
+}
+
+}  // namespace vrek
