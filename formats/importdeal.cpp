@@ -97,8 +97,10 @@ bool DealBuilder::finish(bool partial) {
     }
     // Three whole hands and a short one is a card lost, not a deal being built.
     if (partial && whole < 3) return true;
-    for (int seat = North; seat <= West; ++seat)
-        if (const int n = deal_.hand(seat).cards(); n != 13) return refuse(handCountFault(seat, n));
+    // A short hand that was given says more than one left out.
+    for (bool given : {true, false})
+        for (int seat = North; seat <= West; ++seat)
+            if (const int n = deal_.hand(seat).cards(); n != 13 && (n > 0) == given) return refuse(handCountFault(seat, n));
     return true;
 }
 

@@ -150,7 +150,10 @@ bool linDealCards(const std::string &value, DealBuilder &deal) {
             return deal.refuse("caractère « " + quoted(std::string(1, c)) + " » inattendu dans la donne « md| »");
         }
     }
-    return deal.finish(true);
+    // Three hands given are a whole deal; fewer are one being built.
+    int given = 0;
+    for (int seat = North; seat <= West; ++seat) given += deal.deal().hand(seat).cards() > 0;
+    return deal.finish(given < 3);
 }
 
 ImportScan scanLin(const std::string &bytes) {

@@ -51,13 +51,16 @@ PbnFile readGames(const std::string &bytes) {
     PbnFile f;
     int ordinal = 0;
     for (const PbnGame &g : pbnGames(bytes)) {
+        bool badDeal = false;
         for (const auto &[name, line] : g.malformed)
-            if (name == "Deal" || name == "Board")
+            if (name == "Deal" || name == "Board") {
                 f.skipped.push_back(located(lineAt(line), "la balise [" + name + "] est mal formée"));
+                badDeal = badDeal || name == "Deal";
+            }
         const PbnTag *deal = g.tag("Deal");
-        if (deal) f.foreign = false;
+        if (deal || badDeal) f.foreign = false;
         if (!deal || pbnUnknown(deal->value)) {
-            if (g.tag("Board") && !deal)
+            if (g.tag("Board") && !deal && !badDeal)
                 f.skipped.push_back(located(lineAt(g.line), "la partie n'a pas de balise [Deal]"));
             else if (deal)
                 f.skipped.push_back(located(lineAt(deal->line), "la donne n'est pas connue (« " + deal->value + " »)"));

@@ -74,7 +74,8 @@ private:
         bool closed = false;
         if (!name.empty() && j < l.size() && l[j] == '"') {
             for (++j; j < l.size(); ++j) {
-                if (l[j] == '\\' && j + 1 < l.size()) {
+                // Only a quote and a backslash are escaped; "\2R" in a column format stays.
+                if (l[j] == '\\' && j + 1 < l.size() && (l[j + 1] == '"' || l[j + 1] == '\\')) {
                     value += l[++j];
                 } else if (l[j] == '"') {
                     closed = true;

@@ -37,7 +37,7 @@ rec() { dd if="$1" bs=160 skip=$(($2 - 1)) count=1 2>/dev/null | od -An -v -tx1 
 line() { sed -n "$(($2 + 1))p" "$1" | tr -d '\r'; }
 
 # Round trips: the imported series holds the very records exported.
-for f in dup dlm pbn; do
+for f in dup dlm pbn bri dge lin; do
     "$vrek" export $f "$dir/src.vrk" -o "$dir/Lundi.$f" >/dev/null
     rm -f "$dir/Lundi.vrk" "$dir/Lundi.VRT"
     out="$("$vrek" import $f "$dir/Lundi.$f" "$dir/Lundi.vrk")"; rc=$?
@@ -48,6 +48,21 @@ Importation de 96 donnes du fichier $dir/Lundi.$f dans la série $dir/Lundi.vrk"
     check "$f : titre" [ "$(line "$dir/Lundi.VRT" 0)" = "Lundi.$f" ]
     check "$f : textes vides" [ "$(wc -c < "$dir/Lundi.VRT")" = $((9 + 2 + 1440 * 2)) ]
 done
+
+# The file's double-dummy analyses checked against the solver on request.
+"$vrek" export pbn "$dir/src.vrk" --boards 1-2 --analysis -o "$dir/dd.pbn" >/dev/null
+python3 - "$dir/dd.pbn" <<'PY'
+import re, sys
+p = sys.argv[1]; t = open(p, 'rb').read().decode('latin-1')
+games = t.split('[Board "2"]')  # board 2: North's first count one higher
+games[1] = re.sub(r'DoubleDummyTricks "(.)', lambda m: 'DoubleDummyTricks "%x' % ((int(m.group(1), 16) + 1) % 14), games[1], 1)
+open(p, 'wb').write('[Board "2"]'.join(games).encode('latin-1'))
+PY
+cp "$dir/cible.vrk" "$dir/a.vrk"; cp "$dir/cible.VRT" "$dir/a.VRT"
+out="$("$vrek" import pbn "$dir/dd.pbn" "$dir/a.vrk" --check-analysis 2>&1)"; rc=$?
+check "analyse vérifiée : code 0" [ $rc = 0 ]
+check "analyse vérifiée : donne 2" grep -q "^Donne 2 : l'analyse du fichier diffère de celle du solveur : N à SA : " <<<"$out"
+check "analyse vérifiée : compte" grep -q "^Analyses du fichier vérifiées : 1 conforme au solveur, 1 différente.$" <<<"$out"
 
 # An import goes into the series the command names, never into one named
 # after the imported file.

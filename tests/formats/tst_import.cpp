@@ -15,6 +15,7 @@
 #include "formats/vrkImport.h"
 #include "scriptedplatform.h"
 #include "testutil.h"
+#include "verify/vranalysis.h"
 
 using namespace vrek;
 
@@ -275,6 +276,60 @@ private slots:
         QVERIFY(w->model().series().deal(6).empty());
         QVERIFY(w->model().series().deal(7) == source.deal(7));
         QCOMPARE(w->seriesFileName(), path("Casse.VRK"));
+    }
+
+    void linThroughItsMenuItemAndAFileOfAnotherFormat() {
+        const QString lin = exportTo(ExportFormat::Lin, "Lundi.lin", 12);
+        w->gotoDeal(30);
+        plat->fileNames.enqueue(lin);
+        w->action("FormatLINInsert")->trigger();
+        QCOMPARE(plat->dialogs[0].filter, QString("LIN|*.lin"));
+        QCOMPARE(plat->dialogs[0].defaultSuffix, QString("LIN"));
+        for (int b = 1; b <= 96; ++b) QCOMPARE(dlg->Main[b - 1]->isChecked(), b <= 12);
+        QVERIFY(dlg->VerifAnalyse->isHidden());
+        QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+        QCOMPARE(plat->messages.size(), 0);
+        for (int b = 1; b <= 12; ++b) QVERIFY(w->model().series().deal(29 + b) == source.deal(b));
+        // A PBN file named as a DUP file: not read at all, and the message says why.
+        const QString dup = path("faux.dup");
+        QFile::copy(exportTo(ExportFormat::PbnAll, "vrai.pbn"), dup);
+        plat->fileNames.enqueue(dup);
+        w->action("HundyDup1")->trigger();
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
+        QVERIFY2(plat->messages[0].text.contains("Ce n'est pas un fichier DUP"), qPrintable(plat->messages[0].text));
+        QVERIFY(!dlg->isVisible());
+    }
+
+    void aFileAnalysisIsKeptOrCheckedOnRequest() {
+        auto *analysis = w->findChild<VrAnalysis *>();
+        QVERIFY(analysis);
+        QString err;
+        QVERIFY2(analysis->analyseAndWait({{source.deal(1), 1}, {source.deal(2), 2}}, err), qPrintable(err));
+        std::map<int, DealAnalysis> given = {{1, *analysis->find(source.deal(1), 1)},
+                                             {2, *analysis->find(source.deal(2), 2)}};
+        given[2].tricks[0][0] ^= 1;  // North in no-trump: one trick off
+        ExportOptions o;
+        o.date = "2024.03.07";
+        o.analysis = &given;
+        const QString pbn = path("Analyse.pbn");
+        testutil::writeFile(pbn.toStdString(), exportSeries(ExportFormat::PbnAll, source, selectionOf({1, 2}), o).bytes);
+        // Taken as it is: the wrong analysis is the board's until it is checked.
+        for (bool check : {false, true}) {
+            plat->fileNames.enqueue(pbn);
+            w->action("WBridge5Insert")->trigger();
+            QVERIFY(!dlg->VerifAnalyse->isHidden());
+            dlg->VerifAnalyse->setChecked(check);
+            dlg->SpEd_Insertion->setValue(1);
+            QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+            QVERIFY(w->model().series().deal(2) == source.deal(2));
+            QCOMPARE(*analysis->find(source.deal(2), 2) == given[2], !check);
+        }
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].text.split('\n').last(),
+                 QString("Analyses du fichier vérifiées : 1 conforme au solveur, 1 différente."));
+        QVERIFY2(plat->messages[0].text.startsWith("Donne 2 : l'analyse du fichier diffère de celle du solveur : N à SA : "),
+                 qPrintable(plat->messages[0].text));
     }
 
     void aFailedSaveStopsTheImport() {
