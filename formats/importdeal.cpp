@@ -104,29 +104,45 @@ bool DealBuilder::finish(bool partial) {
     return true;
 }
 
-void addDeal(std::vector<ImportedDeal> &all, ImportedDeal d) {
-    for (const auto &o : all)
-        if (o.board == d.board && o.deal == d.deal) return;
-    all.push_back(std::move(d));
+void refuseDeal(ImportRead &r, std::string why) {
+    if (r.skipped.size() < kListedRefusals) r.skipped.push_back(std::move(why));
+    else ++r.unlisted;
 }
 
-void offer(const std::vector<ImportedDeal> &all, ImportScan &scan) {
-    for (const auto &d : all)
-        if (d.board >= 1 && d.board <= kBoards) scan.available[d.board - 1] = true;
+void NumberedDeals::add(ImportedDeal d) {
+    if (d.board > kBoards) {
+        pastLo = past_ ? std::min(pastLo, d.board) : d.board;
+        pastHi = past_ ? std::max(pastHi, d.board) : d.board;
+        ++past_;
+        return;
+    }
+    std::vector<size_t> &same = byBoard_[d.board - 1];
+    for (size_t i : same)
+        if (deals_[i].deal == d.deal) return;
+    if (same.size() == kBoards) {
+        ++surplus_;
+        return;
+    }
+    same.push_back(deals_.size());
+    deals_.push_back(std::move(d));
+}
+
+void NumberedDeals::offer(ImportScan &scan) const {
+    for (const auto &d : deals_) scan.available[d.board - 1] = true;
     scan.empty = scan.count() == 0;
 }
 
-void keepChosen(std::vector<ImportedDeal> all, const std::vector<int> &boards, ImportRead &out) {
-    std::vector<int> past;
-    for (auto &d : all) {
-        if (d.board > kBoards) past.push_back(d.board);
-        else if (std::find(boards.begin(), boards.end(), d.board) != boards.end()) out.deals.push_back(std::move(d));
+void NumberedDeals::keepChosen(const std::vector<int> &boards, ImportRead &out) {
+    for (auto &d : deals_)
+        if (std::find(boards.begin(), boards.end(), d.board) != boards.end()) out.deals.push_back(std::move(d));
+    if (past_) {
+        const std::string range = pastLo == pastHi ? std::to_string(pastLo) : std::to_string(pastLo) + " à " + std::to_string(pastHi);
+        out.notes.push_back(std::to_string(past_) + (past_ > 1 ? " donnes numérotées" : " donne numérotée") +
+                            " au-delà de 96 (" + range + ") : la série s'arrête à la donne 96");
     }
-    if (past.empty()) return;
-    const auto [lo, hi] = std::minmax_element(past.begin(), past.end());
-    const std::string range = *lo == *hi ? std::to_string(*lo) : std::to_string(*lo) + " à " + std::to_string(*hi);
-    out.notes.push_back(std::to_string(past.size()) + (past.size() > 1 ? " donnes numérotées" : " donne numérotée") +
-                        " au-delà de 96 (" + range + ") : la série s'arrête à la donne 96");
+    if (surplus_)
+        out.notes.push_back(std::to_string(surplus_) + " donnes de plus sous un numéro qui en a déjà 96 : "
+                            "elles ne sont pas lues");
 }
 
 std::string recordFault(const Deal &d) {

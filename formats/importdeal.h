@@ -49,6 +49,7 @@ struct ImportedDeal {
 struct ImportRead {
     std::vector<ImportedDeal> deals;
     std::vector<std::string> skipped;
+    int unlisted = 0;                // refusals past kListedRefusals
     std::vector<std::string> notes;  // what the file holds and the store cannot (boards past 96)
     std::string error;
     bool ok() const { return error.empty(); }
@@ -95,14 +96,29 @@ private:
     std::string error_;
 };
 
-// For readers whose files number their deals (PBN, LIN): `all` the file's
-// readable deals in file order. A deal already read under the same number
-// with the same cards is not added again (a board played at several tables).
-void addDeal(std::vector<ImportedDeal> &all, ImportedDeal d);
-// The boards 1 .. 96 among them.
-void offer(const std::vector<ImportedDeal> &all, ImportScan &scan);
-// Those of the chosen boards into `out`, a note for the boards past 96.
-void keepChosen(std::vector<ImportedDeal> all, const std::vector<int> &boards, ImportRead &out);
+// A refusal, listed while the list is short; past that only counted, so
+// that a file of millions of broken deals costs no memory.
+constexpr size_t kListedRefusals = 200;
+void refuseDeal(ImportRead &r, std::string why);
+
+// The readable deals of a file that numbers its deals (PBN, LIN), in file
+// order. A deal under a number that already has the same cards is not kept
+// again (a board played at several tables); numbers past 96 are only
+// counted, and so are deals past 96 under one number (no insertion takes
+// more than 96 deals).
+class NumberedDeals {
+public:
+    void add(ImportedDeal d);
+    // The boards 1 .. 96 among them.
+    void offer(ImportScan &scan) const;
+    // Those of the chosen boards into `out`, with notes for what was only counted.
+    void keepChosen(const std::vector<int> &boards, ImportRead &out);
+
+private:
+    std::vector<ImportedDeal> deals_;
+    std::array<std::vector<size_t>, kBoards> byBoard_;  // indices into deals_
+    int past_ = 0, pastLo = 0, pastHi = 0, surplus_ = 0;
+};
 
 // A stored 160-byte record the store can show: counts of at most 9, ranks
 // 2 .. 14, no card twice, no hand above 13 cards. "" or the fault.

@@ -198,11 +198,11 @@ std::string insertionRefusal(int position, int count) {
 }
 
 namespace {
-std::string listed(const std::vector<std::string> &lines) {
+std::string listed(const std::vector<std::string> &lines, size_t more = 0) {
     constexpr size_t kShown = 20;  // a message box, not a log
     std::string t;
     for (size_t i = 0; i < lines.size() && i < kShown; ++i) t += "\r" + lines[i];
-    if (lines.size() > kShown) t += "\r… et " + std::to_string(lines.size() - kShown) + " autres";
+    if (lines.size() + more > kShown) t += "\r… et " + std::to_string(lines.size() + more - kShown) + " autres";
     return t;
 }
 
@@ -219,6 +219,7 @@ ImportResult importDeals(Series &s, const ImportRequest &r) {
         return res;
     }
     res.skipped = std::move(read.skipped);
+    res.unlisted = read.unlisted;
     res.notes = std::move(read.notes);
     std::vector<ImportedDeal> in;
     for (auto &d : read.deals) {
@@ -232,7 +233,8 @@ ImportResult importDeals(Series &s, const ImportRequest &r) {
     }
     if (in.empty()) {
         res.error = withFile(r.file, "aucune des donnes choisies n'a pu être lue" +
-                                         (res.skipped.empty() ? std::string() : " :" + listed(res.skipped)));
+                                         (res.skipped.empty() ? std::string()
+                                                              : " :" + listed(res.skipped, static_cast<size_t>(res.unlisted))));
         return res;
     }
     const int k = static_cast<int>(in.size());
@@ -265,8 +267,8 @@ ImportResult importDeals(Series &s, const ImportRequest &r) {
 
 std::string skippedReport(const ImportResult &r) {
     std::string t;
-    if (!r.skipped.empty())
-        t += deals(r.skipped.size()) + (r.skipped.size() > 1 ? " écartées :" : " écartée :") + listed(r.skipped);
+    const size_t n = r.skipped.size() + static_cast<size_t>(r.unlisted);
+    if (n) t += deals(n) + (n > 1 ? " écartées :" : " écartée :") + listed(r.skipped, static_cast<size_t>(r.unlisted));
     for (const auto &n : r.notes) t += (t.empty() ? "" : "\r") + n;
     return t;
 }

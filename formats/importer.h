@@ -74,6 +74,7 @@ struct ImportResult {
     std::string error;  // French; the series is then exactly as it was
     int count = 0;      // deals written into the series
     std::vector<std::string> skipped;  // the deals that could not be read, each with its line or record
+    int unlisted = 0;                  // more of them, past the list
     std::vector<std::string> notes;
     // The file's double-dummy analyses of the boards they hold for (same
     // dealer and vulnerability), by the board they went to.

@@ -19,13 +19,15 @@ bool keyAt(const std::string &b, size_t i) {
 
 // Keys and values alternate between bars. A line end inside a value ends it
 // when the next line begins with a key (files of lines without a last bar);
-// otherwise line ends are dropped, as BBO wraps long values.
-std::vector<LinToken> tokens(const std::string &b) {
-    std::vector<LinToken> out;
+// otherwise line ends are dropped, as BBO wraps long values. Calls
+// pair(key, value) for each pair, one at a time.
+template <class F>
+void eachPair(const std::string &b, F pair) {
     int line = 1;
     size_t i = 0;
+    LinToken key{{}, 0};
+    bool value = false;
     while (i < b.size()) {
-        const bool value = out.size() % 2 == 1;
         LinToken t{{}, line};
         bool started = false;
         for (; i < b.size() && b[i] != '|'; ++i) {
@@ -38,11 +40,11 @@ std::vector<LinToken> tokens(const std::string &b) {
             if (!started) t.line = line, started = true;
             t.text += c;
         }
-        if (i < b.size() && b[i] == '|') ++i;
-        else if (i < b.size()) ++i;  // the line end that closed a value
-        out.push_back(std::move(t));
+        if (i < b.size()) ++i;  // the bar, or the line end that closed a value
+        if (value) pair(key, t);
+        else key = std::move(t);
+        value = !value;
     }
-    return out;
 }
 
 std::string key(std::string k) {
@@ -84,39 +86,39 @@ int suitOf(char c) {
 }
 
 struct LinFile {
-    std::vector<ImportedDeal> deals;
-    std::vector<std::string> skipped;
+    NumberedDeals deals;
+    ImportRead refused;
     bool foreign = true;
 };
 
 LinFile readFile(const std::string &bytes) {
     LinFile f;
-    const std::vector<LinToken> t = tokens(bytes);
     int ordinal = 0, qx = 0, ah = 0;
-    const LinToken *md = nullptr;
+    LinToken md{{}, 0};
+    bool open = false;
     auto close = [&] {
-        if (!md) return;
+        if (!open) return;
         ++ordinal;
-        DealBuilder b(lineAt(md->line));
-        if (linDealCards(md->text, b)) addDeal(f.deals, {qx ? qx : ah ? ah : ordinal, b.deal(), {}, {}});
-        else f.skipped.push_back(b.error());
-        md = nullptr;
+        DealBuilder b(lineAt(md.line));
+        if (linDealCards(md.text, b)) f.deals.add({qx ? qx : ah ? ah : ordinal, b.deal(), {}, {}});
+        else refuseDeal(f.refused, b.error());
+        open = false;
         qx = ah = 0;
     };
-    for (size_t i = 0; i + 1 < t.size(); i += 2) {
-        const std::string k = key(t[i].text);
-        const LinToken &v = t[i + 1];
-        if (k == "qx") {
-            if (md) close();
+    eachPair(bytes, [&](const LinToken &k, const LinToken &v) {
+        const std::string name = key(k.text);
+        if (name == "qx") {
+            close();
             qx = lastNumber(v.text);
-        } else if (k == "md") {
+        } else if (name == "md") {
             f.foreign = false;
-            if (md) close();
-            md = &v;
-        } else if (k == "ah") {
+            close();
+            md = v;
+            open = true;
+        } else if (name == "ah") {
             ah = lastNumber(v.text);
         }
-    }
+    });
     close();
     return f;
 }
@@ -159,7 +161,7 @@ bool linDealCards(const std::string &value, DealBuilder &deal) {
 ImportScan scanLin(const std::string &bytes) {
     ImportScan scan;
     const LinFile f = readFile(bytes);
-    offer(f.deals, scan);
+    f.deals.offer(scan);
     if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos) scan.error = kForeign;
     return scan;
 }
@@ -171,8 +173,9 @@ ImportRead readLin(const std::string &bytes, const std::vector<int> &boards) {
         out.error = kForeign;
         return out;
     }
-    keepChosen(std::move(f.deals), boards, out);
-    out.skipped = std::move(f.skipped);
+    f.deals.keepChosen(boards, out);
+    out.skipped = std::move(f.refused.skipped);
+    out.unlisted = f.refused.unlisted;
     return out;
 }
 

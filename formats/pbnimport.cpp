@@ -42,46 +42,42 @@ int boardNumber(const std::string &v) {
 }
 
 struct PbnFile {
-    std::vector<ImportedDeal> deals;  // every readable deal, boards past 96 too
-    std::vector<std::string> skipped;
-    bool foreign = true;  // no [Deal] tag anywhere
+    NumberedDeals deals;
+    ImportRead refused;  // its skipped and unlisted
+    bool foreign = true; // no [Deal] tag anywhere
 };
 
 PbnFile readGames(const std::string &bytes) {
     PbnFile f;
     int ordinal = 0;
-    for (const PbnGame &g : pbnGames(bytes)) {
+    pbnGames(bytes, [&](const PbnGame &g) {
         bool badDeal = false;
         for (const auto &[name, line] : g.malformed)
             if (name == "Deal" || name == "Board") {
-                f.skipped.push_back(located(lineAt(line), "la balise [" + name + "] est mal formée"));
+                refuseDeal(f.refused, located(lineAt(line), "la balise [" + name + "] est mal formée"));
                 badDeal = badDeal || name == "Deal";
             }
         const PbnTag *deal = g.tag("Deal");
         if (deal || badDeal) f.foreign = false;
         if (!deal || pbnUnknown(deal->value)) {
             if (g.tag("Board") && !deal && !badDeal)
-                f.skipped.push_back(located(lineAt(g.line), "la partie n'a pas de balise [Deal]"));
+                refuseDeal(f.refused, located(lineAt(g.line), "la partie n'a pas de balise [Deal]"));
             else if (deal)
-                f.skipped.push_back(located(lineAt(deal->line), "la donne n'est pas connue (« " + deal->value + " »)"));
-            continue;
+                refuseDeal(f.refused, located(lineAt(deal->line), "la donne n'est pas connue (« " + deal->value + " »)"));
+            return;
         }
         ++ordinal;
         const int given = boardNumber(g.value("Board"));
         DealBuilder b(lineAt(deal->line));
-        if (!pbnDealCards(deal->value, b)) {
-            f.skipped.push_back(b.error());
-            continue;
-        }
+        if (!pbnDealCards(deal->value, b)) return refuseDeal(f.refused, b.error());
         ImportedDeal d;
         d.board = given ? given : ordinal;
         d.deal = b.deal();
         d.analysis = pbnFileAnalysis(g, given);
-        addDeal(f.deals, std::move(d));
-    }
+        f.deals.add(std::move(d));
+    });
     return f;
 }
-
 }  // namespace
 
 bool pbnDealCards(const std::string &value, DealBuilder &deal) {
@@ -117,7 +113,7 @@ bool pbnDealCards(const std::string &value, DealBuilder &deal) {
 ImportScan scanPbn(const std::string &bytes) {
     ImportScan scan;
     const PbnFile f = readGames(bytes);
-    offer(f.deals, scan);
+    f.deals.offer(scan);
     if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos)
         scan.error = "ce n'est pas un fichier PBN : aucune balise [Deal] n'y donne de donne";
     return scan;
@@ -130,8 +126,9 @@ ImportRead readPbn(const std::string &bytes, const std::vector<int> &boards) {
         out.error = "ce n'est pas un fichier PBN : aucune balise [Deal] n'y donne de donne";
         return out;
     }
-    keepChosen(std::move(f.deals), boards, out);
-    out.skipped = std::move(f.skipped);
+    f.deals.keepChosen(boards, out);
+    out.skipped = std::move(f.refused.skipped);
+    out.unlisted = f.refused.unlisted;
     return out;
 }
 

@@ -14,9 +14,9 @@ bool nameChar(char c) {
 
 class Reader {
 public:
-    std::vector<PbnGame> games;
+    explicit Reader(const std::function<void(const PbnGame &)> &each) : each_(each) {}
 
-    void line(const std::string &l, int no) {
+    void line(std::string_view l, int no) {
         size_t i = 0;
         const size_t n = l.size();
         if (!inComment_) {
@@ -29,7 +29,7 @@ public:
             const char c = l[i];
             if (inComment_) {
                 const size_t close = l.find('}', i);
-                if (close == std::string::npos) return;
+                if (close == std::string_view::npos) return;
                 inComment_ = false;
                 i = close + 1;
             } else if (c == '{') {
@@ -45,30 +45,42 @@ public:
                 size_t j = i;
                 while (j < n && !space(l[j]) && l[j] != '[' && l[j] != '{' && l[j] != ';') ++j;
                 if (section_ == "OptimumResultTable" && cur_.resultTable.size() < kMaxTableTokens)
-                    cur_.resultTable.push_back(l.substr(i, j - i));
+                    cur_.resultTable.emplace_back(l.substr(i, j - i));
                 i = j;
             }
         }
     }
 
     void endGame() {
-        if (!cur_.tags.empty() || !cur_.malformed.empty()) games.push_back(std::move(cur_));
+        if (!cur_.tags.empty() || !cur_.malformed.empty()) {
+            // Inheritance: "#" is the latest value given to that tag.
+            for (auto &[name, t] : cur_.tags) {
+                if (t.value == "#") {
+                    auto it = latest_.find(name);
+                    t.value = it == latest_.end() ? "?" : it->second;
+                }
+                latest_[name] = t.value;
+            }
+            each_(cur_);
+        }
         cur_ = PbnGame{};
         section_.clear();
     }
 
 private:
+    const std::function<void(const PbnGame &)> &each_;
+    std::map<std::string, std::string> latest_;
     PbnGame cur_;
     std::string section_;
     bool inComment_ = false;
 
     // Reads "[Name "value"]" from l[at]; returns where reading goes on.
-    size_t tag(const std::string &l, size_t at, int no) {
+    size_t tag(std::string_view l, size_t at, int no) {
         size_t j = at + 1;
         while (j < l.size() && space(l[j])) ++j;
         const size_t nameStart = j;
         while (j < l.size() && nameChar(l[j])) ++j;
-        const std::string name = l.substr(nameStart, j - nameStart);
+        const std::string name(l.substr(nameStart, j - nameStart));
         while (j < l.size() && space(l[j])) ++j;
         std::string value;
         bool closed = false;
@@ -86,8 +98,8 @@ private:
                 }
             }
         }
-        const size_t end = closed ? l.find(']', j) : std::string::npos;
-        if (end == std::string::npos) {
+        const size_t end = closed ? l.find(']', j) : std::string_view::npos;
+        if (end == std::string_view::npos) {
             if (name.empty()) return at + 1;  // a stray bracket in data
             startIfRepeated(name);
             cur_.malformed.emplace_back(name, no);
@@ -120,22 +132,10 @@ std::string PbnGame::value(const std::string &name) const {
 
 bool pbnUnknown(const std::string &value) { return value.empty() || value == "?"; }
 
-std::vector<PbnGame> pbnGames(const std::string &bytes) {
-    Reader r;
-    int no = 0;
-    for (const std::string &l : splitLines(bytes)) r.line(l, ++no);
+void pbnGames(const std::string &bytes, const std::function<void(const PbnGame &)> &each) {
+    Reader r(each);
+    eachLine(bytes, [&](std::string_view l, int no) { r.line(l, no); });
     r.endGame();
-    // Inheritance: "#" is the latest value given to that tag.
-    std::map<std::string, std::string> latest;
-    for (PbnGame &g : r.games)
-        for (auto &[name, t] : g.tags) {
-            if (t.value == "#") {
-                auto it = latest.find(name);
-                t.value = it == latest.end() ? "?" : it->second;
-            }
-            latest[name] = t.value;
-        }
-    return r.games;
 }
 
 }  // namespace vrek

@@ -2,6 +2,7 @@
 // the end of a line), escape lines ("%" first) and section data skipped,
 // tag values inherited with "#" resolved, the rows of a results table kept.
 #pragma once
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,10 +27,11 @@ struct PbnGame {
     std::string value(const std::string &name) const;
 };
 
-// A game ends at an empty line; a second [Board] or [Deal] also starts a
-// new one, for files written without empty lines. A value "#" takes the
-// value of the same tag in the latest game that had it.
-std::vector<PbnGame> pbnGames(const std::string &bytes);
+// Calls `each` with the games in file order, one at a time. A game ends at
+// an empty line; a second [Board] or [Deal] also starts a new one, for files
+// written without empty lines. A value "#" takes the value of the same tag
+// in the latest game that had it.
+void pbnGames(const std::string &bytes, const std::function<void(const PbnGame &)> &each);
 
 // "?" and "" say that a value is not known.
 bool pbnUnknown(const std::string &value);

@@ -30,7 +30,7 @@ QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
 TVrkFImport::TVrkFImport(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDialog(parent), ws_(ws), pf_(pf) {
     setObjectName("VrkFImport");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(700, 378);
+    setFixedSize(700, 350);
 
     Panel1 = boxPanel(this, "Panel1", 8);
     Panel3 = boxPanel(this, "Panel3", 170);
@@ -170,8 +170,9 @@ void TVrkFImport::activate() {
         hide();
         return;
     }
-    // Only a PBN file carries analyses.
+    // Only a PBN file carries analyses; the dialog grows for the box.
     VerifAnalyse->setVisible(*format == ImportFormat::Pbn);
+    setFixedSize(700, VerifAnalyse->isHidden() ? 350 : 378);
     available_ = scan.available;
     for (int b = 1; b <= kBoards; ++b)
         if (available_[b - 1]) {
