@@ -65,7 +65,9 @@ bool DealBuilder::refuse(const std::string &fault) {
 
 bool DealBuilder::place(int seat, int suit, int rank) {
     if (!error_.empty()) return false;
-    if (int other = deal_.seatOf(suit, rank))
+    if (suit < Clubs || suit > Spades || rank < 2 || rank > 14) return refuse("carte inconnue");
+    uint8_t &holder = seat_[(suit - 1) * 15 + rank];
+    if (int other = holder)
         return refuse(cardName(suit, rank) + " figure deux fois (" + seatNoun(other) +
                     (other == seat ? "" : " et " + seatNoun(seat)) + ")");
     Hand &h = deal_.hand(seat);
@@ -75,6 +77,7 @@ bool DealBuilder::place(int seat, int suit, int rank) {
         return refuse(seatNoun(seat) + " aurait plus de 9 cartes à " + suitName(suit) +
                     " ; une main n'en tient pas plus de 9 dans une couleur");
     g.insert(rank);
+    holder = static_cast<uint8_t>(seat);
     return true;
 }
 
@@ -92,7 +95,7 @@ bool DealBuilder::finish(bool partial) {
         // The one hand not given holds what the others do not.
         for (int suit = Spades; suit >= Clubs; --suit)
             for (int rank = 14; rank >= 2; --rank)
-                if (!deal_.seatOf(suit, rank) && !place(missing, suit, rank)) return false;
+                if (!seat_[(suit - 1) * 15 + rank] && !place(missing, suit, rank)) return false;
         return true;
     }
     // Three whole hands and a short one is a card lost, not a deal being built.

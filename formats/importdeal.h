@@ -93,6 +93,7 @@ public:
 private:
     std::string where_;
     Deal deal_;
+    std::array<uint8_t, 4 * 15> seat_{};  // by suit * 15 + rank: who holds the card, 0 nobody
     std::string error_;
 };
 

@@ -137,6 +137,7 @@ bool vulFrom(const std::string &v, int board, Vul &out) {
 }  // namespace
 
 std::optional<FileAnalysis> pbnFileAnalysis(const PbnGame &g, int board) {
+    if (!g.tag("OptimumScore") || (!g.tag("DoubleDummyTricks") && !g.tag("OptimumResultTable"))) return std::nullopt;
     FileAnalysis f;
     DealAnalysis &a = f.analysis;
     if (!hexTricks(g.value("DoubleDummyTricks"), a) && !tableTricks(g, a)) return std::nullopt;

@@ -6,6 +6,13 @@ namespace vrek {
 
 namespace {
 constexpr size_t kMaxTableTokens = 400;  // 20 rows of a few columns, with room to spare
+constexpr int kBoard = 0, kDeal = 1, kTable = 7;  // in kPbnTagNames
+
+int tagIndex(std::string_view name) {
+    for (int i = 0; i < kPbnTags; ++i)
+        if (name == kPbnTagNames[i]) return i;
+    return -1;
+}
 
 bool space(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 bool nameChar(char c) {
@@ -44,7 +51,7 @@ public:
             } else {
                 size_t j = i;
                 while (j < n && !space(l[j]) && l[j] != '[' && l[j] != '{' && l[j] != ';') ++j;
-                if (section_ == "OptimumResultTable" && cur_.resultTable.size() < kMaxTableTokens)
+                if (section_ == kTable && cur_.resultTable.size() < kMaxTableTokens)
                     cur_.resultTable.emplace_back(l.substr(i, j - i));
                 i = j;
             }
@@ -52,26 +59,27 @@ public:
     }
 
     void endGame() {
-        if (!cur_.tags.empty() || !cur_.malformed.empty()) {
+        if (cur_.line) {
             // Inheritance: "#" is the latest value given to that tag.
-            for (auto &[name, t] : cur_.tags) {
-                if (t.value == "#") {
-                    auto it = latest_.find(name);
-                    t.value = it == latest_.end() ? "?" : it->second;
-                }
-                latest_[name] = t.value;
+            for (int i = 0; i < kPbnTags; ++i) {
+                PbnTag &t = cur_.tags[i];
+                if (!t.line) continue;
+                if (t.value == "#") t.value = known_[i] ? latest_[i] : "?";
+                latest_[i] = t.value;
+                known_[i] = true;
             }
             each_(cur_);
         }
         cur_ = PbnGame{};
-        section_.clear();
+        section_ = -1;
     }
 
 private:
     const std::function<void(const PbnGame &)> &each_;
-    std::map<std::string, std::string> latest_;
+    std::array<std::string, kPbnTags> latest_;
+    std::array<bool, kPbnTags> known_{};
     PbnGame cur_;
-    std::string section_;
+    int section_ = -1;  // the tag whose section follows
     bool inComment_ = false;
 
     // Reads "[Name "value"]" from l[at]; returns where reading goes on.
@@ -80,12 +88,22 @@ private:
         while (j < l.size() && space(l[j])) ++j;
         const size_t nameStart = j;
         while (j < l.size() && nameChar(l[j])) ++j;
-        const std::string name(l.substr(nameStart, j - nameStart));
+        const std::string_view name = l.substr(nameStart, j - nameStart);
+        const int index = tagIndex(name);
         while (j < l.size() && space(l[j])) ++j;
         std::string value;
         bool closed = false;
         if (!name.empty() && j < l.size() && l[j] == '"') {
             for (++j; j < l.size(); ++j) {
+                if (index < 0) {  // a tag not read: only where it ends
+                    if (l[j] == '\\' && j + 1 < l.size()) ++j;
+                    else if (l[j] == '"') closed = true;
+                    if (closed) {
+                        ++j;
+                        break;
+                    }
+                    continue;
+                }
                 // Only a quote and a backslash are escaped; "\2R" in a column format stays.
                 if (l[j] == '\\' && j + 1 < l.size() && (l[j + 1] == '"' || l[j + 1] == '\\')) {
                     value += l[++j];
@@ -101,28 +119,32 @@ private:
         const size_t end = closed ? l.find(']', j) : std::string_view::npos;
         if (end == std::string_view::npos) {
             if (name.empty()) return at + 1;  // a stray bracket in data
-            startIfRepeated(name);
-            cur_.malformed.emplace_back(name, no);
+            startIfRepeated(index);
+            if (index == kBoard || index == kDeal) cur_.malformed.emplace_back(name, no);
             if (cur_.line == 0) cur_.line = no;
-            section_.clear();
+            section_ = -1;
             return l.size();
         }
-        startIfRepeated(name);
+        startIfRepeated(index);
         if (cur_.line == 0) cur_.line = no;
-        cur_.tags.emplace(name, PbnTag{value, no});
-        section_ = name;
+        if (index >= 0 && !cur_.tags[index].line) cur_.tags[index] = PbnTag{std::move(value), no};
+        section_ = index;
         return end + 1;
     }
 
-    void startIfRepeated(const std::string &name) {
-        if ((name == "Board" || name == "Deal") && cur_.tags.count(name)) endGame();
+    void startIfRepeated(int index) {
+        if ((index == kBoard || index == kDeal) && cur_.tags[index].line) endGame();
     }
 };
 }  // namespace
 
+const char *const kPbnTagNames[kPbnTags] = {"Board",        "Deal",        "Dealer",
+                                            "Vulnerable",   "DoubleDummyTricks", "OptimumScore",
+                                            "ParContract",  "OptimumResultTable"};
+
 const PbnTag *PbnGame::tag(const std::string &name) const {
-    auto it = tags.find(name);
-    return it == tags.end() ? nullptr : &it->second;
+    const int i = tagIndex(name);
+    return i >= 0 && tags[i].line ? &tags[i] : nullptr;
 }
 
 std::string PbnGame::value(const std::string &name) const {

@@ -1,9 +1,10 @@
-// The games of a PBN file as tag pairs: comments ({...} over lines, ";" to
-// the end of a line), escape lines ("%" first) and section data skipped,
-// tag values inherited with "#" resolved, the rows of a results table kept.
+// The games of a PBN file as the tag pairs an import reads: comments ({...}
+// over lines, ";" to the end of a line), escape lines ("%" first), other
+// tags and section data skipped, values inherited with "#" resolved, the
+// rows of a results table kept.
 #pragma once
+#include <array>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -14,14 +15,20 @@ struct PbnTag {
     int line = 0;  // 1-based line of the tag in the file
 };
 
+// The tags read, by name: "Board", "Deal", "Dealer", "Vulnerable",
+// "DoubleDummyTricks", "OptimumScore", "ParContract", "OptimumResultTable".
+constexpr int kPbnTags = 8;
+extern const char *const kPbnTagNames[kPbnTags];
+
 struct PbnGame {
-    std::map<std::string, PbnTag> tags;  // the first of a name counts
+    std::array<PbnTag, kPbnTags> tags;  // line 0: not in the game; the first of a name counts
     // The tokens after [OptimumResultTable], up to the next tag.
     std::vector<std::string> resultTable;
-    // Tags whose value could not be read, with their lines ("Deal", 12).
+    // A [Board] or [Deal] whose value could not be read, with its line ("Deal", 12).
     std::vector<std::pair<std::string, int>> malformed;
     int line = 0;  // of its first tag
 
+    // Null when the game has no such tag.
     const PbnTag *tag(const std::string &name) const;
     // The value, or "" when the tag is absent.
     std::string value(const std::string &name) const;
