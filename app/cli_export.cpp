@@ -8,7 +8,7 @@
 #include "core/boardlist.h"
 #include "core/fileio.h"
 #include "core/seriesfile.h"
-#include "formats/exports.h"
+#include "formats/exportfile.h"
 
 namespace {
 
@@ -23,17 +23,7 @@ bool analyses(const std::vector<std::string> &args) {
 
 cli::CliRegistrar reg({"export",
                        "export FORMAT SERIES.vrk [--boards LIST] [--append] [--rotate] [--analysis] -o FILE",
-                       "exporte des donnes (FORMAT : dlm dup pbn pbn-gib lin dat easi rtf)", runExport, analyses});
-
-struct FormatName {
-    const char *name;
-    vrek::ExportFormat format;
-};
-const FormatName kFormats[] = {
-    {"dlm", vrek::ExportFormat::Dlm}, {"dup", vrek::ExportFormat::Dup},       {"pbn", vrek::ExportFormat::PbnAll},
-    {"pbn-gib", vrek::ExportFormat::PbnBoth}, {"lin", vrek::ExportFormat::Lin}, {"dat", vrek::ExportFormat::Dat},
-    {"easi", vrek::ExportFormat::Easi}, {"rtf", vrek::ExportFormat::Rtf},
-};
+                       "exporte des donnes (FORMAT : " + vrek::exportWords() + ")", runExport, analyses});
 
 int runExport(const std::vector<std::string> &args) {
     const cli::Command &me = cli::command("export");
@@ -43,13 +33,11 @@ int runExport(const std::vector<std::string> &args) {
     if (o.positional.size() != 2) return cli::usageError(me);
     if (!o.has("-o") || o.value("-o").empty()) return cli::usageError(me, "fichier de sortie manquant (-o FICHIER)");
 
-    const FormatName *fmt = nullptr;
-    for (const auto &f : kFormats)
-        if (o.positional[0] == f.name) fmt = &f;
+    const auto fmt = vrek::exportFormatOfWord(o.positional[0]);
     if (!fmt) return cli::usageError(me, "format inconnu : " + o.positional[0]);
-    if (o.has("--rotate") && fmt->format != vrek::ExportFormat::Rtf)
+    if (o.has("--rotate") && *fmt != vrek::ExportFormat::Rtf)
         return cli::usageError(me, "--rotate ne vaut que pour le format rtf");
-    const bool pbn = fmt->format == vrek::ExportFormat::PbnAll || fmt->format == vrek::ExportFormat::PbnBoth;
+    const bool pbn = *fmt == vrek::ExportFormat::PbnAll || *fmt == vrek::ExportFormat::PbnBoth;
     if (o.has("--analysis") && !pbn) return cli::usageError(me, "--analysis ne vaut que pour les formats pbn et pbn-gib");
 
     vrek::Series s;
@@ -61,28 +49,13 @@ int runExport(const std::vector<std::string> &args) {
         if (!list) return cli::usageError(me, "liste de donnes invalide : " + o.value("--boards"));
         sel = vrek::selectionOf(*list);
     }
-    if (vrek::exportsNothing(fmt->format, sel))
-        return cli::fail("La donne 1 n'est pas choisie : un fichier pour machine à distribuer commence "
-                         "toujours à la donne 1. Rien n'est exporté.");
-
-    if (auto bad = vrek::incompleteBoards(fmt->format, s, sel); !bad.empty())
-        return cli::fail(vrek::incompleteMessage(bad));
-
     const std::string file = o.value("-o");
-    const std::string path = cli::absolutePath(file);
     if (int refused = cli::refuseSeriesTarget(o.positional[1], file)) return refused;
+    // Refused before the analysis, which takes time.
+    if (std::string why = vrek::exportRefusal(*fmt, s, o.positional[1], sel, file); !why.empty()) return cli::fail(why);
     vrek::ExportOptions opt;
     opt.numbering = o.has("--append") ? vrek::Numbering::From97 : vrek::Numbering::FromOne;
     opt.rotate = o.has("--rotate");
-    const bool append = vrek::appendsTo(fmt->format, opt.numbering);
-    if (append) {
-        switch (vrek::readWholeFile(file, opt.existing, err, vrek::kMaxTextFileSize)) {
-        case vrek::ReadStatus::Ok: break;
-        case vrek::ReadStatus::Missing: return cli::fail("Le fichier à compléter n'existe pas : " + path);
-        case vrek::ReadStatus::Failed: return cli::fail(err);
-        }
-        opt.existingName = path;
-    }
 
     // The analysis of the exported complete boards; the others have none.
     std::map<int, vrek::DealAnalysis> analysis;
@@ -95,13 +68,9 @@ int runExport(const std::vector<std::string> &args) {
         if (!analyse(s, chosen, analysis, incomplete, err)) return cli::fail(err);
         opt.analysis = &analysis;
     }
-    vrek::ExportOutput out = vrek::exportSeries(fmt->format, s, sel, opt);
-    if (!out.error.empty()) return cli::fail(cli::forTerminal(out.error));
-
-    std::string written = vrek::writeFileAtomic(file, out.bytes);
-    if (!written.empty()) return cli::fail(written);
-    std::string done = append ? vrek::appendMessage(out.count, path) : vrek::newFileMessage(out.count, path);
-    std::fputs((cli::forTerminal(done) + "\n").c_str(), stdout);
+    vrek::ExportFileResult done = vrek::exportToFile(o.positional[0], s, o.positional[1], sel, opt, file);
+    if (!done.ok) return cli::fail(cli::forTerminal(done.message));
+    std::fputs((cli::forTerminal(done.message) + "\n").c_str(), stdout);
     return 0;
 }
 

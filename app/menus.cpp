@@ -8,6 +8,7 @@
 
 #include "app/vrekhp.h"
 #include "core/dealview.h"
+#include "formats/formattable.h"
 #include "platform/platform.h"
 #include "platform/uiutil.h"
 
@@ -22,6 +23,20 @@ struct MenuItem {
     std::vector<MenuItem> children = {};
 };
 
+// The export, import and insertion items come from the format table.
+template <class Item>
+std::vector<MenuItem> formatItems(const std::vector<Item> &items) {
+    std::vector<MenuItem> out;
+    for (const Item &i : items) out.push_back({i.name, i.caption});
+    return out;
+}
+
+// The federation's results: an item that stays disabled, without an action.
+std::vector<MenuItem> withResults(std::vector<MenuItem> items) {
+    items.push_back({"FFBrsultats1", "FFB résultats                 (NET)", true});
+    return items;
+}
+
 // Every item: name, caption, disabled until a series is open, sub-items.
 // clang-format off
 const std::vector<MenuItem> &menuTree() {
@@ -34,28 +49,9 @@ const std::vector<MenuItem> &menuTree() {
             {"Automatiser1", "&Mémoriser le nom du fichier de travail"},
             {"EnregistrementAutomatique1", "Enregistrement automatique du fichier de travail"},
             {"RAZ", "&Remise à Zéro du Fichier", true},
-            {"Exporter1", "E&xporter", true, {
-                {"Baco1", "Deep&Finesse                 (DAT)"},
-                {"Wbridge1", "Wbridge5    Vull->All     (PNB)"},
-                {"GIB1", "G. I. B.    Vull->Both     (PNB)"},
-                {"BridgeBaseOnline1", "Bridge Base Online         (LIN)"},
-                {"FormatSimultansEASI1", "Simultanés EASI             (TXT)"},
-                {"Traitementdetexte1", "Traitement de texte      (RTF)"},
-                {"HandyDup1", "HandyDup                     (DUP)"},
-                {"Dealer41", "Dealer4                          (DUP)"},
-                {"Duplimate1", "Duplimate                       (DLM)"}}},
-            {"Importer1", "&Importer", true, {
-                {"WBridge51", "WBridge5                       (PBN)"},
-                {"GIB2", "G.I.B.                            (PBN)"},
-                {"HundyDup1", "&HundyDup                     (DUP)"},
-                {"Duplimate2", "Duplimate                      (DLM)"},
-                {"FFBrsultats1", "FFB résultats                 (NET)", true}}},
-            {"Inserer1", "Insérer", true, {
-                {"WBridge5Insert", "WBridge5                       (PBN)"},
-                {"GIB1Insert", "G.I.B.                            (PBN)"},
-                {"HundyDup1Insert", "&HundyDup                     (DUP)"},
-                {"Duplimate1Insert", "Duplimate                      (DLM)"},
-                {"Vrk1Insert", "Vrek                              (VRK)"}}},
+            {"Exporter1", "E&xporter", true, formatItems(vrek::exportMenu())},
+            {"Importer1", "&Importer", true, withResults(formatItems(vrek::importMenu(false)))},
+            {"Inserer1", "Insérer", true, formatItems(vrek::importMenu(true))},
             {"Aide1", "Aides"},
             {"Quitter1", "&Quitter"}}},
         {"Edition1", "&Edition et Présentation", false, {

@@ -13,6 +13,8 @@
 #include "formats/vrkImport.h"
 #include "info/aprop.h"
 #include "info/infolinks.h"
+#include "platform/platform.h"
+#include "formats/pbnanalysis.h"
 #include "formats/vrkexport.h"
 #include "stats/VrekMod.h"
 #include "stats/VrekProb.h"
@@ -134,6 +136,22 @@ void createWindows(TForm1 &form) {
     onItem(form, "Paramtres1", para, [para] { para->open(); });
 
     auto *import = new TVrkFImport(ws, pf, &form);
+    // A file's analyses are the boards' own unless the user asks for a check.
+    import->keepAnalyses = [analysis, &ws](const std::map<int, vrek::DealAnalysis> &file) {
+        for (const auto &[board, a] : file) analysis->keep(ws.series().deal(board), board, a);
+    };
+    import->checkAnalyses = [analysis, analyse, &ws, &pf, &form](const std::map<int, vrek::DealAnalysis> &file) {
+        std::vector<int> boards;
+        for (const auto &[board, a] : file) {
+            analysis->forgetKept(ws.series().deal(board), board);
+            boards.push_back(board);
+        }
+        std::map<int, vrek::DealAnalysis> solved;
+        if (!analyse->analyseBoards(boards, solved)) return;
+        QStringList lines;
+        for (const std::string &l : vrek::analysisCheck(file, solved)) lines << QString::fromStdString(l);
+        pf.information(&form, lines.join('\n'));
+    };
     for (const QString &name : TVrkFImport::menuItems(false))
         onItem(form, name, import, [import, name] { import->HundyDup1Click(name); });
     for (const QString &name : TVrkFImport::menuItems(true))

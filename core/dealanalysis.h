@@ -39,6 +39,7 @@ public:
     const DealAnalysis *find(const Deal &d, int board) const;
     const DealAnalysis *find(const std::string &key) const;
     void put(const std::string &key, const DealAnalysis &a);
+    void erase(const std::string &key) { map_.erase(key); }
     size_t size() const { return map_.size(); }
     void clear() { map_.clear(); }
 

@@ -18,20 +18,8 @@ std::string countField(int total) {
 }  // namespace
 
 std::string dupRecord(const CardOwners &owners, int total) {
-    std::string r;
-    r.reserve(kDupRecord);
-    // North, East and South as card indices; West's cards are what is left.
-    for (int seat = North; seat <= South; ++seat)
-        for (int i = 1; i <= 52; ++i)
-            if (owners[i - 1] == seat) r += zeroPadded(i, 2);
-    static const char kSuitMark[4] = {0x06, 0x03, 0x04, 0x05};  // spades, hearts, diamonds, clubs
-    for (int seat = North; seat <= West; ++seat)
-        for (int i = 1; i <= 52; ++i) {
-            if ((i - 1) % 13 == 0) r += kSuitMark[(i - 1) / 13];
-            if (owners[i - 1] == seat) r += englishRank(rankOfIndex(i));
-        }
-    r += "YN1  1 " + countField(total) + " ";
-    return r;
+    // West's cards are what is left of the indices.
+    return cardIndexHands(owners) + rankLetterHands(owners) + "YN1  1 " + countField(total) + " ";
 }
 
 ExportOutput writeDup(const Series &s, const Selection &sel, const ExportOptions &opt) {

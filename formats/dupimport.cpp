@@ -18,20 +18,41 @@ int recordsIn(size_t length) {
     return static_cast<int>(std::min<size_t>(n, kBoards));
 }
 
+bool digit(char c) { return c >= '0' && c <= '9'; }
+
 int twoDigits(const std::string &s, size_t at) {
     char a = s[at], b = s[at + 1];
-    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
+    if (!digit(a) || !digit(b)) return -1;
     return (a - '0') * 10 + (b - '0');
 }
 }  // namespace
 
+bool readIndexHands(const std::string &bytes, size_t at, DealBuilder &deal) {
+    if (at + kCardsPart > bytes.size()) return deal.refuse("le fichier s'arrête avant les cartes de cette donne");
+    for (int seat = North; seat <= South; ++seat)
+        for (int k = 0; k < 13; ++k) {
+            const size_t p = at + 26 * (seat - 1) + 2 * k;
+            const int i = twoDigits(bytes, p);
+            if (i < 1 || i > 52)
+                return deal.refuse("l'indice de carte « " + quoted(bytes.substr(p, 2)) + " » " + ofSeat(seat) +
+                                   " n'est pas un nombre de 01 à 52");
+            if (!deal.place(seat, suitOfIndex(i), rankOfIndex(i))) return false;
+        }
+    return deal.finish(false);
+}
+
 ImportScan scanDup(const std::string &bytes) {
     ImportScan scan;
-    if (bytes.empty()) {
-        scan.empty = true;
+    const std::string line = firstLine(bytes);
+    scan.empty = true;
+    if (line.empty()) return scan;
+    // A record begins with card indices, and its hands with the byte 06.
+    if (!digit(line[0]) || (line.size() > 1 && !digit(line[1])) ||
+        (line.size() > kCardsPart && line[kCardsPart] != 0x06)) {
+        scan.error = "ce n'est pas un fichier DUP : ses premiers octets ne sont pas ceux d'une donne DUP";
         return scan;
     }
-    int n = recordsIn(firstLine(bytes).size());
+    const int n = recordsIn(line.size());
     for (int b = 1; b <= n; ++b) scan.available[b - 1] = true;
     scan.empty = n == 0;
     return scan;
@@ -41,34 +62,11 @@ ImportRead readDup(const std::string &bytes, const std::vector<int> &boards) {
     ImportRead out;
     const std::string line = firstLine(bytes);
     for (int j : boards) {
-        const size_t start = static_cast<size_t>(j - 1) * kDupRecord;
-        if (j < 1 || j > kBoards || start + kCardsPart > line.size()) {
-            out.error = boardFault(j, "le fichier s'arrête avant les cartes de cette donne");
-            return out;
-        }
-        DealBuilder deal(j);
-        bool used[53] = {};
-        for (int seat = North; seat <= South; ++seat)
-            for (int k = 0; k < 13; ++k) {
-                const size_t at = start + 26 * (seat - 1) + 2 * k;
-                int i = twoDigits(line, at);
-                if (i < 1 || i > 52) {
-                    out.error = boardFault(j, "l'indice de carte « " + quoted(line.substr(at, 2)) + " » " +
-                                                  ofSeat(seat) + " n'est pas un nombre de 01 à 52");
-                    return out;
-                }
-                if (!deal.place(seat, suitOfIndex(i), rankOfIndex(i))) {
-                    out.error = deal.error();
-                    return out;
-                }
-                used[i] = true;
-            }
-        for (int i = 1; i <= 52; ++i)
-            if (!used[i] && !deal.place(West, suitOfIndex(i), rankOfIndex(i))) {
-                out.error = deal.error();
-                return out;
-            }
-        out.deals.push_back({j, deal.deal(), {}});
+        DealBuilder deal(recordAt(j));
+        if (j < 1 || j > kBoards) deal.refuse("le fichier s'arrête avant les cartes de cette donne");
+        else readIndexHands(line, static_cast<size_t>(j - 1) * kDupRecord, deal);
+        if (!deal.error().empty()) out.skipped.push_back(deal.error());
+        else out.deals.push_back({j, deal.deal(), {}, {}});
     }
     return out;
 }

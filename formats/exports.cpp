@@ -7,7 +7,9 @@
 #include "core/fileio.h"
 #include "core/seriesfile.h"
 
+#include "formats/bri.h"
 #include "formats/dat.h"
+#include "formats/dge.h"
 #include "formats/dlm.h"
 #include "formats/dup.h"
 #include "formats/easi.h"
@@ -62,6 +64,8 @@ ExportOutput exportSeries(ExportFormat f, const Series &s, const Selection &sel,
     case ExportFormat::Rtf: return writeRtf(s, sel, opt);
     case ExportFormat::Dup: return writeDup(s, sel, opt);
     case ExportFormat::Dlm: return writeDlm(s, sel, opt);
+    case ExportFormat::Bri: return writeBri(s, sel, opt);
+    case ExportFormat::Dge: return writeDge(s, sel, opt);
     }
     return {};
 }

@@ -1,4 +1,4 @@
-// One entry point for the seven writers: the bytes of an export file from
+// One entry point for the writers: the bytes of an export file from
 // the series, the check boxes and the options the dialog gathered.
 #pragma once
 #include <string>

@@ -2,34 +2,17 @@
 
 namespace vrek {
 
-namespace {
-struct MenuEntry {
-    const char *name;
-    const char *caption;
-    const char *extension;
-    ExportFormat format;
-};
-
-// Extension put in the dialog caption; its last three characters are the tag.
-const MenuEntry kMenu[kExportMenuItems] = {
-    {"Baco1", "Deep&Finesse                 (DAT)", ".DAT", ExportFormat::Dat},
-    {"Wbridge1", "Wbridge5    Vull->All     (PNB)", ".Pbn", ExportFormat::PbnAll},
-    {"GIB1", "G. I. B.    Vull->Both     (PNB)", ".PBN", ExportFormat::PbnBoth},
-    {"BridgeBaseOnline1", "Bridge Base Online         (LIN)", ".LIN", ExportFormat::Lin},
-    {"FormatSimultansEASI1", "Simultanés EASI             (TXT)", ".TXT", ExportFormat::Easi},
-    {"Traitementdetexte1", "Traitement de texte      (RTF)", ".RTF", ExportFormat::Rtf},
-    {"HandyDup1", "HandyDup                     (DUP)", ".DUP", ExportFormat::Dup},
-    {"Dealer41", "Dealer4                          (DUP)", ".DUP", ExportFormat::Dup},
-    {"Duplimate1", "Duplimate                       (DLM)", ".DLM", ExportFormat::Dlm},
-};
-
-const MenuEntry &entry(ExportMenuItem item) { return kMenu[static_cast<int>(item)]; }
-}  // namespace
-
-std::string menuItemName(ExportMenuItem item) { return entry(item).name; }
-std::string menuItemCaption(ExportMenuItem item) { return entry(item).caption; }
-ExportFormat formatOf(ExportMenuItem item) { return entry(item).format; }
-std::string captionExtension(ExportMenuItem item) { return entry(item).extension; }
+std::string menuItemName(ExportMenuItem item) { return exportItem(item).name; }
+std::string menuItemCaption(ExportMenuItem item) { return exportItem(item).caption; }
+ExportFormat formatOf(ExportMenuItem item) {
+    for (const auto &d : formatTable())
+        if (d.exports)
+            for (const auto &v : d.exports->variants)
+                for (const auto &i : v.items)
+                    if (i.id == item) return v.format;
+    return ExportFormat::Dat;
+}
+std::string captionExtension(ExportMenuItem item) { return variantOf(formatOf(item)).captionExtension; }
 
 std::string seriesStem(const std::string &seriesFile) {
     return seriesFile.size() > 4 ? seriesFile.substr(0, seriesFile.size() - 4) : std::string();
@@ -41,60 +24,26 @@ std::string exportDialogCaption(const std::string &seriesFile, ExportMenuItem it
 
 std::optional<ExportFormat> formatOfCaption(const std::string &caption) {
     if (caption.size() < 3) return std::nullopt;
+    // Compared with its case: "Pbn" and "PBN" are two variants.
     const std::string tag = caption.substr(caption.size() - 3);
-    // "Pbn" and "PBN" differ by case only and mean two variants.
-    if (tag == "DAT") return ExportFormat::Dat;
-    if (tag == "Pbn") return ExportFormat::PbnAll;
-    if (tag == "PBN") return ExportFormat::PbnBoth;
-    if (tag == "LIN") return ExportFormat::Lin;
-    if (tag == "RTF") return ExportFormat::Rtf;
-    if (tag == "TXT") return ExportFormat::Easi;
-    if (tag == "DUP") return ExportFormat::Dup;
-    if (tag == "DLM") return ExportFormat::Dlm;
+    for (const auto &d : formatTable())
+        if (d.exports)
+            for (const auto &v : d.exports->variants)
+                if (std::string(v.captionExtension).substr(1) == tag) return v.format;
     return std::nullopt;
 }
 
 std::string defaultExportName(const std::string &seriesFile, ExportFormat f) {
-    const char *ext = "";
-    switch (f) {
-    case ExportFormat::Dat: ext = ".DAT"; break;
-    case ExportFormat::PbnAll:
-    case ExportFormat::PbnBoth: ext = ".PBN"; break;
-    case ExportFormat::Lin: ext = ".LIN"; break;
-    case ExportFormat::Easi: ext = ".TXT"; break;
-    case ExportFormat::Rtf: ext = ".RTF"; break;
-    case ExportFormat::Dup: ext = ".DUP"; break;
-    case ExportFormat::Dlm: ext = ".DLM"; break;
-    }
-    return seriesStem(seriesFile) + ext;
+    return seriesStem(seriesFile) + descriptorOf(f).extension;
 }
 
-std::string saveFilter(ExportFormat f) {
-    switch (f) {
-    case ExportFormat::Dlm: return "Fichiers WinDup (*.dlm)|*.DLM";
-    case ExportFormat::Dup: return "Fichiers WinDup (*.dup)|*.DUP";
-    case ExportFormat::Rtf: return "Fichiers RichTextFormat (*.rtf)|*.RTF";
-    case ExportFormat::Dat: return "Fichiers BACO (*.dat)|*.DAT";
-    case ExportFormat::PbnAll:
-    case ExportFormat::PbnBoth: return "Fichiers PortableBridgeNotation (*.pbn)|*.PBN";
-    case ExportFormat::Lin: return "Fichiers PortableBridgeNotation (*.lin)|*.LIN";
-    case ExportFormat::Easi: return "Fichiers Pour EASI FFB (*.txt)|*.TXT";
-    }
-    return {};
-}
-
-std::string openFilter(ExportFormat f) {
-    switch (f) {
-    case ExportFormat::Lin: return "Fichiers PortableBridgeNotation (*.Lin)|*.LIN";
-    case ExportFormat::Easi: return {};
-    default: return saveFilter(f);
-    }
-}
+std::string saveFilter(ExportFormat f) { return descriptorOf(f).exports->saveFilter; }
+std::string openFilter(ExportFormat f) { return descriptorOf(f).exports->openFilter; }
 
 std::string saveDialogTitle(int count) { return "Exportation de " + std::to_string(count) + " mains"; }
 std::string openDialogTitle() { return "Compléte le fichier"; }
 
-bool appendsTo(ExportFormat f, Numbering n) { return n == Numbering::From97 && f != ExportFormat::Easi; }
+bool appendsTo(ExportFormat f, Numbering n) { return n == Numbering::From97 && descriptorOf(f).exports->appends; }
 
 std::string exportButtonCaption(Numbering n) {
     return n == Numbering::From97 ? "Compléter E&xportation" : "E&xporter";
@@ -140,7 +89,7 @@ std::vector<int> checkedBoards(const Selection &sel) {
     return boards;
 }
 
-bool takesLeadingRun(ExportFormat f) { return f == ExportFormat::Dlm || f == ExportFormat::Dup; }
+bool takesLeadingRun(ExportFormat f) { return descriptorOf(f).exports->boards == BoardRule::LeadingRun; }
 
 std::vector<int> exportedBoards(ExportFormat f, const Selection &sel) {
     return takesLeadingRun(f) ? leadingRun(sel) : checkedBoards(sel);

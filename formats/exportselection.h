@@ -1,6 +1,7 @@
-// What the export dialog shares between the seven writers: the menu items and
-// the format tag in the caption, the default names, filters and dialog texts,
-// the boards a writer takes from the 96 check boxes, and the closing messages.
+// What the export dialog shares between the writers: the menu items and the
+// format tag in the caption, the default names, filters and dialog texts
+// (all from the format table), the boards a writer takes from the 96 check
+// boxes, and the closing messages.
 // Texts are UTF-8; "\r" stands where the message boxes break their lines.
 #pragma once
 #include <array>
@@ -9,17 +10,9 @@
 #include <vector>
 
 #include "core/series.h"
+#include "formats/formattable.h"
 
 namespace vrek {
-
-enum class ExportFormat { Dat, PbnAll, PbnBoth, Lin, Easi, Rtf, Dup, Dlm };
-
-// The nine items of the "E&xporter" menu, in menu order.
-enum class ExportMenuItem {
-    Baco1, Wbridge1, GIB1, BridgeBaseOnline1, FormatSimultansEASI1, Traitementdetexte1, HandyDup1, Dealer41,
-    Duplimate1
-};
-constexpr int kExportMenuItems = 9;
 
 std::string menuItemName(ExportMenuItem item);     // "Baco1"
 std::string menuItemCaption(ExportMenuItem item);  // "Deep&Finesse                 (DAT)"
@@ -57,14 +50,14 @@ Selection completeBoards(const Series &s);
 enum class SelectionButton { Selection, Deselection, Select1, Deselect1, Select2, Deselect2 };
 void applySelectionButton(SelectionButton b, const Series &s, Selection &sel);
 
-// DLM and DUP take the leading run: boards 1 .. n, n the checked boxes in a
+// The machine files take the leading run: boards 1 .. n, n the checked boxes in a
 // row from box 1 (empty when box 1 is unchecked). The others take every
 // checked box in board order.
 std::vector<int> leadingRun(const Selection &sel);
 std::vector<int> checkedBoards(const Selection &sel);
 bool takesLeadingRun(ExportFormat f);
 std::vector<int> exportedBoards(ExportFormat f, const Selection &sel);
-// DLM and DUP with box 1 unchecked do nothing at all, without a message.
+// A machine file with box 1 unchecked does nothing at all, without a message.
 bool exportsNothing(ExportFormat f, const Selection &sel);
 Selection selectionOf(const std::vector<int> &boards);
 

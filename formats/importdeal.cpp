@@ -1,5 +1,7 @@
 #include "formats/importdeal.h"
 
+#include <algorithm>
+
 #include "core/cp1252.h"
 
 namespace vrek {
@@ -10,7 +12,17 @@ int ImportScan::count() const {
     return n;
 }
 
-std::string boardFault(int board, const std::string &fault) { return "Donne " + std::to_string(board) + " : " + fault; }
+std::string lineAt(int line) { return "ligne " + std::to_string(line); }
+std::string recordAt(int record) { return "enregistrement " + std::to_string(record); }
+std::string located(const std::string &where, const std::string &fault) { return where + " : " + fault; }
+
+std::string handCountFault(int seat, int cards) {
+    const std::string in = " en " + seatNoun(seat);
+    if (cards > 13) return "la donne a " + std::to_string(cards) + " cartes" + in;
+    if (cards == 0) return "la donne n'a aucune carte" + in;
+    if (cards == 1) return "la donne n'a qu'une carte" + in;
+    return "la donne n'a que " + std::to_string(cards) + " cartes" + in;
+}
 
 std::string seatNoun(int seat) {
     static const char *const kNames[4] = {"Nord", "Est", "Sud", "Ouest"};
@@ -45,26 +57,95 @@ std::string quoted(const std::string &bytes, size_t max) {
     return cp1252ToUtf8(s) + (bytes.size() > max ? "…" : "");
 }
 
+bool DealBuilder::refuse(const std::string &fault) {
+    if (!error_.empty()) return false;
+    error_ = located(where_, fault);
+    return false;
+}
+
 bool DealBuilder::place(int seat, int suit, int rank) {
     if (!error_.empty()) return false;
-    if (int other = deal_.seatOf(suit, rank)) {
-        error_ = boardFault(board_, cardName(suit, rank) + " figure deux fois (" + seatNoun(other) +
-                                        (other == seat ? "" : " et " + seatNoun(seat)) + ")");
-        return false;
-    }
+    if (suit < Clubs || suit > Spades || rank < 2 || rank > 14) return refuse("carte inconnue");
+    uint8_t &holder = seat_[(suit - 1) * 15 + rank];
+    if (int other = holder)
+        return refuse(cardName(suit, rank) + " figure deux fois (" + seatNoun(other) +
+                    (other == seat ? "" : " et " + seatNoun(seat)) + ")");
     Hand &h = deal_.hand(seat);
-    if (h.cards() >= 13) {
-        error_ = boardFault(board_, "la main " + ofSeat(seat) + " aurait plus de 13 cartes");
-        return false;
-    }
+    if (h.cards() >= 13) return refuse("la main " + ofSeat(seat) + " aurait plus de 13 cartes");
     Holding &g = h.suit(suit);
-    if (g.full()) {
-        error_ = boardFault(board_, seatNoun(seat) + " aurait plus de 9 cartes à " + suitName(suit) +
-                                        " ; une main n'en tient pas plus de 9 dans une couleur");
-        return false;
-    }
+    if (g.full())
+        return refuse(seatNoun(seat) + " aurait plus de 9 cartes à " + suitName(suit) +
+                    " ; une main n'en tient pas plus de 9 dans une couleur");
     g.insert(rank);
+    holder = static_cast<uint8_t>(seat);
     return true;
+}
+
+bool DealBuilder::finish(bool partial) {
+    if (!error_.empty()) return false;
+    if (deal_.empty()) return refuse("la donne ne contient aucune carte");
+    int whole = 0, missing = 0;
+    for (int seat = North; seat <= West; ++seat) {
+        const int n = deal_.hand(seat).cards();
+        whole += n == 13;
+        if (!n) missing = seat;
+    }
+    if (whole == 4) return true;
+    if (whole == 3 && missing) {
+        // The one hand not given holds what the others do not.
+        for (int suit = Spades; suit >= Clubs; --suit)
+            for (int rank = 14; rank >= 2; --rank)
+                if (!seat_[(suit - 1) * 15 + rank] && !place(missing, suit, rank)) return false;
+        return true;
+    }
+    // Three whole hands and a short one is a card lost, not a deal being built.
+    if (partial && whole < 3) return true;
+    // A short hand that was given says more than one left out.
+    for (bool given : {true, false})
+        for (int seat = North; seat <= West; ++seat)
+            if (const int n = deal_.hand(seat).cards(); n != 13 && (n > 0) == given) return refuse(handCountFault(seat, n));
+    return true;
+}
+
+void refuseDeal(ImportRead &r, std::string why) {
+    if (r.skipped.size() < kListedRefusals) r.skipped.push_back(std::move(why));
+    else ++r.unlisted;
+}
+
+void NumberedDeals::add(ImportedDeal d) {
+    if (d.board > kBoards) {
+        pastLo = past_ ? std::min(pastLo, d.board) : d.board;
+        pastHi = past_ ? std::max(pastHi, d.board) : d.board;
+        ++past_;
+        return;
+    }
+    std::vector<size_t> &same = byBoard_[d.board - 1];
+    for (size_t i : same)
+        if (deals_[i].deal == d.deal) return;
+    if (same.size() == kBoards) {
+        ++surplus_;
+        return;
+    }
+    same.push_back(deals_.size());
+    deals_.push_back(std::move(d));
+}
+
+void NumberedDeals::offer(ImportScan &scan) const {
+    for (const auto &d : deals_) scan.available[d.board - 1] = true;
+    scan.empty = scan.count() == 0;
+}
+
+void NumberedDeals::keepChosen(const std::vector<int> &boards, ImportRead &out) {
+    for (auto &d : deals_)
+        if (std::find(boards.begin(), boards.end(), d.board) != boards.end()) out.deals.push_back(std::move(d));
+    if (past_) {
+        const std::string range = pastLo == pastHi ? std::to_string(pastLo) : std::to_string(pastLo) + " à " + std::to_string(pastHi);
+        out.notes.push_back(std::to_string(past_) + (past_ > 1 ? " donnes numérotées" : " donne numérotée") +
+                            " au-delà de 96 (" + range + ") : la série s'arrête à la donne 96");
+    }
+    if (surplus_)
+        out.notes.push_back(std::to_string(surplus_) + " donnes de plus sous un numéro qui en a déjà 96 : "
+                            "elles ne sont pas lues");
 }
 
 std::string recordFault(const Deal &d) {

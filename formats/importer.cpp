@@ -1,13 +1,17 @@
 #include "formats/importer.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "core/cp1252.h"
 #include "core/fileio.h"
 #include "core/seriesfile.h"
+#include "formats/bri.h"
+#include "formats/dge.h"
 #include "formats/dlmimport.h"
 #include "formats/dupimport.h"
+#include "formats/linimport.h"
 #include "formats/pbnimport.h"
 #include "formats/seriesimport.h"
 
@@ -68,10 +72,8 @@ std::string withFile(const std::string &file, const std::string &fault) {
 
 std::optional<ImportFormat> importFormatOf(const std::string &fileName) {
     const std::string e = extension(fileName);
-    if (e == ".DUP") return ImportFormat::Dup;
-    if (e == ".DLM") return ImportFormat::Dlm;
-    if (e == ".PBN") return ImportFormat::Pbn;
-    if (e == ".VRK") return ImportFormat::Vrk;
+    for (const auto &d : formatTable())
+        if (d.imports && e == d.extension) return d.imports->format;
     return std::nullopt;
 }
 
@@ -140,6 +142,9 @@ ImportScan scanImportFile(ImportFormat f, const std::string &file) {
     case ImportFormat::Dup: scan = scanDup(bytes); break;
     case ImportFormat::Dlm: scan = scanDlm(bytes); break;
     case ImportFormat::Pbn: scan = scanPbn(bytes); break;
+    case ImportFormat::Bri: scan = scanBri(bytes); break;
+    case ImportFormat::Dge: scan = scanDge(bytes); break;
+    case ImportFormat::Lin: scan = scanLin(bytes); break;
     case ImportFormat::Vrk: scan = scanSeriesRecords(bytes); break;
     }
     if (!scan.error.empty()) scan.error = "Fichier " + file + "\r\r" + capitalised(scan.error) + ".";
@@ -162,6 +167,9 @@ ImportRead readImportFile(ImportFormat f, const std::string &file, const std::ve
     case ImportFormat::Dup: read = readDup(bytes, boards); break;
     case ImportFormat::Dlm: read = readDlm(bytes, boards); break;
     case ImportFormat::Pbn: read = readPbn(bytes, boards); break;
+    case ImportFormat::Bri: read = readBri(bytes, boards); break;
+    case ImportFormat::Dge: read = readDge(bytes, boards); break;
+    case ImportFormat::Lin: read = readLin(bytes, boards); break;
     case ImportFormat::Vrk: {
         std::string texts;
         bool missing = false;
@@ -189,6 +197,18 @@ std::string insertionRefusal(int position, int count) {
     return {};
 }
 
+namespace {
+std::string listed(const std::vector<std::string> &lines, size_t more = 0) {
+    constexpr size_t kShown = 20;  // a message box, not a log
+    std::string t;
+    for (size_t i = 0; i < lines.size() && i < kShown; ++i) t += "\r" + lines[i];
+    if (lines.size() + more > kShown) t += "\r… et " + std::to_string(lines.size() + more - kShown) + " autres";
+    return t;
+}
+
+std::string deals(size_t n) { return std::to_string(n) + (n > 1 ? " donnes" : " donne"); }
+}  // namespace
+
 ImportResult importDeals(Series &s, const ImportRequest &r) {
     ImportResult res;
     res.error = modeRefusal(r.format, r.insertAt != 0);
@@ -198,7 +218,26 @@ ImportResult importDeals(Series &s, const ImportRequest &r) {
         res.error = read.error;
         return res;
     }
-    const int k = static_cast<int>(read.deals.size());
+    res.skipped = std::move(read.skipped);
+    res.unlisted = read.unlisted;
+    res.notes = std::move(read.notes);
+    std::vector<ImportedDeal> in;
+    for (auto &d : read.deals) {
+        // One deal per board: a second deal under the same number would
+        // replace the first without a word.
+        const bool taken = !r.insertAt && std::any_of(in.begin(), in.end(), [&](auto &o) { return o.board == d.board; });
+        if (taken) res.skipped.push_back("donne " + std::to_string(d.board) +
+                                         " : le fichier la donne une seconde fois avec d'autres cartes ; "
+                                         "la première est gardée");
+        else in.push_back(std::move(d));
+    }
+    if (in.empty()) {
+        res.error = withFile(r.file, "aucune des donnes choisies n'a pu être lue" +
+                                         (res.skipped.empty() ? std::string()
+                                                              : " :" + listed(res.skipped, static_cast<size_t>(res.unlisted))));
+        return res;
+    }
+    const int k = static_cast<int>(in.size());
     if (r.insertAt) {
         res.error = insertionRefusal(r.insertAt, k);
         if (!res.ok()) return res;
@@ -209,20 +248,36 @@ ImportResult importDeals(Series &s, const ImportRequest &r) {
     if (!r.insertAt) {
         next.reset();
         next.lines[0] = r.title;
-        for (const auto &d : read.deals) next.deal(d.board) = d.deal;
-    } else {
-        for (int i = 0; i < k; ++i) {
-            const int target = r.insertAt + i;
-            next.deal(target) = read.deals[i].deal;
-            for (int j = 0; j < 15; ++j) {
-                const auto &src = read.deals[i].lines;
-                next.lines[15 * target - 14 + j] = j < static_cast<int>(src.size()) ? src[j] : std::string();
-            }
-        }
+    }
+    for (int i = 0; i < k; ++i) {
+        const ImportedDeal &d = in[i];
+        const int target = r.insertAt ? r.insertAt + i : d.board;
+        next.deal(target) = d.deal;
+        if (r.insertAt)
+            for (int j = 0; j < 15; ++j)
+                next.lines[15 * target - 14 + j] = j < static_cast<int>(d.lines.size()) ? d.lines[j] : std::string();
+        // The par holds for a dealer and a vulnerability: those of the board it goes to.
+        if (d.analysis && d.analysis->dealer == dealerOf(target) && d.analysis->vul == vulnerabilityOf(target))
+            res.analyses[target] = d.analysis->analysis;
     }
     s = std::move(next);
     res.count = k;
     return res;
+}
+
+std::string skippedReport(const ImportResult &r) {
+    std::string t;
+    const size_t n = r.skipped.size() + static_cast<size_t>(r.unlisted);
+    if (n) t += deals(n) + (n > 1 ? " écartées :" : " écartée :") + listed(r.skipped, static_cast<size_t>(r.unlisted));
+    for (const auto &n : r.notes) t += (t.empty() ? "" : "\r") + n;
+    return t;
+}
+
+std::string importReport(const ImportResult &r, const std::string &file, bool insert) {
+    const std::string report = skippedReport(r);
+    if (report.empty()) return {};
+    return std::string(insert ? "Insertion de " : "Importation de ") + deals(r.count) + " du fichier \r\r" + file +
+           "\r\r" + report;
 }
 
 }  // namespace vrek

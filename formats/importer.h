@@ -3,6 +3,7 @@
 // checks every chosen deal before it changes anything in the series.
 // Texts are UTF-8; "\r" stands where the message boxes break their lines.
 #pragma once
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,9 +14,8 @@
 
 namespace vrek {
 
-enum class ImportFormat { Dup, Dlm, Pbn, Vrk };
-
-// By the file's extension in capitals: ".DUP", ".DLM", ".PBN", ".VRK".
+// By the file's extension in capitals, from the format table: ".DUP",
+// ".DLM", ".PBN", ".BRI", ".DGE", ".LIN", ".VRK".
 std::optional<ImportFormat> importFormatOf(const std::string &fileName);
 
 // Dialog captions; the file to read is the end of the caption.
@@ -54,8 +54,8 @@ ImportScan scanImportFile(ImportFormat f, const std::string &file);
 // Boxes checked among the available boards, in board order.
 std::vector<int> chosenBoards(const Availability &available, const Selection &checked);
 
-// Reads the chosen boards of the file; the error names the file, the board
-// and the fault.
+// Reads the chosen boards of the file; the error names the file and why
+// nothing of it can be read, `skipped` each deal that could not be.
 ImportRead readImportFile(ImportFormat f, const std::string &file, const std::vector<int> &boards);
 
 // The refusal of an insertion of `count` deals from `position` that would
@@ -73,14 +73,28 @@ struct ImportRequest {
 struct ImportResult {
     std::string error;  // French; the series is then exactly as it was
     int count = 0;      // deals written into the series
+    std::vector<std::string> skipped;  // the deals that could not be read, each with its line or record
+    int unlisted = 0;                  // more of them, past the list
+    std::vector<std::string> notes;
+    // The file's double-dummy analyses of the boards they hold for (same
+    // dealer and vulnerability), by the board they went to.
+    std::map<int, DealAnalysis> analyses;
     bool ok() const { return error.empty(); }
 };
 
 // Import empties the whole series (deals and their lines), sets the title and
 // places each board at its own number. Insertion empties the k target deals
 // from insertAt with their 15 lines and writes the deals there one after the
-// other, a series file's deals with their lines. Nothing changes unless every
-// chosen deal was read and fits.
+// other, a series file's deals with their lines. The deals that could not be
+// read are left out and named; nothing changes when none could be, or when
+// the deals read do not fit.
 ImportResult importDeals(Series &s, const ImportRequest &r);
+
+// What an import that changed the series says: how many deals it read, and
+// which it left out and why; "" when there is nothing to add to the count.
+std::string skippedReport(const ImportResult &r);
+// The whole message of the window: "Importation de 93 donnes du fichier ..."
+// then the report; "" when every deal was read.
+std::string importReport(const ImportResult &r, const std::string &file, bool insert);
 
 }  // namespace vrek

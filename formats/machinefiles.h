@@ -1,5 +1,7 @@
-// What the DLM and DUP writers share: the deals of the leading run, each one
-// a deal a machine can deal.
+// What the dealing-machine writers (DLM, DUP, BRI, DGE) share: the deals of
+// the leading run, each one a deal a machine can deal, the two halves of a
+// DUP record (which are the BRI and DGE records), and the append to a file
+// of 96 fixed-size records.
 #pragma once
 #include <string>
 #include <vector>
@@ -16,5 +18,17 @@ struct MachineRun {
     std::string error;
 };
 MachineRun machineRun(const Series &s, const Selection &sel);
+
+// North, East and South as 39 two-digit card indices ("01" .. "52"), each
+// hand's cards in card order; West is implied.
+std::string cardIndexHands(const CardOwners &owners);
+// The four hands North .. West, each the byte 06 and its spades, 03 and its
+// hearts, 04 and its diamonds, 05 and its clubs, ranks "AKQJT98765432": 68 bytes.
+std::string rankLetterHands(const CardOwners &owners);
+
+// A file of one fixed-size record per board, boards 1 .. n of the leading
+// run. Append mode adds the new records after a file of exactly 96 of them.
+ExportOutput writeRecordFile(const Series &s, const Selection &sel, const ExportOptions &opt, size_t recordSize,
+                             std::string (*record)(const CardOwners &));
 
 }  // namespace vrek

@@ -1,19 +1,17 @@
 #include "formats/pbnimport.h"
 
-#include "formats/textlines.h"
+#include "formats/pbnanalysis.h"
+#include "formats/pbntokens.h"
 
 namespace vrek {
 
 namespace {
-const std::string kBoardTag = "[Board";
-const std::string kDealTag = "[Deal \"";
-
 int seatOfLetter(char c) {
     switch (c) {
-    case 'N': return North;
-    case 'E': return East;
-    case 'S': return South;
-    case 'W': return West;
+    case 'N': case 'n': return North;
+    case 'E': case 'e': return East;
+    case 'S': case 's': return South;
+    case 'W': case 'w': return West;
     }
     return 0;
 }
@@ -29,92 +27,108 @@ int rankOfLetter(char c) {
     return c >= '2' && c <= '9' ? c - '0' : 0;
 }
 
-bool chosen(const std::vector<int> &boards, long b) {
-    for (int x : boards)
-        if (x == b) return true;
-    return false;
+bool space(char c) { return c == ' ' || c == '\t'; }
+
+// A positive board number, or 0.
+int boardNumber(const std::string &v) {
+    size_t b = v.find_first_not_of(' '), e = v.find_last_not_of(' ');
+    if (b == std::string::npos || e - b >= 7) return 0;
+    int n = 0;
+    for (size_t i = b; i <= e; ++i) {
+        if (v[i] < '0' || v[i] > '9') return 0;
+        n = n * 10 + (v[i] - '0');
+    }
+    return n;
+}
+
+struct PbnFile {
+    NumberedDeals deals;
+    ImportRead refused;  // its skipped and unlisted
+    bool foreign = true; // no [Deal] tag anywhere
+};
+
+PbnFile readGames(const std::string &bytes) {
+    PbnFile f;
+    int ordinal = 0;
+    pbnGames(bytes, [&](const PbnGame &g) {
+        bool badDeal = false;
+        for (const auto &[name, line] : g.malformed)
+            if (name == "Deal" || name == "Board") {
+                refuseDeal(f.refused, located(lineAt(line), "la balise [" + name + "] est mal formée"));
+                badDeal = badDeal || name == "Deal";
+            }
+        const PbnTag *deal = g.tag("Deal");
+        if (deal || badDeal) f.foreign = false;
+        if (!deal || pbnUnknown(deal->value)) {
+            if (g.tag("Board") && !deal && !badDeal)
+                refuseDeal(f.refused, located(lineAt(g.line), "la partie n'a pas de balise [Deal]"));
+            else if (deal)
+                refuseDeal(f.refused, located(lineAt(deal->line), "la donne n'est pas connue (« " + deal->value + " »)"));
+            return;
+        }
+        ++ordinal;
+        const int given = boardNumber(g.value("Board"));
+        DealBuilder b(lineAt(deal->line));
+        if (!pbnDealCards(deal->value, b)) return refuseDeal(f.refused, b.error());
+        ImportedDeal d;
+        d.board = given ? given : ordinal;
+        d.deal = b.deal();
+        d.analysis = pbnFileAnalysis(g, given);
+        f.deals.add(std::move(d));
+    });
+    return f;
 }
 }  // namespace
 
-long pbnLineNumber(const std::string &line) {
-    long n = -1;
-    for (char c : line)
-        if (c >= '0' && c <= '9') {
-            n = (n < 0 ? 0 : n) * 10 + (c - '0');
-            if (n > 1000000) n = 1000000;  // already far past any board
+bool pbnDealCards(const std::string &value, DealBuilder &deal) {
+    size_t i = 0;
+    while (i < value.size() && space(value[i])) ++i;
+    const int first = i + 1 < value.size() && value[i + 1] == ':' ? seatOfLetter(value[i]) : 0;
+    if (!first) return deal.refuse("la donne « " + quoted(value, 20) + " » ne commence pas par N:, E:, S: ou W:");
+    i += 2;
+    int seat = first, hands = 0;
+    while (i < value.size()) {
+        while (i < value.size() && space(value[i])) ++i;
+        if (i == value.size()) break;
+        if (++hands > 4) return deal.refuse("la donne a plus de quatre mains");
+        int suit = Spades;
+        for (; i < value.size() && !space(value[i]); ++i) {
+            const char c = value[i];
+            if (c == '.') {
+                if (--suit < Clubs) return deal.refuse("la main " + ofSeat(seat) + " a plus de quatre couleurs");
+            } else if (c == '1' && i + 1 < value.size() && value[i + 1] == '0') {
+                ++i;
+                if (!deal.place(seat, suit, 10)) return false;
+            } else if (int r = rankOfLetter(c)) {
+                if (!deal.place(seat, suit, r)) return false;
+            } else if (c != '-') {
+                return deal.refuse("caractère « " + quoted(std::string(1, c)) + " » inattendu à la place d'une carte");
+            }
         }
-    return n;
+        seat = seat % 4 + 1;
+    }
+    return deal.finish(true);
 }
 
 ImportScan scanPbn(const std::string &bytes) {
     ImportScan scan;
-    for (const auto &l : splitLines(bytes)) {
-        if (l.find(kBoardTag) == std::string::npos) continue;
-        long b = pbnLineNumber(l);
-        if (b >= 1 && b <= kBoards) scan.available[b - 1] = true;
-    }
-    scan.empty = scan.count() == 0;
+    const PbnFile f = readGames(bytes);
+    f.deals.offer(scan);
+    if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos)
+        scan.error = "ce n'est pas un fichier PBN : aucune balise [Deal] n'y donne de donne";
     return scan;
-}
-
-std::string pbnReadDeal(const std::string &text, int board, Deal &out) {
-    DealBuilder deal(board);
-    int seat = 0, suit = Spades;
-    for (char c : text) {
-        if (!seat) {
-            seat = seatOfLetter(c);
-            continue;
-        }
-        if (c == '.') {
-            if (--suit < Clubs) return boardFault(board, "la main " + ofSeat(seat) + " a plus de quatre couleurs");
-        } else if (c == ' ') {
-            seat = seat % 4 + 1;
-            suit = Spades;
-        } else if (int r = rankOfLetter(c)) {
-            if (!deal.place(seat, suit, r)) return deal.error();
-        } else if (c != ':' && c != '"' && c != '-') {
-            return boardFault(board, "caractère « " + quoted(std::string(1, c)) + " » inattendu à la place d'une carte");
-        }
-    }
-    out = deal.deal();
-    return {};
 }
 
 ImportRead readPbn(const std::string &bytes, const std::vector<int> &boards) {
     ImportRead out;
-    const std::vector<std::string> lines = splitLines(bytes);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].find(kBoardTag) == std::string::npos) continue;
-        const long b = pbnLineNumber(lines[i]);
-        if (b < 1 || b > kBoards || !chosen(boards, b)) continue;
-        const int board = static_cast<int>(b);
-        // The deal of this board comes before the next board's tag.
-        const std::string *dealLine = nullptr;
-        size_t at = std::string::npos;
-        for (size_t k = i; k < lines.size(); ++k) {
-            size_t from = 0;
-            if (k == i) from = lines[k].find(kBoardTag) + kBoardTag.size();
-            else if (lines[k].find(kBoardTag) != std::string::npos) break;
-            at = lines[k].find(kDealTag, from);
-            if (at != std::string::npos) {
-                dealLine = &lines[k];
-                break;
-            }
-        }
-        if (!dealLine) {
-            out.error = boardFault(board, "aucune ligne [Deal \"...\"] ne suit la ligne « " + quoted(lines[i], 30) + " »");
-            return out;
-        }
-        // The value runs to its closing quote (or, without one, to the last
-        // character but one, leaving out the closing bracket).
-        size_t end = dealLine->find('"', at + kDealTag.size());
-        if (end == std::string::npos) end = dealLine->empty() ? 0 : dealLine->size() - 1;
-        ImportedDeal d;
-        d.board = board;
-        out.error = pbnReadDeal(dealLine->substr(at, end > at ? end - at : 0), board, d.deal);
-        if (!out.ok()) return out;
-        out.deals.push_back(std::move(d));
+    PbnFile f = readGames(bytes);
+    if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos) {
+        out.error = "ce n'est pas un fichier PBN : aucune balise [Deal] n'y donne de donne";
+        return out;
     }
+    f.deals.keepChosen(boards, out);
+    out.skipped = std::move(f.refused.skipped);
+    out.unlisted = f.refused.unlisted;
     return out;
 }
 

@@ -1,5 +1,6 @@
-// Reading the deals of a PBN file back: "[Board" lines give the numbers,
-// the "[Deal" line after each gives the cards.
+// Reading the deals of a PBN file back, tolerant of what PBN 2.1 allows:
+// comments, inherited values, unknown values, a deal given from any seat or
+// with three hands, games without a board number, and the double-dummy tags.
 #pragma once
 #include <string>
 #include <vector>
@@ -8,21 +9,19 @@
 
 namespace vrek {
 
-// The board number of a line: all its decimal digits in order; -1 without
-// any digit, and a number too long to be a board is above 96.
-long pbnLineNumber(const std::string &line);
+// The cards of a [Deal] value ("N:AKQ.JT9.876.5432 - ..." from any seat,
+// a hand "-" not given) into the builder, then the hand rules of
+// DealBuilder::finish (a partial deal is kept). False with its error set.
+bool pbnDealCards(const std::string &value, DealBuilder &deal);
 
-// Boards 1 .. 96 named by some "[Board" line; higher numbers (a file
-// completed from board 97) are not offered.
+// The boards 1 .. 96 of the games whose deal can be read. A game takes its
+// number from [Board], or its place among the file's deals without it.
+// Bytes with no [Deal] tag at all are not a PBN file.
 ImportScan scanPbn(const std::string &bytes);
 
-// The cards of a deal string: the first N, E, S or W names the first seat,
-// then '.' steps to the next suit (spades first) and a blank to the next
-// seat clockwise. Error "" on success.
-std::string pbnReadDeal(const std::string &text, int board, Deal &out);
-
-// For each "[Board" line whose board is chosen, in file order, the first
-// "[Deal \"" line before the next board. A board named twice is read twice.
+// The chosen boards' deals, in file order, each with the analysis its tags
+// give; every game whose deal cannot be read is named by its line in
+// `skipped`. A board given twice with the same cards is read once.
 ImportRead readPbn(const std::string &bytes, const std::vector<int> &boards);
 
 }  // namespace vrek

@@ -18,7 +18,7 @@ std::string sizeFault(const std::string &records) {
     return {};
 }
 
-Deal recordAt(const std::string &records, int board) {
+Deal storedRecord(const std::string &records, int board) {
     Deal d;
     std::memcpy(static_cast<void *>(&d), records.data() + (board - 1) * sizeof(Deal), sizeof(Deal));
     return d;
@@ -30,7 +30,7 @@ ImportScan scanSeriesRecords(const std::string &records) {
     scan.error = sizeFault(records);
     if (!scan.error.empty()) return scan;
     const int n = static_cast<int>(records.size() / sizeof(Deal));
-    for (int b = 1; b <= n; ++b) scan.available[b - 1] = recordAt(records, b).complete();
+    for (int b = 1; b <= n; ++b) scan.available[b - 1] = storedRecord(records, b).complete();
     scan.empty = scan.count() == 0;
     return scan;
 }
@@ -44,17 +44,17 @@ ImportRead readSeriesRecords(const std::string &records, const std::string &text
     const int n = static_cast<int>(records.size() / sizeof(Deal));
     for (int d : boards) {
         if (d < 1 || d > n) {
-            out.error = boardFault(d, "le fichier s'arrête avant cette donne");
-            return out;
+            out.skipped.push_back(located(recordAt(d), "le fichier s'arrête avant cette donne"));
+            continue;
         }
         ImportedDeal in;
         in.board = d;
-        in.deal = recordAt(records, d);
+        in.deal = storedRecord(records, d);
         std::string fault = recordFault(in.deal);
         if (fault.empty() && !in.deal.complete()) fault = "la donne n'est pas complète";
         if (!fault.empty()) {
-            out.error = boardFault(d, fault);
-            return out;
+            out.skipped.push_back(located(recordAt(d), fault));
+            continue;
         }
         for (int i = 15 * d - 14; i <= 15 * d; ++i) in.lines.push_back(lines[i]);
         out.deals.push_back(std::move(in));

@@ -1,6 +1,7 @@
 // Small text helpers shared by the export writers.
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/cards.h"
@@ -9,6 +10,22 @@ namespace vrek {
 
 // Splits at CR LF, lone CR and lone LF; a final line end opens no new line.
 std::vector<std::string> splitLines(const std::string &bytes);
+// Calls f(line, number) for each line as splitLines cuts them, numbered
+// from 1, without holding them all.
+template <class F>
+void eachLine(const std::string &bytes, F f) {
+    size_t start = 0;
+    int number = 0;
+    while (start < bytes.size()) {
+        const size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            f(std::string_view(bytes).substr(start), ++number);
+            return;
+        }
+        f(std::string_view(bytes).substr(start, end - start), ++number);
+        start = end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
+    }
+}
 // Every line followed by CR LF.
 std::string joinLines(const std::vector<std::string> &lines);
 

@@ -15,20 +15,6 @@
 using namespace vrek;
 
 namespace {
-struct MenuItem {
-    const char *name;
-    bool insert;
-    const char *suffix;
-    const char *filter;
-};
-const MenuItem kItems[] = {
-    {"WBridge51", false, "PBN", "PBN|*.pbn"},      {"GIB2", false, "PBN", "PBN|*.pbn"},
-    {"HundyDup1", false, "DUP", "DUP|*.dup"},      {"Duplimate2", false, "DLM", "DLM|*.dlm"},
-    {"WBridge5Insert", true, "PBN", "PBN|*.pbn"},  {"GIB1Insert", true, "PBN", "PBN|*.pbn"},
-    {"HundyDup1Insert", true, "DUP", "DUP|*.dup"}, {"Duplimate1Insert", true, "DLM", "DLM|*.dlm"},
-    {"Vrk1Insert", true, "VRK", "VRK|*.vrk"},
-};
-
 QFrame *boxPanel(QWidget *parent, const char *name, int x) {
     auto *f = new QFrame(parent);
     f->setObjectName(name);
@@ -84,6 +70,12 @@ TVrkFImport::TVrkFImport(vrek::Workspace &ws, Platform &pf, QWidget *parent) : Q
     SpEd_Insertion->setRange(1, kBoards);
     SpEd_Insertion->setGeometry(10, 84, 80, 26);
 
+    VerifAnalyse = new QCheckBox(QStringLiteral("Vérifier au double mort l'analyse du fichier"), this);
+    VerifAnalyse->setObjectName("VerifAnalyse");
+    VerifAnalyse->setGeometry(8, 348, 480, 24);
+    VerifAnalyse->setToolTip(QStringLiteral("Sans cette case, l'analyse que donne le fichier est reprise telle quelle"));
+    VerifAnalyse->hide();
+
     Importe = new QPushButton(QStringLiteral("I&mporter"), this);
     Importe->setObjectName("Importe");
     Importe->setGeometry(496, 246, 196, 30);
@@ -99,8 +91,7 @@ TVrkFImport::TVrkFImport(vrek::Workspace &ws, Platform &pf, QWidget *parent) : Q
 
 QStringList TVrkFImport::menuItems(bool insert) {
     QStringList l;
-    for (const MenuItem &m : kItems)
-        if (m.insert == insert) l << QString::fromLatin1(m.name);
+    for (const ImportItem &m : importMenu(insert)) l << QString::fromLatin1(m.name);
     return l;
 }
 
@@ -109,14 +100,12 @@ void TVrkFImport::HundyDup1InsertClick(const QString &item) { openFor(true, item
 
 void TVrkFImport::openFor(bool insert, const QString &item) {
     if (!ws_.fileOpen()) return;
-    const MenuItem *m = nullptr;
-    for (const MenuItem &i : kItems)
-        if (item == QLatin1String(i.name) && i.insert == insert) m = &i;
+    const FormatDescriptor *m = descriptorOfImportItem(item.toStdString(), insert);
     if (!m) return;
     FileDialogOptions o;
     o.title = QStringLiteral("Ouverture d'un fichier de donnes");
-    o.defaultSuffix = QString::fromLatin1(m->suffix);
-    o.filter = QString::fromLatin1(m->filter);
+    o.defaultSuffix = QString::fromLatin1(m->imports->suffix);
+    o.filter = QString::fromLatin1(m->imports->filter);
     o.initialName = QString::fromStdString(ws_.workingFileName());
     const QString name = pf_.openFileName(parentWidget(), o);
     if (name.isEmpty()) return;
@@ -163,8 +152,8 @@ void TVrkFImport::activate() {
     const std::string file = fileName().toStdString();
     const auto format = importFormatOf(file);
     if (!format) {
-        refuse(text("Le fichier " + file + " n'est pas d'un type connu : l'extension doit être .DUP, .DLM, .PBN "
-                    "ou .VRK."));
+        refuse(text("Le fichier " + file + " n'est pas d'un type connu : l'extension doit être " +
+                    importExtensionsText() + "."));
         return;
     }
     if (std::string why = modeRefusal(*format, inserting()); !why.empty()) {
@@ -181,6 +170,9 @@ void TVrkFImport::activate() {
         hide();
         return;
     }
+    // Only a PBN file carries analyses; the dialog grows for the box.
+    VerifAnalyse->setVisible(*format == ImportFormat::Pbn);
+    setFixedSize(700, VerifAnalyse->isHidden() ? 350 : 378);
     available_ = scan.available;
     for (int b = 1; b <= kBoards; ++b)
         if (available_[b - 1]) {
@@ -254,4 +246,10 @@ void TVrkFImport::importeClick() {
         ws_.replace(std::move(next), name, importedCaption(name));
         ws_.setCurrentDeal(1);
     }
+    if (const std::string report = importReport(res, file, inserting()); !report.empty())
+        pf_.information(parentWidget(), text(report));
+    if (res.analyses.empty()) return;
+    const bool check = !VerifAnalyse->isHidden() && VerifAnalyse->isChecked();
+    if (check && checkAnalyses) checkAnalyses(res.analyses);
+    else if (!check && keepAnalyses) keepAnalyses(res.analyses);
 }

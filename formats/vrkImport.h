@@ -1,8 +1,10 @@
-// The import and insertion dialog: the boards of a DUP, DLM, PBN or series
-// file as 96 check boxes, and the menu commands that open it.
+// The import and insertion dialog: the boards of a deal file or of another
+// series as 96 check boxes, and the menu commands that open it.
 #pragma once
 #include <QDialog>
 #include <QString>
+#include <functional>
+#include <map>
 
 #include "formats/importdeal.h"
 
@@ -43,7 +45,13 @@ public:
     // The file to read: the end of the caption.
     QString fileName() const;
 
+    // The double-dummy analyses a file gave for the boards they went to:
+    // kept as the boards' analyses, or checked against the solver when
+    // VerifAnalyse is ticked.
+    std::function<void(const std::map<int, vrek::DealAnalysis> &)> keepAnalyses, checkAnalyses;
+
     QCheckBox *Main[96];
+    QCheckBox *VerifAnalyse;  // "Vérifier au double mort l'analyse du fichier" (PBN)
     QFrame *Panel1, *Panel2, *Panel3, *Panel4;
     QLabel *Label1, *Label2, *Label3;
     QSpinBox *SpEd_Insertion;

@@ -86,6 +86,7 @@ void VrAnalysis::readAnswers(const QByteArray &bytes) {
             break;
         }
         cache_.put(it->second, a);
+        kept_.erase(it->second);
         asked_.erase(it);
         progress = true;
         emit analysed();
@@ -149,4 +150,17 @@ bool VrAnalysis::analyseAndWait(const std::vector<std::pair<Deal, int>> &deals, 
     if (!failure.isEmpty()) error = failure;
     else if (cancelled || !done()) error = QStringLiteral("Analyse interrompue.");
     return done();
+}
+
+void VrAnalysis::keep(const vrek::Deal &d, int board, const vrek::DealAnalysis &a) {
+    const std::string key = vrek::analysisKey(d, board);
+    if (key.empty()) return;
+    cache_.put(key, a);
+    kept_.insert(key);
+    emit analysed();
+}
+
+void VrAnalysis::forgetKept(const vrek::Deal &d, int board) {
+    const std::string key = vrek::analysisKey(d, board);
+    if (kept_.erase(key)) cache_.erase(key);
 }

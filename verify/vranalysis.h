@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,11 @@ public:
 
     const vrek::AnalysisCache &cache() const { return cache_; }
     const vrek::DealAnalysis *find(const vrek::Deal &d, int board) const { return cache_.find(d, board); }
+
+    // An analysis from elsewhere (a PBN file's tags), known as the solver's
+    // would be until forgetKept() drops it for a check against the solver.
+    void keep(const vrek::Deal &d, int board, const vrek::DealAnalysis &a);
+    void forgetKept(const vrek::Deal &d, int board);
 
     // Asks for the complete deals (deal, board number) that are neither known
     // nor already asked; returns how many were asked.
@@ -55,6 +61,7 @@ signals:
 private:
     Platform &pf_;
     vrek::AnalysisCache cache_;
+    std::set<std::string> kept_;  // keys of the analyses kept from elsewhere
     std::unique_ptr<ChildProcess> proc_;
     std::map<std::string, std::string> asked_;  // tag -> key
     QByteArray buffer_;

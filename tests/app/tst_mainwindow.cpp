@@ -99,7 +99,9 @@ private slots:
         QCOMPARE(w->action("Wbridge1")->text(), QString("Wbridge5    Vull->All     (PNB)"));
         QCOMPARE(w->action("SuppressionDonne")->text(), QString("Suppression d'une donne avec décalge"));
         QCOMPARE(w->action("PaliceArialBlack1")->text(), QString("Palice utilisée pour les diagrammes > Arial Black"));
-        QCOMPARE(w->menu("Exporter1")->actions().size(), 9);
+        QCOMPARE(w->menu("Exporter1")->actions().size(), 11);
+        QCOMPARE(w->menu("Exporter1")->actions().last()->text(), QString("Format DGE"));
+        QCOMPARE(w->action("FormatLIN2")->text(), QString("Format LIN (BBO)"));
         QCOMPARE(w->menu("ZoomM")->actions().last()->text(), QString("- 5"));
 
         QCOMPARE(w->Contrat->toolTip(), QString("Contrât qui doit être joué"));

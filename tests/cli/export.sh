@@ -71,6 +71,18 @@ check "dlm append : dernière ligne" [ "$(tail -c 40 "$dir/a.dlm" | head -c 9)" 
 check "dlm sans la donne 1 : code 1" [ $? = 1 ]
 check "dlm sans la donne 1 : aucun fichier" [ ! -e "$dir/none.dlm" ]
 
+# BRI and DGE: 128-byte records, extended after 96 of them.
+for f in bri dge; do
+    "$vrek" export $f "$dir/serie.vrk" -o "$dir/a.$f" >/dev/null
+    out="$("$vrek" export $f "$dir/serie.vrk" --boards 1-2 --append -o "$dir/a.$f")"; rc=$?
+    check "$f append : code 0" [ $rc = 0 ]
+    check "$f append : 98 enregistrements" [ "$(stat -c %s "$dir/a.$f")" = $((98 * 128)) ]
+    "$vrek" export $f "$dir/serie.vrk" --boards 1 --append -o "$dir/a.$f" 2>/dev/null
+    check "$f append refusé : code 1" [ $? = 1 ]
+done
+check "bri : première main" [ "$(head -c 26 "$dir/a.bri")" = 01020304181920343536505152 ]
+check "dge : première main" cmp -s <(head -c 17 "$dir/a.dge") <(printf '\006AKQJ\003T98\004765\005432')
+
 # RTF with rotation, LIN, DAT, EASI (which ignores --append).
 "$vrek" export rtf "$dir/serie.vrk" --boards 1-2 --rotate -o "$dir/a.rtf" >/dev/null
 check "rtf : entête" [ "$(head -c 5 "$dir/a.rtf")" = '{\rtf' ]

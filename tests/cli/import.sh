@@ -37,7 +37,7 @@ rec() { dd if="$1" bs=160 skip=$(($2 - 1)) count=1 2>/dev/null | od -An -v -tx1 
 line() { sed -n "$(($2 + 1))p" "$1" | tr -d '\r'; }
 
 # Round trips: the imported series holds the very records exported.
-for f in dup dlm pbn; do
+for f in dup dlm pbn bri dge lin; do
     "$vrek" export $f "$dir/src.vrk" -o "$dir/Lundi.$f" >/dev/null
     rm -f "$dir/Lundi.vrk" "$dir/Lundi.VRT"
     out="$("$vrek" import $f "$dir/Lundi.$f" "$dir/Lundi.vrk")"; rc=$?
@@ -48,6 +48,21 @@ Importation de 96 donnes du fichier $dir/Lundi.$f dans la série $dir/Lundi.vrk"
     check "$f : titre" [ "$(line "$dir/Lundi.VRT" 0)" = "Lundi.$f" ]
     check "$f : textes vides" [ "$(wc -c < "$dir/Lundi.VRT")" = $((9 + 2 + 1440 * 2)) ]
 done
+
+# The file's double-dummy analyses checked against the solver on request.
+"$vrek" export pbn "$dir/src.vrk" --boards 1-2 --analysis -o "$dir/dd.pbn" >/dev/null
+python3 - "$dir/dd.pbn" <<'PY'
+import re, sys
+p = sys.argv[1]; t = open(p, 'rb').read().decode('latin-1')
+games = t.split('[Board "2"]')  # board 2: North's first count one higher
+games[1] = re.sub(r'DoubleDummyTricks "(.)', lambda m: 'DoubleDummyTricks "%x' % ((int(m.group(1), 16) + 1) % 14), games[1], 1)
+open(p, 'wb').write('[Board "2"]'.join(games).encode('latin-1'))
+PY
+cp "$dir/cible.vrk" "$dir/a.vrk"; cp "$dir/cible.VRT" "$dir/a.VRT"
+out="$("$vrek" import pbn "$dir/dd.pbn" "$dir/a.vrk" --check-analysis 2>&1)"; rc=$?
+check "analyse vérifiée : code 0" [ $rc = 0 ]
+check "analyse vérifiée : donne 2" grep -q "^Donne 2 : l'analyse du fichier diffère de celle du solveur : N à SA : " <<<"$out"
+check "analyse vérifiée : compte" grep -q "^Analyses du fichier vérifiées : 1 conforme au solveur, 1 différente.$" <<<"$out"
 
 # An import goes into the series the command names, never into one named
 # after the imported file.
@@ -93,9 +108,21 @@ check "débordement : message" grep -q "3 donnes à partir de la position 95" <<
 python3 -c "
 import sys; p=sys.argv[1]; b=bytearray(open(p,'rb').read()); b[156*4+30:156*4+32]=b'77'; open(sys.argv[2],'wb').write(b)
 " "$dir/Lundi.dup" "$dir/casse.dup"
-err="$("$vrek" import dup "$dir/casse.dup" "$dir/c.vrk" --insert-at 1 2>&1)"; rc=$?
+err="$("$vrek" import dup "$dir/casse.dup" "$dir/c.vrk" --boards 5 --insert-at 1 2>&1)"; rc=$?
 check "dup abîmé : code 1" [ $rc = 1 ]
-check "dup abîmé : message" grep -q "Donne 5 : l'indice de carte « 77 » d'Est" <<<"$err"
+check "dup abîmé : message" grep -q "enregistrement 5 : l'indice de carte « 77 » d'Est" <<<"$err"
+# The other boards of the damaged file are read, the damaged one is named.
+cp "$dir/c.vrk" "$dir/d.vrk"; cp "$dir/c.VRT" "$dir/d.VRT"
+out="$("$vrek" import dup "$dir/casse.dup" "$dir/d.vrk" --boards 4-6 --insert-at 1)"; rc=$?
+check "dup abîmé en partie : code 0" [ $rc = 0 ]
+check "dup abîmé en partie : compte" grep -q "Insertion de 2 donnes" <<<"$out"
+check "dup abîmé en partie : écartée" grep -q "^1 donne écartée :$" <<<"$out"
+check "dup abîmé en partie : raison" grep -q "^enregistrement 5 : l'indice de carte « 77 » d'Est" <<<"$out"
+check "dup abîmé en partie : donne 6 en 2" [ "$(rec "$dir/d.vrk" 2)" = "$(rec "$dir/src.vrk" 6)" ]
+# A file of another format is refused whole.
+err="$("$vrek" import dup "$dir/Lundi.pbn" "$dir/c.vrk" --insert-at 1 2>&1)"; rc=$?
+check "pbn lu comme dup : code 1" [ $rc = 1 ]
+check "pbn lu comme dup : message" grep -q "Ce n'est pas un fichier DUP" <<<"$err"
 : > "$dir/vide.pbn"
 "$vrek" import pbn "$dir/vide.pbn" "$dir/c.vrk" --insert-at 1 2>/dev/null
 check "fichier vide : code 1" [ $? = 1 ]
@@ -112,7 +139,7 @@ check "refus : série intacte" [ "$(md5sum "$dir/c.vrk" "$dir/c.VRT")" = "$befor
 # Usage errors.
 "$vrek" import vrk "$dir/src.vrk" "$dir/c.vrk" 2>/dev/null
 check "vrk sans --insert-at : code 2" [ $? = 2 ]
-"$vrek" import lin "$dir/x.lin" "$dir/c.vrk" 2>/dev/null
+"$vrek" import xyz "$dir/x.lin" "$dir/c.vrk" 2>/dev/null
 check "format inconnu : code 2" [ $? = 2 ]
 for p in 0 97 x 3-4; do
     "$vrek" import dup "$dir/Lundi.dup" "$dir/c.vrk" --insert-at $p 2>/dev/null

@@ -80,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(Formats, ImportRoundTrip,
                          ::testing::Values(RoundTrip{ExportFormat::Dup, ImportFormat::Dup, "dup"},
                                            RoundTrip{ExportFormat::Dlm, ImportFormat::Dlm, "dlm"},
                                            RoundTrip{ExportFormat::PbnAll, ImportFormat::Pbn, "pbn"},
-                                           RoundTrip{ExportFormat::PbnBoth, ImportFormat::Pbn, "PBN"}),
+                                           RoundTrip{ExportFormat::PbnBoth, ImportFormat::Pbn, "PBN"},
+                                           RoundTrip{ExportFormat::Bri, ImportFormat::Bri, "bri"},
+                                           RoundTrip{ExportFormat::Dge, ImportFormat::Dge, "dge"},
+                                           RoundTrip{ExportFormat::Lin, ImportFormat::Lin, "lin"}),
                          [](const auto &info) { return std::string(info.param.name) + (info.index == 3 ? "Gib" : ""); });
 
 TEST(ImportRoundTripPbn, IncompleteDealsKeepTheCardsTheyHave) {

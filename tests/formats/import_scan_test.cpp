@@ -41,7 +41,14 @@ TEST(DupScan, EmptyFileAndShortLine) {
     EXPECT_TRUE(scanDup("").empty);
     EXPECT_TRUE(scanDup("\r\n").empty);
     EXPECT_TRUE(scanDup(std::string(78, '0')).empty);
-    EXPECT_FALSE(scanDup(std::string(79, '0')).empty);
+    EXPECT_FALSE(scanDup(std::string(78, '0') + '\x06').empty);
+    // Not a DUP record: a PBN file, a DLM file, a BRI record (blanks after the cards).
+    for (const std::string &other : {std::string("[Event \"\"]\r\n"), std::string("[Document]\r\n"),
+                                     std::string(78, '1') + std::string(50, ' ')}) {
+        const ImportScan scan = scanDup(other);
+        EXPECT_NE(scan.error.find("ce n'est pas un fichier DUP"), std::string::npos) << other;
+        EXPECT_TRUE(scan.empty);
+    }
 }
 
 TEST(DlmScan, TheRunOfToBoardAndNotTheFillers) {
@@ -78,39 +85,49 @@ TEST(DlmRead, LettersGiveTheOwnersOfCardPairs) {
     EXPECT_EQ(r.deals[0].deal, turned);
     // Boards above 9 are looked up without the leading zero; the checksum is not read.
     EXPECT_TRUE(readDlm("Board 10=" + letters + "999\r\n", {10}).ok());
-    EXPECT_FALSE(readDlm("Board 010=" + letters + "999\r\n", {10}).ok());
+    EXPECT_TRUE(readDlm("Board 010=" + letters + "999\r\n", {10}).deals.empty());
     // The worked example of the writer holds 13 cards of a suit in each hand: the store cannot.
     ImportRead w = readDlm("Board 01=aaaaaabffffffkkkkkklpppppp015\r\n", {1});
-    EXPECT_NE(w.error.find("plus de 9 cartes à pique"), std::string::npos) << w.error;
+    ASSERT_EQ(w.skipped.size(), 1u);
+    EXPECT_EQ(w.skipped[0].rfind("ligne 1 : ", 0), 0u) << w.skipped[0];
+    EXPECT_NE(w.skipped[0].find("plus de 9 cartes à pique"), std::string::npos) << w.skipped[0];
 }
 
-TEST(PbnScan, BoardNumbersFromTheDigitsOfTheLine) {
-    EXPECT_EQ(pbnLineNumber("[Board \"12\"]"), 12);
-    EXPECT_EQ(pbnLineNumber("[Board \"1\"] {2}"), 12);
-    EXPECT_EQ(pbnLineNumber("[Board \"\"]"), -1);
-    EXPECT_GT(pbnLineNumber("[Board \"99999999999999999999999\"]"), 96);
-    const std::string file = "[Board \"3\"]\r\n[Board \"97\"]\r\n[Board \"192\"]\r\n[Board \"0\"]\r\n"
-                             "[Board \"96\"]\r\n[BoardFoo \"5\"]\r\n";
-    EXPECT_EQ(offered(scanPbn(file)), (std::vector<int>{3, 5, 96}));
+TEST(PbnScan, BoardNumbersOfTheReadableDeals) {
+    const std::string deal = "[Deal \"N:AKQJ.T98.765.432 - - -\"]\r\n";
+    // A comment's digits are no board number; a tag that only begins like
+    // [Board is another tag; a game without [Board] takes its place among the deals.
+    const std::string file = "[Board \"3\"] {2}\r\n" + deal + "\r\n[BoardFoo \"5\"]\r\n" + deal + "\r\n" +
+                             "[Board \"97\"]\r\n" + deal + "\r\n[Board \"96\"]\r\n" + deal + "\r\n" +
+                             "[Board \"12\"]\r\n[Deal \"?\"]\r\n";
+    EXPECT_EQ(offered(scanPbn(file)), (std::vector<int>{2, 3, 96}));
     EXPECT_TRUE(scanPbn("").empty);
     // Only boards from 97 on: nothing to offer.
-    EXPECT_TRUE(scanPbn("[Board \"97\"]\r\n").empty);
+    EXPECT_TRUE(scanPbn("[Board \"97\"]\r\n" + deal).empty);
+    // No [Deal] at all: not a PBN file.
+    EXPECT_NE(scanPbn("%PDF-1.4\r\n[0 0 612 792]\r\n").error, "");
 }
 
 TEST(PbnRead, DealStringsFromAnySeat) {
+    auto read = [](const std::string &value, Deal &d) {
+        DealBuilder b("ligne 1");
+        const bool ok = pbnDealCards(value, b);
+        d = b.deal();
+        return ok ? std::string() : b.error();
+    };
     Deal d;
     // South first, then West, North, East.
-    ASSERT_EQ(pbnReadDeal("[Deal \"S:AKQJ.T98.765.432 T98.AKQJ.432.765 765.432.AKQJ.T98 432.765.T98.AKQJ", 1, d), "");
+    ASSERT_EQ(read("S:AKQJ.T98.765.432 T98.AKQJ.432.765 765.432.AKQJ.T98 432.765.T98.AKQJ", d), "");
     EXPECT_EQ(d, testutil::dealFrom("765.432.AKQJ.T98", "432.765.T98.AKQJ", "AKQJ.T98.765.432", "T98.AKQJ.432.765"));
-    // Voids, an unknown hand '-' and lower-case letters.
-    ASSERT_EQ(pbnReadDeal("[Deal \"N:AK..q2.- - .T.", 1, d), "");
+    // Voids, an unknown hand '-', lower-case letters, and blanks in a row.
+    ASSERT_EQ(read("N:AK..q2.-  - .T.", d), "");
     EXPECT_EQ(d, testutil::dealFrom("AK.-.Q2.-", "-.-.-.-", "-.T.-.-", "-.-.-.-"));
     // Cards out of order are stored highest first.
-    ASSERT_EQ(pbnReadDeal("[Deal \"W:2A...", 1, d), "");
+    ASSERT_EQ(read("W:2A...", d), "");
     EXPECT_EQ(d.holding(West, Spades).rank(1), 14);
     EXPECT_EQ(d.holding(West, Spades).rank(2), 2);
-    ASSERT_EQ(pbnReadDeal("[Deal \"", 1, d), "");
-    EXPECT_TRUE(d.empty());
+    EXPECT_NE(read("", d), "");
+    EXPECT_NE(read("AKQ... - - -", d).find("N:, E:, S: ou W:"), std::string::npos);
 }
 
 TEST(PbnRead, EachBoardTakesTheDealBeforeTheNextBoard) {

@@ -160,6 +160,8 @@ private slots:
         QTest::newRow("HandyDup") << "HandyDup1" << ExportFormat::Dup << "DUP" << 2 << false << "YN1  1 2  ";
         QTest::newRow("Dealer4") << "Dealer41" << ExportFormat::Dup << "DUP" << 2 << false << "YN1  1 2  ";
         QTest::newRow("DLM") << "Duplimate1" << ExportFormat::Dlm << "DLM" << 2 << false << "To board=2\r\n";
+        QTest::newRow("BRI") << "FormatBRI1" << ExportFormat::Bri << "BRI" << 2 << false << "01020304181920343536505152";
+        QTest::newRow("DGE") << "FormatDGE1" << ExportFormat::Dge << "DGE" << 2 << false << "\x06" "AKQJ\x03T98\x04" "765";
     }
     void newFileForEveryItem() {
         QFETCH(QString, item);
@@ -195,6 +197,7 @@ private slots:
         QCOMPARE(bytes, exportSeries(format, w->model().series(), selectionOf({1, 2, 4}), options(rotate)).bytes);
         QVERIFY(bytes.find(probe.toStdString()) != std::string::npos);
         if (format == ExportFormat::Dup) QCOMPARE(bytes.size(), size_t(2 * 156));
+        if (format == ExportFormat::Bri || format == ExportFormat::Dge) QCOMPARE(bytes.size(), size_t(2 * 128));
         if (format == ExportFormat::Rtf)  // board 2 is played by West: turned, East sits above
             QCOMPARE(bytes != exportSeries(format, w->model().series(), selectionOf({1, 2, 4}), options(!rotate)).bytes, true);
     }
@@ -210,6 +213,8 @@ private slots:
         QTest::newRow("RTF") << "Traitementdetexte1" << ExportFormat::Rtf << "Donne : 98";
         QTest::newRow("DUP") << "HandyDup1" << ExportFormat::Dup << "YN1  1 98 ";
         QTest::newRow("DLM") << "Duplimate1" << ExportFormat::Dlm << "To board=98\r\n";
+        QTest::newRow("BRI") << "FormatBRI1" << ExportFormat::Bri << "01020304181920343536505152";
+        QTest::newRow("DGE") << "FormatDGE1" << ExportFormat::Dge << "\x06" "AKQJ\x03T98\x04" "765";
     }
     void appendForEveryFormat() {
         QFETCH(QString, item);
@@ -237,6 +242,7 @@ private slots:
         const std::string after = bytesOf(old);
         QCOMPARE(after, exportSeries(format, w->model().series(), selectionOf({1, 2}), o).bytes);
         QVERIFY(after.find(probe.toStdString()) != std::string::npos);
+        if (format == ExportFormat::Bri || format == ExportFormat::Dge) QCOMPARE(after.substr(96 * 128, 128), before.substr(0, 128));
     }
 
     void easiAlwaysMakesANewFile() {

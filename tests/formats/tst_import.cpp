@@ -15,6 +15,7 @@
 #include "formats/vrkImport.h"
 #include "scriptedplatform.h"
 #include "testutil.h"
+#include "verify/vranalysis.h"
 
 using namespace vrek;
 
@@ -222,43 +223,113 @@ private slots:
         QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
     }
 
-    void damagedFileLeavesTheSeriesAsItWas() {
+    void aDamagedDealIsLeftOutAndNamed() {
         const QString pbn = exportTo(ExportFormat::PbnAll, "Casse.pbn");
-        std::string bytes = testutil::readFile(pbn.toStdString());
-        const size_t board = bytes.find("[Board \"6\"]");
-        const size_t deal = bytes.find("[Deal \"", board);
-        bytes.replace(deal + 9, 1, "Z");
+        const std::string good = testutil::readFile(pbn.toStdString());
+        auto broken = [&](int board) {
+            std::string bytes = good;
+            for (int b = board ? board : 1; b <= (board ? board : 96); ++b) {
+                const size_t deal = bytes.find("[Deal \"", bytes.find("[Board \"" + std::to_string(b) + "\"]"));
+                bytes.replace(deal + 9, 1, "Z");
+            }
+            return bytes;
+        };
+        const std::string bytes = broken(6);
+        const size_t deal6 = bytes.find("[Deal \"", bytes.find("[Board \"6\"]"));
+        const QString line6 = QString("ligne %1 : ").arg(std::count(bytes.begin(), bytes.begin() + deal6, '\n') + 1);
         testutil::writeFile(pbn.toStdString(), bytes);
         plat->fileNames.enqueue(pbn);
         w->action("GIB2")->trigger();
         QCOMPARE(plat->dialogs[0].filter, QString("PBN|*.pbn"));
         QVERIFY(dlg->isVisible());
-        // Nothing changed yet: nothing to ask before the import.
-        QTest::mouseClick(dlg->Importe, Qt::LeftButton);
-        QCOMPARE(plat->messages.size(), 1);
-        QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
-        plat->messages.clear();
-        // With a change, the save of Mardi.vrk is offered first.
+        // The deal that cannot be read is not offered.
+        for (int b = 1; b <= 96; ++b) QCOMPARE(dlg->Main[b - 1]->isEnabled(), b != 6);
+        QVERIFY(!dlg->VerifAnalyse->isHidden());
+
+        // The file is damaged further before "Importer": no deal can be read
+        // now. With a change, the save of Mardi.vrk is offered first.
+        testutil::writeFile(pbn.toStdString(), broken(0));
         w->Titre->setText("Mardi soir");
         plat->choices.enqueue(Platform::Answer::Yes);
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
         QCOMPARE(plat->messages.size(), 2);
         QCOMPARE(plat->messages[0].text, " Faut-il enregistrer " + path("Mardi.vrk"));
-        QCOMPARE(plat->messages[0].buttons, QString("Yes No Cancel"));
         QCOMPARE(plat->messages[1].kind, RecordedMessage::Error);
-        w->Titre->setText("Mardi");
-        QVERIFY2(plat->messages[1].text.contains("Donne 6") && plat->messages[1].text.contains("« Z »"),
+        QVERIFY2(plat->messages[1].text.contains("Aucune des donnes choisies n'a pu être lue") &&
+                     plat->messages[1].text.contains("« Z »"),
                  qPrintable(plat->messages[1].text));
+        w->Titre->setText("Mardi");
         QVERIFY(w->model().series().deals == start.deals && w->model().series().lines == start.lines);
         QCOMPARE(w->seriesFileName(), path("Mardi.vrk"));
-        QCOMPARE(w->windowTitle(), "Distribution memorisée dans " + path("Mardi.vrk"));
-        // The refused choice can be mended in the dialog, still open.
         QVERIFY(dlg->isVisible());
-        dlg->Main[5]->setChecked(false);
+
+        // As it was when offered: the other 95 deals come in, the left-out one is named.
+        testutil::writeFile(pbn.toStdString(), bytes);
+        plat->messages.clear();
+        plat->choices.enqueue(Platform::Answer::No);
         QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(plat->messages.size(), 2);
+        QCOMPARE(plat->messages[1].kind, RecordedMessage::Information);
+        QCOMPARE(plat->messages[1].text, "Importation de 95 donnes du fichier \r\r" + pbn + "\r\r1 donne écartée :\r" +
+                                             line6 + "caractère « Z » inattendu à la place d'une carte");
         QVERIFY(w->model().series().deal(6).empty());
         QVERIFY(w->model().series().deal(7) == source.deal(7));
         QCOMPARE(w->seriesFileName(), path("Casse.VRK"));
+    }
+
+    void linThroughItsMenuItemAndAFileOfAnotherFormat() {
+        const QString lin = exportTo(ExportFormat::Lin, "Lundi.lin", 12);
+        w->gotoDeal(30);
+        plat->fileNames.enqueue(lin);
+        w->action("FormatLINInsert")->trigger();
+        QCOMPARE(plat->dialogs[0].filter, QString("LIN|*.lin"));
+        QCOMPARE(plat->dialogs[0].defaultSuffix, QString("LIN"));
+        for (int b = 1; b <= 96; ++b) QCOMPARE(dlg->Main[b - 1]->isChecked(), b <= 12);
+        QVERIFY(dlg->VerifAnalyse->isHidden());
+        QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+        QCOMPARE(plat->messages.size(), 0);
+        for (int b = 1; b <= 12; ++b) QVERIFY(w->model().series().deal(29 + b) == source.deal(b));
+        // A PBN file named as a DUP file: not read at all, and the message says why.
+        const QString dup = path("faux.dup");
+        QFile::copy(exportTo(ExportFormat::PbnAll, "vrai.pbn"), dup);
+        plat->fileNames.enqueue(dup);
+        w->action("HundyDup1")->trigger();
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].kind, RecordedMessage::Error);
+        QVERIFY2(plat->messages[0].text.contains("Ce n'est pas un fichier DUP"), qPrintable(plat->messages[0].text));
+        QVERIFY(!dlg->isVisible());
+    }
+
+    void aFileAnalysisIsKeptOrCheckedOnRequest() {
+        auto *analysis = w->findChild<VrAnalysis *>();
+        QVERIFY(analysis);
+        QString err;
+        QVERIFY2(analysis->analyseAndWait({{source.deal(1), 1}, {source.deal(2), 2}}, err), qPrintable(err));
+        std::map<int, DealAnalysis> given = {{1, *analysis->find(source.deal(1), 1)},
+                                             {2, *analysis->find(source.deal(2), 2)}};
+        given[2].tricks[0][0] ^= 1;  // North in no-trump: one trick off
+        ExportOptions o;
+        o.date = "2024.03.07";
+        o.analysis = &given;
+        const QString pbn = path("Analyse.pbn");
+        testutil::writeFile(pbn.toStdString(), exportSeries(ExportFormat::PbnAll, source, selectionOf({1, 2}), o).bytes);
+        // Taken as it is: the wrong analysis is the board's until it is checked.
+        for (bool check : {false, true}) {
+            plat->fileNames.enqueue(pbn);
+            w->action("WBridge5Insert")->trigger();
+            QVERIFY(!dlg->VerifAnalyse->isHidden());
+            dlg->VerifAnalyse->setChecked(check);
+            dlg->SpEd_Insertion->setValue(1);
+            QTest::mouseClick(dlg->Importe, Qt::LeftButton);
+            QVERIFY(w->model().series().deal(2) == source.deal(2));
+            QCOMPARE(*analysis->find(source.deal(2), 2) == given[2], !check);
+        }
+        QCOMPARE(plat->messages.size(), 1);
+        QCOMPARE(plat->messages[0].text.split('\n').last(),
+                 QString("Analyses du fichier vérifiées : 1 conforme au solveur, 1 différente."));
+        QVERIFY2(plat->messages[0].text.startsWith("Donne 2 : l'analyse du fichier diffère de celle du solveur : N à SA : "),
+                 qPrintable(plat->messages[0].text));
     }
 
     void aFailedSaveStopsTheImport() {

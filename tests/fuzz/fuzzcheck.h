@@ -33,9 +33,12 @@ void scanAndRead(const std::string &bytes, Scan scan, Read read) {
     for (const std::vector<int> &boards : {offered(s), std::vector<int>{1, 50, 96}}) {
         const vrek::ImportRead r = read(bytes, boards);
         if (!r.ok()) {
-            require(r.error.rfind("Donne ", 0) == 0, "a read error that names no board");
+            require(r.error.rfind("ce n'est pas un fichier", 0) == 0, "a whole file refused for another reason");
             continue;
         }
+        for (const auto &why : r.skipped)
+            require(why.rfind("ligne ", 0) == 0 || why.rfind("enregistrement ", 0) == 0 || why.rfind("donne ", 0) == 0,
+                    "a deal left out without its line or record");
         for (const auto &d : r.deals) {
             require(d.board >= 1 && d.board <= vrek::kBoards, "board out of 1 .. 96");
             require(vrek::recordFault(d.deal).empty(), "a deal the store cannot hold");
