@@ -150,7 +150,5 @@ Platform *current = nullptr;
 
 }  // namespace
 
-}
-
 Platform &platform() { return current ? *current : desktop(); }
 void setPlatform(Platform *p) { current = p; }

@@ -204,9 +204,11 @@ private slots:
     // Values of vrek.ini that would overflow are brought into range: the
     // dialog shows what the settings hold.
     void hostileLabelSettingsAreBroughtIntoRange() {
+        bed.reset();
+        bed = std::make_unique<WindowBed>();
+        dir = &bed->dir;
         testutil::writeFile(dir->file("vrek.ini"), "[Etiquettes]\r\nMarge_D=2000000000\r\nLargeur=$80000000\r\nLigne=99\r\n");
-        w = std::make_unique<TForm1>(QStringList{});
-        createWindows(*w);
+        w = &bed->start(fixture::printSeries(), "Club.vrk");
         auto *para = dialog<TVrekPara>();
         w->action("Paramtres1")->trigger();
         const Settings &s = w->model().settings();
