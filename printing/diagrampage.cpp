@@ -27,6 +27,12 @@ void DiagramPage::draw(const std::array<int, 4> &deals) {
     row();
     for (int k = 0; k < 4; ++k)
         if (deals[k] >= 1 && deals[k] <= kBoards) slot(k, deals[k]);
+    if (!o_.fingerprint.empty()) {
+        // Below the last text row of a full page, within the printable area.
+        c_.fontColour(colour::black);
+        setFace(c_, "Arial", 7);
+        centredText(c_, u_.x(1000), u_.y(2765), "Empreinte de la clé de distribution : " + o_.fingerprint);
+    }
 }
 
 void DiagramPage::handRow(int seat, int suit, int glyphX, int holdingX) {
