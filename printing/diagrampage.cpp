@@ -28,10 +28,12 @@ void DiagramPage::draw(const std::array<int, 4> &deals) {
     for (int k = 0; k < 4; ++k)
         if (deals[k] >= 1 && deals[k] <= kBoards) slot(k, deals[k]);
     if (!o_.fingerprint.empty()) {
-        // Below the last text row of a full page, within the printable area.
+        // Below the last text row of a full page, ending left of the page
+        // number: clear of an analysis block, which takes the left side.
         c_.fontColour(colour::black);
         setFace(c_, "Arial", 7);
-        centredText(c_, u_.x(1000), u_.y(2765), "Empreinte de la clé de distribution : " + o_.fingerprint);
+        const std::string text = "Empreinte de la clé de distribution : " + o_.fingerprint;
+        c_.text(u_.x(1780) - c_.textWidth(text), u_.y(2765), text);
     }
 }
 

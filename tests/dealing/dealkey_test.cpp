@@ -6,7 +6,6 @@
 
 #include <sys/stat.h>
 
-#include "core/seriesfile.h"
 #include "dealing/dealer.h"
 #include "dealing/dealkey.h"
 #include "testutil.h"
@@ -159,15 +158,6 @@ TEST(DealingKey, ABoardDependsOnlyOnTheKeyItsNumberTheConstraintsAndItsCards) {
     for (int b = 1; b <= 24; ++b) EXPECT_EQ(part.deal(b), all.deal(b)) << b;
     EXPECT_EQ(alone.deal(5), all.deal(5));
     EXPECT_EQ(alone.line(provenanceLine(5)), all.line(provenanceLine(5)));
-
-    // Two runs save byte-identical files.
-    testutil::TempDir dir;
-    Series again;
-    dealSeries(again, range(1, 96), t, k);
-    ASSERT_EQ(saveSeries(dir.file("a.vrk"), all), "");
-    ASSERT_EQ(saveSeries(dir.file("b.vrk"), again), "");
-    EXPECT_EQ(testutil::readFile(dir.file("a.vrk")), testutil::readFile(dir.file("b.vrk")));
-    EXPECT_EQ(testutil::readFile(dir.file("a.VRT")), testutil::readFile(dir.file("b.VRT")));
 
     // Any change of the key, the constraints or the placed cards deals anew.
     for (int bit = 0; bit < 256; bit += 37) {
