@@ -59,8 +59,14 @@ TVrekCle::TVrekCle(Workspace &ws, Platform &pf, TInformation &dealer, QWidget *p
     connect(BtDonne, &QPushButton::clicked, this, [this] { BtDonneClick(); });
     connect(BtSerie, &QPushButton::clicked, this, [this] { BtSerieClick(); });
     connect(BtQuitter, &QPushButton::clicked, this, &QDialog::hide);
+    // A series opened or closed while the window is up: the deal buttons follow.
+    listener_ = ws_.subscribe([this](unsigned what) {
+        if (what & ChangeFile) refresh();
+    });
     refresh();
 }
+
+TVrekCle::~TVrekCle() { ws_.unsubscribe(listener_); }
 
 void TVrekCle::open() {
     refresh();

@@ -21,6 +21,7 @@ class TVrekCle : public QDialog {
     Q_OBJECT
 public:
     TVrekCle(vrek::Workspace &ws, Platform &pf, TInformation &dealer, QWidget *parent);
+    ~TVrekCle() override;
 
     // The menu item.
     void open();
@@ -47,6 +48,7 @@ private:
     TInformation &dealer_;
     std::optional<vrek::DealingKey> key_;
     QString file_;
+    int listener_ = -1;
 
     void use(const vrek::DealingKey &k, const QString &file);
     void refresh();

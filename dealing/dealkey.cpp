@@ -91,6 +91,20 @@ std::optional<DealingKey> readKeyFile(const std::string &path, std::string &erro
     return parseKeyFile(bytes, path, error);
 }
 
+// For a file system without hard links (a FAT memory stick): created only
+// if absent, and removed again if it could not be written whole.
+static std::string writeExclusive(const std::string &path, const std::string &text) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0) return "Impossible de créer la clé " + path + " : " + errnoText(errno) + ".";
+    int e = 0;
+    if (::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()) || ::fsync(fd) != 0)
+        e = errno ? errno : EIO;
+    if (::close(fd) != 0 && e == 0) e = errno;
+    if (e == 0) return {};
+    ::unlink(path.c_str());
+    return "Impossible de créer la clé " + path + " : " + errnoText(e) + ".";
+}
+
 std::string writeKeyFile(const std::string &path, const DealingKey &k) {
     const std::string text = keyFileText(k);
     auto failed = [&](int e) { return "Impossible de créer la clé " + path + " : " + errnoText(e) + "."; };
@@ -107,6 +121,7 @@ std::string writeKeyFile(const std::string &path, const DealingKey &k) {
     if (::close(fd) != 0 && e == 0) e = errno;
     if (e == 0 && ::link(scratch.c_str(), path.c_str()) != 0) e = errno;
     ::unlink(scratch.c_str());
+    if (e == EPERM || e == ENOTSUP || e == EOPNOTSUPP || e == ENOSYS) return writeExclusive(path, text);
     return e == 0 ? std::string() : failed(e);
 }
 
