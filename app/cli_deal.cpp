@@ -7,25 +7,32 @@
 #include "core/seriesfile.h"
 #include "core/constraints.h"
 #include "dealing/dealer.h"
+#include "dealing/dealkey.h"
 
 namespace {
 
 int deal(const std::vector<std::string> &args);
 
-cli::CliRegistrar reg({"deal", "deal SERIES.vrk [--constraints FILE.vrc] [--boards LIST]",
+cli::CliRegistrar reg({"deal", "deal SERIES.vrk [--constraints FILE.vrc] [--boards LIST] [--key KEY.txt]",
                        "distribue au hasard les cartes manquantes sous contraintes et enregistre la série", deal});
 
 int deal(const std::vector<std::string> &args) {
     const cli::Command &me = cli::command("deal");
     cli::Options o;
     std::string err;
-    if (!cli::parseOptions(args, {"--constraints", "--boards"}, {}, o, err) || o.positional.size() != 1)
+    if (!cli::parseOptions(args, {"--constraints", "--boards", "--key"}, {}, o, err) || o.positional.size() != 1)
         return cli::usageError(me, err);
     auto list = cli::boardsOption(o, err);
     if (!list) return cli::usageError(me, err);
     const std::vector<int> &boards = *list;
 
-    // Everything is read and checked before any board is dealt.
+    // Everything is read and checked before any board is dealt; a bad key
+    // does not even create the series.
+    std::optional<vrek::DealingKey> key;
+    if (o.has("--key")) {
+        key = vrek::readKeyFile(o.value("--key"), err);
+        if (!key) return cli::fail(err + " Rien n'a été distribué.");
+    }
     const std::string &file = o.positional[0];
     vrek::Series s;
     vrek::SeriesLock lock;
@@ -47,10 +54,12 @@ int deal(const std::vector<std::string> &args) {
                     b.satisfied ? "" : " (contraintes non satisfaites)");
         std::fflush(stdout);
     };
-    auto out = vrek::dealSeries(s, boards, t, vrek::processRandom(), progress);
+    auto out = key ? vrek::dealSeries(s, boards, t, *key, progress)
+                   : vrek::dealSeries(s, boards, t, vrek::processRandom(), progress);
 
     std::string e = vrek::saveSeries(file, s);
     if (!e.empty()) return cli::fail(e);
+    if (key) std::printf("Empreinte de la clé : %s\n", vrek::fingerprintOf(*key).c_str());
     // The deals are kept, as the window keeps them, but the run did not do
     // what was asked of it.
     std::string unmet = vrek::unmetConstraintsMessage(vrek::unmetBoards(out));

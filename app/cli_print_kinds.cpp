@@ -10,6 +10,7 @@
 #include "app/cli_analyse.h"
 #include "app/cli_print.h"
 #include "core/boardlist.h"
+#include "dealing/dealkey.h"
 #include "printing/diagramanalysis.h"
 #include "printing/diagrampage.h"
 #include "printing/handsheet.h"
@@ -75,6 +76,12 @@ Prepared diagrams(const Request &r) {
     const Options &o = r.options;
     vrek::DiagramOptions opt;
     opt.style = r.style;
+    if (o.has("--fingerprint")) {
+        std::string err;
+        auto key = vrek::readKeyFile(o.value("--fingerprint"), err);
+        if (!key) return Prepared::refused(err);
+        opt.fingerprint = vrek::fingerprintOf(*key);
+    }
     if (o.has("--sheets") == o.has("--boards"))
         return Prepared::usage("choisir soit --sheets LIST, soit --boards a,b,c,d[,e,f,g,h]");
     if (o.has("--sheets")) {
@@ -156,8 +163,8 @@ KindRegistrar handsKind({"hands", "hands SERIES.vrk -o FILE.pdf --seats NESO --b
                          hands});
 KindRegistrar diagramsKind({"diagrams",
                             "diagrams SERIES.vrk -o FILE.pdf --sheets LIST | --boards a,b,c,d[,e,f,g,h] "
-                            "[--first-page N] [--analysis]",
-                            {"--sheets", "--boards", "--first-page"}, {"--analysis"}, diagrams});
+                            "[--first-page N] [--analysis] [--fingerprint KEY.txt]",
+                            {"--sheets", "--boards", "--first-page", "--fingerprint"}, {"--analysis"}, diagrams});
 KindRegistrar travellersKind({"travellers",
                               "travellers SERIES.vrk -o FILE.pdf --pairs LIST [--preprinted] [--section LETTER]",
                               {"--pairs", "--section"}, {"--preprinted"}, travellers});

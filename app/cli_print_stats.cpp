@@ -3,6 +3,7 @@
 
 #include "app/cli_print.h"
 #include "core/cp1252.h"
+#include "stats/fairnessprint.h"
 #include "stats/statistics.h"
 #include "stats/statsprint.h"
 
@@ -14,13 +15,25 @@ Prepared statistics(const Request &r) {
     if (r.options.has("--full") && r.options.has("--theory")) return Prepared::usage("--full ou --theory, pas les deux");
     const Mode mode = r.options.has("--full") ? Mode::FullRecord : r.options.has("--theory") ? Mode::Theory : Mode::Observed;
     const std::string point = QLocale().decimalPoint().toStdString();
-    return {0, {}, [&s = r.series, mode, point](vrek::Canvas &c) {
+    if (r.options.has("--fairness") && mode == Mode::Theory) return Prepared::usage("--fairness ne vaut pas avec --theory");
+    const bool fairness = r.options.has("--fairness");
+    return {0, {}, [&s = r.series, mode, point, fairness](vrek::Canvas &c) {
                 const auto st = vrek::stats::computeStatistics(s, mode, point);
-                return vrek::stats::printStatistics(c, st, vrek::stats::captionFor(mode, vrek::cp1252ToUtf8(s.line(0))));
+                std::function<void(vrek::Canvas &)> last;
+                if (fairness) {
+                    vrek::fairness::Sample sample;
+                    sample.add(s);
+                    last = [report = vrek::fairness::fairnessReport(sample), point](vrek::Canvas &page) {
+                        vrek::fairness::drawFairnessPage(page, report, point);
+                    };
+                }
+                return vrek::stats::printStatistics(c, st, vrek::stats::captionFor(mode, vrek::cp1252ToUtf8(s.line(0))),
+                                                    last);
             }};
 }
 
-const KindRegistrar kStats{{"stats", "stats SERIES.vrk -o FILE.pdf [--full | --theory]", {}, {"--full", "--theory"}, statistics}};
+const KindRegistrar kStats{{"stats", "stats SERIES.vrk -o FILE.pdf [--full | --theory] [--fairness]", {},
+                            {"--full", "--theory", "--fairness"}, statistics}};
 
 }  // namespace
 }  // namespace cli::print

@@ -4,23 +4,53 @@
 
 #include "app/cli.h"
 #include "core/seriesfile.h"
+#include "core/boardlist.h"
+#include "stats/fairness.h"
 #include "stats/statistics.h"
 
 namespace {
 
 int stats(const std::vector<std::string> &args);
 
-cli::CliRegistrar reg({"stats", "stats SERIES.vrk [--full | --theory]",
+cli::CliRegistrar reg({"stats", "stats SERIES.vrk [--full | --theory] | stats SERIES.vrk... --fairness [--boards LIST]",
                        "statistiques de la série face à la théorie (--full : toutes les valeurs, --theory : "
-                       "la théorie seule)",
+                       "la théorie seule, --fairness : tests d'équité d'une ou de plusieurs séries)",
                        stats});
+
+// The fairness report of the complete boards of every series named (of
+// LIST only, with --boards).
+int fairness(const cli::Options &o) {
+    std::vector<int> boards;
+    if (o.has("--boards")) {
+        auto list = vrek::parseBoardList(o.value("--boards"));
+        if (!list) return cli::usageError(cli::command("stats"), "liste de donnes invalide : " + o.value("--boards"));
+        boards = *list;
+    }
+    vrek::fairness::Sample sample;
+    for (const std::string &file : o.positional) {
+        vrek::Series s;
+        vrek::LoadResult r = vrek::readSeries(file, s);
+        if (!r.ok) return cli::fail(r.error);
+        sample.add(s, boards);
+    }
+    const std::string dp = QLocale::system().decimalPoint().toStdString();
+    for (const std::string &line : vrek::fairness::reportLines(vrek::fairness::fairnessReport(sample), dp))
+        std::printf("%s\n", line.c_str());
+    return 0;
+}
 
 int stats(const std::vector<std::string> &args) {
     const cli::Command &me = cli::command("stats");
     cli::Options o;
     std::string err;
-    if (!cli::parseOptions(args, {}, {"--full", "--theory"}, o, err) || o.positional.size() != 1)
+    if (!cli::parseOptions(args, {"--boards"}, {"--full", "--theory", "--fairness"}, o, err) || o.positional.empty())
         return cli::usageError(me, err);
+    if (o.has("--fairness")) {
+        if (o.has("--full") || o.has("--theory")) return cli::usageError(me, "--fairness s'emploie sans --full ni --theory");
+        return fairness(o);
+    }
+    if (o.positional.size() != 1) return cli::usageError(me, "une seule série sans --fairness");
+    if (o.has("--boards")) return cli::usageError(me, "--boards ne vaut qu'avec --fairness");
     if (o.has("--full") && o.has("--theory")) return cli::usageError(me, "--full et --theory s'excluent");
     using vrek::stats::Mode;
     const Mode mode = o.has("--full") ? Mode::FullRecord : o.has("--theory") ? Mode::Theory : Mode::Observed;

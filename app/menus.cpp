@@ -97,6 +97,7 @@ const std::vector<MenuItem> &menuTree() {
             {"RInitialise1", "&Initialiser les contraintes"},
             {"Recopielediagramme", "&Recopie le diagramme donne 1", true},
             {"N3", "&Distribution Automatique", true},
+            {"DistributionCle", "Distribution avec une clé…", true},
             {"Verif_Auto", "Vérification Automatique"},
             {"AnalyseDoubleMort", "Analyse au double mort de la série"},
             {"Vidage", "&Vidage du fichier des diagrammes", true},
@@ -245,7 +246,7 @@ void TForm1::buildMenus() {
 void TForm1::enableSeriesCommands() {
     for (const char *n : {"Enregistrer1", "EnregistrerSous1", "RAZ", "Vidage", "Exporter1", "Importer1", "Inserer1",
                           "Vrek1", "Diagrammes1", "Diagrammeschoisis1", "HuitDiagrammeschoisis1", "fiche",
-                          "Etiquettes1", "Statistiques", "StatistiquesdelaSrie1", "Relev1", "N3",
+                          "Etiquettes1", "Statistiques", "StatistiquesdelaSrie1", "Relev1", "N3", "DistributionCle",
                           "Recopielediagramme"})
         action(n)->setEnabled(true);
     Distribution->setEnabled(true);

@@ -8,6 +8,7 @@
 #include "app/vrekhp.h"
 #include "app/vrekpermut.h"
 #include "clipboard/clipboardcopy.h"
+#include "dealing/VrekCle.h"
 #include "dealing/vrekcon.h"
 #include "dealing/vrekinf.h"
 #include "formats/vrkImport.h"
@@ -89,6 +90,8 @@ void createWindows(TForm1 &form) {
     auto *information = new TInformation(ws, pf, &form);
     form.distribute = [information] { information->distributionClick(); };
     onItem(form, "N3", information, [information] { information->n3Click(); });
+    auto *cle = new TVrekCle(ws, pf, *information, &form);
+    onItem(form, "DistributionCle", cle, [cle] { cle->open(); });
 
     auto *fiche = new Tvrekfiche(ws, pf, &form);
     onItem(form, "Surfeuillesvierges1", fiche, [fiche] { fiche->openFor(false); });
@@ -113,6 +116,7 @@ void createWindows(TForm1 &form) {
         return analyse->analyseBoards(boards, out);
     };
     com->analyse = expot->analyse;  // the diagram pages' option
+    com->keyFingerprint = [cle](bool ask) { return cle->fingerprint(ask); };
     // No analysis while a long run is going on: it would compete with it.
     attachDdTable(form, *analysis, [verif, information] { return verif->tag() == 1 || information->isVisible(); });
 

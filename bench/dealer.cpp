@@ -3,7 +3,8 @@
 // hands of 13, and each hand's profile (points, and per suit points and
 // length). Figures are per second of processor time, as the machine may be
 // shared; each is also given as a ratio to the bare loop (time per attempt
-// over time per bare deal).
+// over time per bare deal). Then dealing with a dealing key against dealing
+// without, in the same rounds: whole series and single boards.
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -83,6 +84,45 @@ double attemptsPerSecond(const ConstraintTable &t, Random &rng) {
     return attempts / (cpuNow() - start);
 }
 
+// Attempts per processor second dealing the boards of a series through the
+// loop of "Distribution Automatique" and `vrek deal`: with the run's
+// generator, or with a dealing key, each board from its own stream (a new
+// key each time round, so that the boards differ).
+double seriesAttemptsPerSecond(const ConstraintTable &t, const std::vector<int> &boards, Random *rng) {
+    static Series s;
+    DealingKey key;
+    uint64_t attempts = 0;
+    double start = cpuNow();
+    do {
+        s.wipeDeals();
+        ++key.bytes[attempts % 32];
+        const auto out = rng ? dealSeries(s, boards, t, *rng) : dealSeries(s, boards, t, key);
+        for (const auto &o : out) attempts += o.attempts;
+    } while (cpuNow() - start < kRoundSeconds);
+    return attempts / (cpuNow() - start);
+}
+
+// Boards per processor second, one "Distribution" at a time on empty
+// boards, with one key as a director would.
+double boardsPerSecond(const ConstraintTable &t, Random *rng) {
+    static Series s;
+    DealingKey key;
+    key.bytes.fill(7);
+    uint64_t boards = 0;
+    double start = cpuNow();
+    do {
+        for (int k = 0; k < 960; ++k) {
+            const int board = 1 + k % kBoards;
+            s.deal(board) = Deal();
+            s.setLine(provenanceLine(board), "");
+            if (rng) dealBoard(s, board, t, *rng);
+            else dealBoard(s, board, t, key);
+            ++boards;
+        }
+    } while (cpuNow() - start < kRoundSeconds);
+    return boards / (cpuNow() - start);
+}
+
 }  // namespace
 
 int main() {
@@ -144,6 +184,35 @@ int main() {
     for (const auto &o : out) total += o.attempts;
     std::printf("96 boards, impossible constraints: %llu attempts in %.2f s of processor (%d progress calls)\n",
                 static_cast<unsigned long long>(total), cpuNow() - start, ticks);
+
+    // Dealing with a key against dealing without, in the same rounds.
+    std::vector<int> four = {1, 2, 3, 4};
+    struct Keyed {
+        const char *what;
+        const ConstraintTable *t;
+        const std::vector<int> *boards;
+        double free = 0, keyed = 0;
+    } keyed[] = {
+        {"96 boards, no constraint", &none, &boards},
+        {"96 boards, one seat 15-17, suits 2 to 5", &simple, &boards},
+        {"96 boards, one seat 20-21, no suit over 5", &rare, &boards},
+        {"4 boards, impossible constraints", &impossible, &four},
+    };
+    double oneFree = 0, oneKeyed = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        for (Keyed &k : keyed) {
+            k.free = std::max(k.free, seriesAttemptsPerSecond(*k.t, *k.boards, &rng));
+            k.keyed = std::max(k.keyed, seriesAttemptsPerSecond(*k.t, *k.boards, nullptr));
+        }
+        oneFree = std::max(oneFree, boardsPerSecond(none, &rng));
+        oneKeyed = std::max(oneKeyed, boardsPerSecond(none, nullptr));
+    }
+    std::puts("With a dealing key (each board its own stream) against without, best of 7 rounds:");
+    for (const Keyed &k : keyed)
+        std::printf("%-44s %7.2f M attempts/s without, %7.2f M with: %.3f x the time\n", k.what, k.free / 1e6,
+                    k.keyed / 1e6, k.free / k.keyed);
+    std::printf("%-44s %7.3f M boards/s without, %7.3f M with: %.3f x the time\n",
+                "one empty board per call, no constraint", oneFree / 1e6, oneKeyed / 1e6, oneFree / oneKeyed);
     std::printf("whole benchmark: %.1f s of wall time\n",
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count());
     return 0;

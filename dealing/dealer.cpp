@@ -318,6 +318,60 @@ uint32_t runFrom(const Deal &src, const Start &start, Deal &d, const ConstraintT
     return n;
 }
 
+// The generator each board is dealt from: one for the whole run, or with a
+// dealing key a stream of the board's own. The keyed generator and its run
+// key are kept for the next run on the thread, so that dealing one board at
+// a time does not pay for them each time; a run started from inside another
+// (by the progress call) gets its own.
+class Streams {
+public:
+    explicit Streams(Random &shared) : shared_(&shared) {}
+    explicit Streams(const DealingKey &key) : key_(&key) {
+        keyed_ = std::move(spare());
+        if (!keyed_) keyed_ = std::make_unique<Keyed>();
+    }
+    ~Streams() {
+        if (keyed_ && !spare()) spare() = std::move(keyed_);
+    }
+    Streams(const Streams &) = delete;
+    Streams &operator=(const Streams &) = delete;
+
+    Random &forBoard(int board, const Deal &d, const ConstraintTable &t) {
+        if (!key_) return *shared_;
+        Keyed &k = *keyed_;
+        if (k.version != t.version() || !(k.key == *key_)) {
+            k.run = runKey(*key_, t);
+            k.key = *key_;
+            k.version = t.version();
+        }
+        k.rng.rekey(boardStreamKey(k.run, board, d));
+        return k.rng;
+    }
+
+private:
+    struct Keyed {
+        Random rng{Random::Key{}};
+        DealingKey key;
+        uint64_t version = 0;  // of the constraints the run key is for; versions start at 1
+        Random::Key run{};
+    };
+    static std::unique_ptr<Keyed> &spare() {
+        thread_local std::unique_ptr<Keyed> k;
+        return k;
+    }
+    Random *shared_ = nullptr;
+    const DealingKey *key_ = nullptr;
+    std::unique_ptr<Keyed> keyed_;
+};
+
+uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied);
+
+// With the generator of `streams` for board `board` (keyed for nothing when
+// the deal proves unsound: that costs less than checking it twice).
+uint32_t run(Deal &d, int board, const ConstraintTable &t, Streams &streams, Pacer &pacer, bool *satisfied) {
+    return run(d, t, streams.forBoard(board, d, t), pacer, satisfied);
+}
+
 uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied) {
     if (satisfied) *satisfied = false;
     Start start;
@@ -370,17 +424,21 @@ void setIterationCount(Series &s, int board, uint32_t attempts) {
     s.setLine(provenanceLine(board), iterationText(attempts));
 }
 
-BoardOutcome dealBoard(Series &s, int board, const ConstraintTable &t, Random &rng, const AttemptProgress &progress) {
+namespace {
+
+BoardOutcome dealOneBoard(Series &s, int board, const ConstraintTable &t, Streams &streams,
+                          const AttemptProgress &progress) {
     BoardOutcome o;
     o.board = board;
     if (board < 1 || board > kBoards) return o;
-    o.attempts = DealUnderConstraints(s.deal(board), t, rng, progress, &o.satisfied);
+    Pacer pacer(progress);
+    o.attempts = run(s.deal(board), board, t, streams, pacer, &o.satisfied);
     if (o.attempts > 0) appendIterationCount(s, board, o.attempts);
     return o;
 }
 
-std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, const ConstraintTable &t, Random &rng,
-                                     const SeriesProgress &progress) {
+std::vector<BoardOutcome> dealBoards(Series &s, const std::vector<int> &boards, const ConstraintTable &t,
+                                     Streams &streams, const SeriesProgress &progress) {
     std::vector<BoardOutcome> out;
     out.reserve(boards.size());
     // One pacer for the whole run, so short boards do not each wait 15 ms.
@@ -390,12 +448,37 @@ std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, 
         if (progress.boardStarted) progress.boardStarted(board);
         BoardOutcome o;
         o.board = board;
-        o.attempts = run(s.deal(board), t, rng, pacer, &o.satisfied);
+        o.attempts = run(s.deal(board), board, t, streams, pacer, &o.satisfied);
         if (o.attempts > 0) setIterationCount(s, board, o.attempts);
         out.push_back(o);
         if (progress.boardDone) progress.boardDone(o);
     }
     return out;
+}
+
+}  // namespace
+
+BoardOutcome dealBoard(Series &s, int board, const ConstraintTable &t, Random &rng, const AttemptProgress &progress) {
+    Streams streams(rng);
+    return dealOneBoard(s, board, t, streams, progress);
+}
+
+BoardOutcome dealBoard(Series &s, int board, const ConstraintTable &t, const DealingKey &key,
+                       const AttemptProgress &progress) {
+    Streams streams(key);
+    return dealOneBoard(s, board, t, streams, progress);
+}
+
+std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, const ConstraintTable &t, Random &rng,
+                                     const SeriesProgress &progress) {
+    Streams streams(rng);
+    return dealBoards(s, boards, t, streams, progress);
+}
+
+std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, const ConstraintTable &t,
+                                     const DealingKey &key, const SeriesProgress &progress) {
+    Streams streams(key);
+    return dealBoards(s, boards, t, streams, progress);
 }
 
 std::vector<int> unmetBoards(const std::vector<BoardOutcome> &outcomes) {

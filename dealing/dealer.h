@@ -10,6 +10,7 @@
 #include "core/cards.h"
 #include "core/series.h"
 #include "core/constraints.h"
+#include "dealing/dealkey.h"
 #include "dealing/random.h"
 
 namespace vrek {
@@ -58,6 +59,11 @@ struct BoardOutcome {
 // its provenance line (an unsound deal is left alone, texts included).
 BoardOutcome dealBoard(Series &s, int board, const ConstraintTable &t, Random &rng,
                        const AttemptProgress &progress = {});
+// The same with a dealing key: the board is dealt from its own stream
+// (boardStreamKey), so that its deal depends only on the key, its number,
+// the constraints in force and the cards already placed on it.
+BoardOutcome dealBoard(Series &s, int board, const ConstraintTable &t, const DealingKey &key,
+                       const AttemptProgress &progress = {});
 
 struct SeriesProgress {
     std::function<void(int board)> boardStarted;   // before dealing the board
@@ -70,6 +76,10 @@ struct SeriesProgress {
 // skipped, texts included, and reported with 0 attempts.
 std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, const ConstraintTable &t, Random &rng,
                                      const SeriesProgress &progress = {});
+// The same with a dealing key, each board from its own stream: dealing a
+// board alone or among others gives it the same deal.
+std::vector<BoardOutcome> dealSeries(Series &s, const std::vector<int> &boards, const ConstraintTable &t,
+                                     const DealingKey &key, const SeriesProgress &progress = {});
 
 // The boards of a run that did not meet the constraints within 200000
 // attempts (their deals were kept all the same), and the French message

@@ -54,7 +54,8 @@ bool TInformation::dealCurrentBoard(bool record) {
     vrek::BoardOutcome o;
     ws_.edit(vrek::ChangeDeals | vrek::ChangeTexts, [&](vrek::Series &s) {
         if (record) {
-            o = vrek::dealBoard(s, n, ws_.constraints(), vrek::processRandom(), progress);
+            o = key_ ? vrek::dealBoard(s, n, ws_.constraints(), *key_, progress)
+                     : vrek::dealBoard(s, n, ws_.constraints(), vrek::processRandom(), progress);
         } else {
             o.board = n;
             o.attempts = vrek::DealUnderConstraints(s.deal(n), ws_.constraints(), vrek::processRandom(), progress,
@@ -77,6 +78,19 @@ bool TInformation::dealCurrentBoard(bool record) {
 
 void TInformation::distributionClick() { dealCurrentBoard(); }
 
+bool TInformation::dealCurrentBoardWith(const vrek::DealingKey &key) {
+    key_ = &key;
+    const bool done = dealCurrentBoard();
+    key_ = nullptr;
+    return done;
+}
+
+void TInformation::n3ClickWith(const vrek::DealingKey &key) {
+    key_ = &key;
+    n3Click();
+    key_ = nullptr;
+}
+
 void TInformation::n3Click() {
     if (!ws_.fileOpen() || ws_.busy()) return;
     const int shown = ws_.currentDeal();
@@ -93,7 +107,8 @@ void TInformation::n3Click() {
     };
     std::vector<vrek::BoardOutcome> out;
     ws_.edit(vrek::ChangeDeals | vrek::ChangeTexts, [&](vrek::Series &s) {
-        out = vrek::dealSeries(s, boards, ws_.constraints(), vrek::processRandom(), p);
+        out = key_ ? vrek::dealSeries(s, boards, ws_.constraints(), *key_, p)
+                   : vrek::dealSeries(s, boards, ws_.constraints(), vrek::processRandom(), p);
         // The board the director was on, not the last one dealt.
         ws_.setCurrentDeal(shown);
     });

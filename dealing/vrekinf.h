@@ -9,6 +9,7 @@ class QProgressBar;
 class Platform;
 namespace vrek {
 class Workspace;
+struct DealingKey;
 }
 
 class TInformation : public QDialog {
@@ -24,6 +25,9 @@ public:
     // `record` (the keyboard entry's completion buttons do not record it).
     // False when the deal could not be dealt (reported).
     bool dealCurrentBoard(bool record = true);
+    // The same two runs with a dealing key: each board from its own stream.
+    bool dealCurrentBoardWith(const vrek::DealingKey &key);
+    void n3ClickWith(const vrek::DealingKey &key);
 
     QProgressBar *ProgressBar1, *ProgressBar2;
 
@@ -31,6 +35,7 @@ private:
     vrek::Workspace &ws_;
     Platform &pf_;
     QElapsedTimer pump_;
+    const vrek::DealingKey *key_ = nullptr;  // during a run with a key
     void showCentred();
     void pump();
     void attempts(uint32_t n);

@@ -27,6 +27,14 @@ void DiagramPage::draw(const std::array<int, 4> &deals) {
     row();
     for (int k = 0; k < 4; ++k)
         if (deals[k] >= 1 && deals[k] <= kBoards) slot(k, deals[k]);
+    if (!o_.fingerprint.empty()) {
+        // Below the last text row of a full page, ending left of the page
+        // number: clear of an analysis block, which takes the left side.
+        c_.fontColour(colour::black);
+        setFace(c_, "Arial", 7);
+        const std::string text = "Empreinte de la clé de distribution : " + o_.fingerprint;
+        c_.text(u_.x(1780) - c_.textWidth(text), u_.y(2765), text);
+    }
 }
 
 void DiagramPage::handRow(int seat, int suit, int glyphX, int holdingX) {

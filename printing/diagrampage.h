@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/series.h"
@@ -20,6 +21,9 @@ struct DiagramOptions {
     // (none by default). It draws from page.y() and moves on with page.row();
     // the rows above it are free left of South's signs (x 333).
     std::function<void(DiagramPage &page, int deal)> belowDeal;
+    // The fingerprint of the dealing key, printed small at the foot of each
+    // page ("" for none).
+    std::string fingerprint;
 };
 
 // "VREK:commentaires", the job title of every diagram printout.

@@ -84,6 +84,9 @@ TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(paren
     Imprimante = new RadioGroup("Imprimante", QStringLiteral("Imprime en"), {"N/Blanc", "Couleur"}, this);
     AvecAnalyse = new QCheckBox(QStringLiteral("Avec l'analyse au double mort"), this);
     AvecAnalyse->setObjectName("AvecAnalyse");
+    AvecEmpreinte = new QCheckBox(QStringLiteral("Avec l'empreinte de la clé"), this);
+    AvecEmpreinte->setObjectName("AvecEmpreinte");
+    AvecEmpreinte->setToolTip(QStringLiteral("Imprime au pied de chaque page l'empreinte de la clé de distribution"));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, 61);
@@ -96,6 +99,7 @@ TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(paren
     side->addWidget(Numerotation);
     side->addWidget(Imprimante);
     side->addWidget(AvecAnalyse);
+    side->addWidget(AvecEmpreinte);
     side->addStretch();
     side->addWidget(Imprimer);
     side->addWidget(Apercu);
@@ -114,6 +118,10 @@ TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(paren
 
     connect(Imprimante, &RadioGroup::clicked, this, [this] { ImprimanteClick(); });
     connect(Imprimer, &QPushButton::clicked, this, [this] { ImprimerClick(); });
+    // Ticked without a key in use: the user chooses one, or the tick goes.
+    connect(AvecEmpreinte, &QCheckBox::toggled, this, [this](bool on) {
+        if (on && (!keyFingerprint || keyFingerprint(true).empty())) AvecEmpreinte->setChecked(false);
+    });
     connect(Apercu, &QPushButton::clicked, this, [this] { ApercuClick(); });
     connect(Annuler, &QPushButton::clicked, this, &QDialog::hide);
 }
@@ -173,6 +181,7 @@ DiagramOptions TVrekcom::options() const {
     o.style.numbering = std::max(0, Numerotation->itemIndex());
     o.style.colour = Imprimante->itemIndex() == 1;
     o.progress = [this](int i) { ProgressBar1->setValue(i); };
+    if (AvecEmpreinte->isChecked() && keyFingerprint) o.fingerprint = keyFingerprint(false);
     if (AvecAnalyse->isChecked())
         printAnalyses(o, [this](int d) { return analyses_.find(ws_.series().deal(d), d); });
     return o;

@@ -48,6 +48,9 @@ public:
     // Gets the double-dummy analysis of the boards for "Avec l'analyse au
     // double mort"; false when the user stopped it or it failed.
     std::function<bool(const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out)> analyse;
+    // The fingerprint of the dealing key in use for "Avec l'empreinte de la
+    // clé"; with `ask` and no key yet, the user may choose one. "" for none.
+    std::function<std::string(bool ask)> keyFingerprint;
 
     QCheckBox *Feuille[24];  // Feuille1 .. Feuille24
     QFrame *Panel1, *Panel2, *Panel3;
@@ -57,6 +60,7 @@ public:
     QSpinBox *Sp_NumPage;
     RadioGroup *Numerotation, *Imprimante;
     QCheckBox *AvecAnalyse;  // "Avec l'analyse au double mort"
+    QCheckBox *AvecEmpreinte;  // "Avec l'empreinte de la clé"
     QProgressBar *ProgressBar1;
     QPushButton *Imprimer, *Annuler, *Apercu;
 

@@ -15,6 +15,7 @@
 #include "core/workspace.h"
 #include "platform/platform.h"
 #include "platform/uiutil.h"
+#include "stats/VrekEquite.h"
 #include "stats/statspdf.h"
 #include "stats/statsprint.h"
 
@@ -66,6 +67,11 @@ TvrekFStat::TvrekFStat(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDi
         PageControl1->addTab(TabSheet[t], QString::fromUtf8(kTabCaptions[t]));
     }
     for (int t = 0; t < 4; ++t) buildTab(t);
+    Equite = new TVrekEquite(ws_, pf_, nullptr);
+    PageControl1->addTab(Equite, QStringLiteral("Équité"));
+    // Six tabs are wider than the window: arrows scroll them, and a button
+    // goes straight to the sixth.
+    PageControl1->setUsesScrollButtons(true);
 
     // Tab 1-3 labels.
     LabelNbMain = label(TabSheet[0], "LabelNbMain", 10, 418, 300);
@@ -107,6 +113,10 @@ TvrekFStat::TvrekFStat(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDi
     ButImprime = new QPushButton(QStringLiteral("Imprimer"), this);
     ButImprime->setObjectName("ButImprime");
     ButImprime->setGeometry(700, 520, 90, 28);
+    ButEquite = new QPushButton(QStringLiteral("Équité"), this);
+    ButEquite->setObjectName("ButEquite");
+    ButEquite->setGeometry(500, 520, 90, 28);
+    connect(ButEquite, &QPushButton::clicked, this, [this] { PageControl1->setCurrentWidget(Equite); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::close);
     connect(ButImprime, &QPushButton::clicked, this, &TvrekFStat::ButImprimeClick);
 
@@ -173,6 +183,9 @@ void TvrekFStat::activate() {
         for (int d = 0; d < 2; ++d)
             for (int c = 0; c < 4; ++c) sort_[t][d][c]->setEnabled(!(theory && t < 3 && (c == 1 || c == 2)));
     PageControl1->setTabVisible(4, !theory);
+    PageControl1->setTabVisible(5, !theory);
+    ButEquite->setVisible(!theory);
+    if (!theory) Equite->refresh();
     LabelNbDonnes->setVisible(!theory);
     fill();
 }
@@ -227,6 +240,6 @@ void TvrekFStat::ButImprimeClick() {
     printer.setPageOrientation(QPageLayout::Portrait);
     ui::offerPdfFile(printer, qs(statisticsJobTitle(st_.mode)), ui::seriesFolder(ws_));
     if (!pf_.printDialog(this, printer)) return;
-    if (!printStatisticsOn(printer, st_, windowTitle()))
+    if (!printStatisticsOn(printer, st_, windowTitle(), Equite->printedPage()))
         pf_.error(this, QStringLiteral("L'impression des statistiques n'a pas pu se faire."));
 }

@@ -13,6 +13,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class Platform;
+class TVrekEquite;
 namespace vrek {
 class Workspace;
 }
@@ -47,6 +48,8 @@ public:
     QLabel *LabelNbDonnes;
     QMenu *PopupMenu[4];
     QPushButton *Button2, *ButImprime;
+    TVrekEquite *Equite;    // the sixth tab, "Équité"
+    QPushButton *ButEquite;  // shows it
 
 protected:
     void showEvent(QShowEvent *e) override;

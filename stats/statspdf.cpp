@@ -10,10 +10,11 @@
 #include "platform/qtcanvas.h"
 #include "stats/statsprint.h"
 
-bool printStatisticsOn(QPrinter &printer, const vrek::stats::Statistics &st, const QString &caption) {
+bool printStatisticsOn(QPrinter &printer, const vrek::stats::Statistics &st, const QString &caption,
+                       const std::function<void(vrek::Canvas &)> &lastPage) {
     printer.setPageOrientation(QPageLayout::Portrait);
     QtCanvas canvas(&printer);
-    return vrek::stats::printStatistics(canvas, st, caption.toStdString());
+    return vrek::stats::printStatistics(canvas, st, caption.toStdString(), lastPage);
 }
 
 bool writeStatisticsPdf(const QString &path, const vrek::Series &series, vrek::stats::Mode mode, QString *error) {

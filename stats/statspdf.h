@@ -5,11 +5,14 @@
 
 #include "core/series.h"
 #include "stats/statistics.h"
+#include "stats/statsprint.h"
 
 class QPrinter;
 
-// Prints the tables as they stand on a printer the print dialog accepted.
-bool printStatisticsOn(QPrinter &printer, const vrek::stats::Statistics &st, const QString &caption);
+// Prints the tables as they stand on a printer the print dialog accepted,
+// with `lastPage` drawing one more page when given.
+bool printStatisticsOn(QPrinter &printer, const vrek::stats::Statistics &st, const QString &caption,
+                       const std::function<void(vrek::Canvas &)> &lastPage = {});
 
 // The statistics of `series` in `mode`, as the window shows them on
 // activation, printed into the PDF file `path` (replaced only once written

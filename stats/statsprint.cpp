@@ -216,7 +216,8 @@ void theoryPage(Page &p, const Statistics &st) {
 
 std::string statisticsJobTitle(Mode m) { return m == Mode::Theory ? "VREK:Probabilités" : "VREK:Statistiques"; }
 
-bool printStatistics(Canvas &c, const Statistics &st, const std::string &caption) {
+bool printStatistics(Canvas &c, const Statistics &st, const std::string &caption,
+                     const std::function<void(Canvas &)> &lastPage) {
     if (!c.beginDocument(statisticsJobTitle(st.mode))) return false;
     Page p(c);
     if (st.mode == Mode::Theory) {
@@ -238,6 +239,10 @@ bool printStatistics(Canvas &c, const Statistics &st, const std::string &caption
     handBlock(p, st, second ? 420 : 1720);
     if (st.dealsVisible) dealBlock(p, st, second ? 820 : 2120);
     seatBlock(p, st, second ? 1240 : 2540);
+    if (lastPage) {
+        c.newPage();
+        lastPage(c);
+    }
     return c.endDocument();
 }
 

@@ -2,6 +2,7 @@
 // and deals and the seats' average points (one or two pages), or the
 // theoretical tables alone.
 #pragma once
+#include <functional>
 #include <string>
 
 #include "platform/canvas.h"
@@ -13,8 +14,10 @@ namespace vrek::stats {
 std::string statisticsJobTitle(Mode m);
 
 // Draws the tables as they stand (sorted as the user left them) as one
-// document; `caption` is the window's caption (UTF-8). False when the
-// output could not be opened or written.
-bool printStatistics(Canvas &c, const Statistics &st, const std::string &caption);
+// document; `caption` is the window's caption (UTF-8). `lastPage`, when
+// given, draws one more page at the end (the fairness report). False when
+// the output could not be opened or written.
+bool printStatistics(Canvas &c, const Statistics &st, const std::string &caption,
+                     const std::function<void(Canvas &)> &lastPage = {});
 
 }  // namespace vrek::stats

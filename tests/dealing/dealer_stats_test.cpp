@@ -58,14 +58,14 @@ double chiSquareLimit(int df) {
 using Placement = std::array<uint8_t, 52>;
 
 // Chi-square of the 52 x 4 table of card against seat (156 degrees of freedom).
-double cardSeatChiSquare(const std::function<void(Placement &)> &deal) {
+double cardSeatChiSquare(const std::function<void(Placement &)> &deal, int deals = kDeals) {
     std::vector<std::array<int, 4>> counts(52);
     Placement p;
-    for (int i = 0; i < kDeals; ++i) {
+    for (int i = 0; i < deals; ++i) {
         deal(p);
         for (int c = 0; c < 52; ++c) ++counts[c][p[c]];
     }
-    double expected = kDeals / 4.0, chi = 0;
+    double expected = deals / 4.0, chi = 0;
     for (auto &row : counts)
         for (int n : row) chi += (n - expected) * (n - expected) / expected;
     return chi;
@@ -119,21 +119,17 @@ TEST(DealerStatistics, TheCardSeatCheckCatchesBiasedShuffles) {
     EXPECT_GT(offByOne, chiSquareLimit(156));
 }
 
-TEST(DealerStatistics, PatternsAndPointsMatchTheory) {
+// North's 4432 and 5332 patterns and 10-point hands over `deals` deals
+// (North only, so that the samples are independent), each within |z| < 5.3
+// (two-sided p < 1.2e-7) of theory.
+static void expectPatternsAndPoints(const std::function<void(Deal &)> &deal, int deals) {
     const double p4432 = patternProbability({4, 4, 3, 2}, 12);
     const double p5332 = patternProbability({5, 3, 3, 2}, 12);
     const double p10 = pointsProbability(10);
-    EXPECT_NEAR(p4432, 0.2155, 5e-5);
-    EXPECT_NEAR(p5332, 0.1552, 5e-5);
-    EXPECT_NEAR(p10, 0.0941, 5e-5);
-
-    Random rng(key(3));
-    ConstraintTable t;
     int n4432 = 0, n5332 = 0, n10 = 0;
-    for (int i = 0; i < kDeals; ++i) {
+    for (int i = 0; i < deals; ++i) {
         Deal d;
-        DealUnderConstraints(d, t, rng);
-        // North only, so that the samples are independent.
+        deal(d);
         std::array<int, 4> len;
         int points = 0;
         for (int suit = 1; suit <= 4; ++suit) {
@@ -146,11 +142,40 @@ TEST(DealerStatistics, PatternsAndPointsMatchTheory) {
         n5332 += len == std::array<int, 4>{2, 3, 3, 5};
         n10 += points == 10;
     }
-    // |z| < 5.3 is two-sided p < 1.2e-7.
-    auto z = [](int hits, double p) { return (hits - kDeals * p) / std::sqrt(kDeals * p * (1 - p)); };
+    auto z = [deals](int hits, double p) { return (hits - deals * p) / std::sqrt(deals * p * (1 - p)); };
     EXPECT_LT(std::abs(z(n4432, p4432)), 5.3) << n4432;
     EXPECT_LT(std::abs(z(n5332, p5332)), 5.3) << n5332;
     EXPECT_LT(std::abs(z(n10, p10)), 5.3) << n10;
+}
+
+TEST(DealerStatistics, PatternsAndPointsMatchTheory) {
+    EXPECT_NEAR(patternProbability({4, 4, 3, 2}, 12), 0.2155, 5e-5);
+    EXPECT_NEAR(patternProbability({5, 3, 3, 2}, 12), 0.1552, 5e-5);
+    EXPECT_NEAR(pointsProbability(10), 0.0941, 5e-5);
+    Random rng(key(3));
+    ConstraintTable t;
+    expectPatternsAndPoints([&](Deal &d) { DealUnderConstraints(d, t, rng); }, kDeals);
+}
+
+// 200 series of 96 boards dealt with 200 dealing keys pass the same checks.
+TEST(DealerStatistics, KeyedSeriesDealAsTheDealer) {
+    std::vector<Deal> deals;
+    ConstraintTable t;
+    std::vector<int> boards;
+    for (int b = 1; b <= kBoards; ++b) boards.push_back(b);
+    for (int k = 0; k < 200; ++k) {
+        DealingKey key;
+        key.bytes.fill(static_cast<uint8_t>(k));
+        key.bytes[31] = 0xC3;
+        Series s;
+        dealSeries(s, boards, t, key);
+        deals.insert(deals.end(), s.deals.begin(), s.deals.end());
+    }
+    size_t next = 0;
+    expectPatternsAndPoints([&](Deal &d) { d = deals[next++]; }, static_cast<int>(deals.size()));
+    next = 0;
+    EXPECT_LT(cardSeatChiSquare([&](Placement &p) { p = placementOf(deals[next++]); }, static_cast<int>(deals.size())),
+              chiSquareLimit(156));
 }
 
 // ---- the shuffle against the card-by-card rule ------------------------------

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sodium.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "dealing/random.h"
@@ -61,4 +64,37 @@ TEST(Random, SmallBoundsAreUniform) {
     double chi2 = 0;
     for (int h : hits) chi2 += (h - n / 52.0) * (h - n / 52.0) / (n / 52.0);
     EXPECT_LT(chi2, 120.0);
+}
+
+// The stream is ChaCha20 with nonce 0, 1, 2 ... for its blocks of 8192 bytes,
+// however it is read: verifiable dealing documents it so.
+TEST(Random, TheStreamIsChaCha20BlockByBlock) {
+    Random::Key k = keyOf(7);
+    k[31] = 0x5A;
+    std::vector<uint8_t> expected(3 * Random::kBlock);
+    for (uint64_t block = 0; block < 3; ++block) {
+        unsigned char nonce[crypto_stream_chacha20_NONCEBYTES] = {static_cast<unsigned char>(block)};
+        crypto_stream_chacha20(expected.data() + block * Random::kBlock, Random::kBlock, nonce, k.data());
+    }
+    // Odd reads across the pieces a block is made in and into the next
+    // block, then 16-bit draws (after an even total: no byte skipped).
+    Random r(k);
+    std::vector<uint8_t> got(expected.size());
+    size_t at = 0;
+    for (size_t n : {1u, 254u, 3u, 1000u, 2047u, 5001u}) {
+        r.bytes(got.data() + at, n);
+        at += n;
+    }
+    while (at + 2 <= got.size()) {
+        const uint32_t v = r.below(65536);
+        got[at++] = static_cast<uint8_t>(v);
+        got[at++] = static_cast<uint8_t>(v >> 8);
+    }
+    EXPECT_EQ(std::vector<uint8_t>(got.begin(), got.begin() + static_cast<long>(at)),
+              std::vector<uint8_t>(expected.begin(), expected.begin() + static_cast<long>(at)));
+    // Rekeying starts the other key's stream from its beginning.
+    r.rekey(k);
+    uint8_t first[5];
+    r.bytes(first, sizeof first);
+    EXPECT_TRUE(std::equal(first, first + 5, expected.begin()));
 }

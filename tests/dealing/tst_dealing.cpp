@@ -13,6 +13,8 @@
 #include "app/windows.h"
 #include "core/evaluation.h"
 #include "core/seriesfile.h"
+#include "dealing/VrekCle.h"
+#include "dealing/dealer.h"
 #include "dealing/vrekcon.h"
 #include "dealing/vrekinf.h"
 #include "windowbed.h"
@@ -326,6 +328,65 @@ private slots:
         w->gotoDeal(7);
         QTest::mouseClick(w->Distribution, Qt::LeftButton);
         QVERIFY(highCardPoints(w->model().series().deal(7).hand(South)) >= 20);
+    }
+
+    // "Distribution avec une clé…": a key created (its fingerprint shown),
+    // the series dealt as the same key deals it anywhere, bad key files and
+    // an existing file refused with the key in use kept, and the key in
+    // neither the settings nor the series files.
+    void dealingWithAKey() {
+        auto *cle = w->findChild<TVrekCle *>();
+        QVERIFY(cle);
+        w->action("DistributionCle")->trigger();
+        QVERIFY(cle->isVisible());
+        QVERIFY(!cle->BtSerie->isEnabled());
+        const QString keyFile = QString::fromStdString(dir->file("cle.txt"));
+        plat->fileNames.enqueue(keyFile);
+        cle->BtCreer->click();
+        std::string err;
+        const auto key = readKeyFile(keyFile.toStdString(), err);
+        QVERIFY2(key, err.c_str());
+        const QString fp = QString::fromStdString(fingerprintOf(*key));
+        QCOMPARE(cle->EdEmpreinte->text(), fp);
+        QCOMPARE(plat->lastMessage(), "Clé de distribution créée dans " + keyFile +
+                                          ".\nEmpreinte à publier avant la compétition :\n" + fp);
+
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(4).holding(South, Hearts).insert(14); });
+        cle->BtSerie->click();
+        QCOMPARE(plat->lastMessage(), "Distribution faite avec la clé d'empreinte :\n" + fp);
+        Series expected;
+        expected.deal(4).holding(South, Hearts).insert(14);
+        std::vector<int> all;
+        for (int b = 1; b <= 96; ++b) all.push_back(b);
+        dealSeries(expected, all, ConstraintTable(), *key);
+        QCOMPARE(w->model().series().deals, expected.deals);
+
+        // The current board: complete, nothing to do; emptied, dealt again the same.
+        w->gotoDeal(9);
+        cle->BtDonne->click();
+        QCOMPARE(plat->lastMessage(), QString("La donne 9 est complète : rien à distribuer."));
+        w->model().edit(vrek::ChangeSeries, [&](vrek::Series &s) { s.deal(9) = Deal(); });
+        cle->BtDonne->click();
+        QCOMPARE(w->model().series().deal(9), expected.deal(9));
+        QCOMPARE(plat->lastMessage(), "Distribution faite avec la clé d'empreinte :\n" + fp);
+
+        // Refusals keep the key in use and the series.
+        const int before = plat->messages.size();
+        plat->fileNames.enqueue(keyFile);
+        cle->BtCreer->click();
+        QCOMPARE(plat->lastMessage(), "Impossible de créer la clé " + keyFile + " : le fichier existe déjà.");
+        testutil::writeFile(dir->file("court.txt"), "0123\n");
+        plat->fileNames.enqueue(QString::fromStdString(dir->file("court.txt")));
+        cle->BtChoisir->click();
+        QVERIFY(plat->lastMessage().contains("trop court, 4 chiffres"));
+        QCOMPARE(plat->messages.size(), before + 2);
+        QCOMPARE(cle->EdEmpreinte->text(), fp);
+        QCOMPARE(w->model().series().deals, expected.deals);
+
+        w->saveSeries();
+        const std::string hex = keyFileText(*key).substr(0, 64);
+        for (const char *f : {"vrek.ini", "s.vrk", "s.VRT"})
+            QVERIFY2(testutil::readFile(dir->file(f)).find(hex) == std::string::npos, f);
     }
 };
 

@@ -15,6 +15,8 @@
 #include "app/vrekhp.h"
 #include "app/windows.h"
 #include "core/seriesfile.h"
+#include "dealing/dealkey.h"
+#include "platform/recordingcanvas.h"
 #include "printfixture.h"
 #include "printing/VrkEtiq.h"
 #include "printing/printjob.h"
@@ -269,6 +271,31 @@ private slots:
         click(preview->findChild<QPushButton *>("Imprimer"));
         QCOMPARE(pdfPages(path("apercu.pdf")), 2);
         QVERIFY(!d->isVisible());
+    }
+
+    // "Avec l'empreinte de la clé": without a key in use the tick asks for
+    // one, and stays off when none is chosen; with one, each page ends with
+    // the key's fingerprint.
+    void fingerprintAtTheFootOfDiagramPages() {
+        w->action("Diagrammes1")->trigger();
+        auto *com = dialog<TVrekcom>();
+        com->AvecEmpreinte->setChecked(true);  // the file dialog is cancelled
+        QVERIFY(!com->AvecEmpreinte->isChecked());
+        QCOMPARE(plat->dialogs.size(), 1);
+        const DealingKey k = newDealingKey();
+        QCOMPARE(writeKeyFile(dir->file("cle.txt"), k), std::string());
+        plat->fileNames.enqueue(path("cle.txt"));
+        com->AvecEmpreinte->setChecked(true);
+        QVERIFY(com->AvecEmpreinte->isChecked());
+        com->selectSheets(1, true);
+        RecordingCanvas c;
+        QVERIFY(com->draw(c));
+        QCOMPARE(c.pages(), 8);
+        QCOMPARE(int(c.textsEqual("Empreinte de la clé de distribution : " + fingerprintOf(k)).size()), 8);
+        com->AvecEmpreinte->setChecked(false);
+        RecordingCanvas plain;
+        QVERIFY(com->draw(plain));
+        QVERIFY(plain.textsEqual("Empreinte de la clé de distribution : " + fingerprintOf(k)).empty());
     }
 };
 

@@ -1,6 +1,7 @@
 // The statistics, split and line-of-play windows opened from their menu
 // items, as a user would: cells, labels, sort menus, printing, clicks.
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +21,9 @@
 #include "windowbed.h"
 #include "stats/VrekMod.h"
 #include "stats/VrekProb.h"
+#include "stats/VrekEquite.h"
 #include "stats/VrekStat.h"
+#include "stats/fairness.h"
 #include "stats/statspdf.h"
 
 using namespace vrek;
@@ -278,6 +281,64 @@ private slots:
         QVERIFY(!m->isVisible());
         trigger("Approchestatistique1");
         QCOMPARE(m->Carte->text(), QString("8"));
+    }
+
+    // The "Équité" tab: the report of the open series, another series added
+    // for a season (a damaged one refused, the report kept), hidden with the
+    // theory, and its page at the end of the printout when ticked.
+    void fairnessTab() {
+        openForm(96);
+        trigger("StatistiquesdelaSrie1");
+        TvrekFStat *f = stat();
+        TVrekEquite *e = f->Equite;
+        QCOMPARE(f->PageControl1->tabText(5), QString("Équité"));
+        f->ButEquite->click();
+        QCOMPARE(f->PageControl1->currentWidget(), e);
+        fairness::Sample sample;
+        sample.add(w->model().series());
+        const fairness::Report r = fairness::fairnessReport(sample);
+        QCOMPARE(e->LbSeries->text(), QString("1 série, 96 donnes complètes, 384 mains"));
+        QCOMPARE(e->LbVerdict->text(), q(fairness::verdict(r, ",")));
+        QCOMPARE(e->GrTests->rowCount(), fairness::kTests);
+        QCOMPARE(cell(e->GrTests, 3, 0), QString("Plus courte couleur"));
+        QCOMPARE(cell(e->GrTests, 3, 5), q(fairness::pText(r.tests[3].p, ",")));
+        e->GrTests->setCurrentCell(1, 0);
+        QCOMPARE(e->GrClasses->rowCount(), int(r.tests[1].classes.size()));
+        QCOMPARE(cell(e->GrClasses, 0, 0), q(r.tests[1].classes[0].label));
+
+        testutil::writeFile(dir->file("court.vrk"), "trop court");
+        QDir(q(dir->path())).mkdir("dossier.vrk");
+        for (const char *bad : {"court.vrk", "dossier.vrk", "absente.vrk"}) {
+            plat->fileNames.enqueue(q(dir->file(bad)));
+            e->BtAjouter->click();
+        }
+        QCOMPARE(plat->messages.size(), 3);
+        QCOMPARE(plat->messages[0].text, "La série " + q(dir->file("court.vrk")) +
+                                             " n'a aucune donne complète : elle n'est pas ajoutée.");
+        QVERIFY(plat->messages[1].text.contains("ce n'est pas un fichier ordinaire"));
+        QVERIFY(plat->messages[2].text.contains("n'existe pas"));
+        QCOMPARE(e->LbSeries->text(), QString("1 série, 96 donnes complètes, 384 mains"));
+        Series other;
+        for (int b = 1; b <= 48; ++b) other.deal(b) = testutil::shuffledDeal(unsigned(b) * 7u);
+        saveSeries(dir->file("autre.vrk"), other);
+        plat->fileNames.enqueue(q(dir->file("autre.vrk")));
+        e->BtAjouter->click();
+        QCOMPARE(e->LbSeries->text(), QString("2 séries, 144 donnes complètes, 576 mains (avec autre.vrk)"));
+        e->BtSeule->click();
+        QCOMPARE(e->LbSeries->text(), QString("1 série, 96 donnes complètes, 384 mains"));
+
+        const QString pdf = q(dir->file("stats.pdf"));
+        plat->printTo = pdf;
+        plat->printAccepted = true;
+        e->CbImprimer->setChecked(true);
+        f->ButImprime->click();
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("/Count 2"));  // the statistics' page and the report's
+
+        trigger("Probabilits1");
+        QVERIFY(!f->PageControl1->isTabVisible(5));
+        QVERIFY(!f->ButEquite->isVisible());
     }
 };
 
