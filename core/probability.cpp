@@ -1,6 +1,7 @@
 #include "core/probability.h"
 
 #include <array>
+#include <vector>
 
 namespace vrek {
 
@@ -64,6 +65,78 @@ long double splitHalfProbability(int a, int b, int c, int d) {
     const long double all = binomial(a + c, b + d);
     if (all == 0) return 0;  // more cards asked for than there are
     return binomial(a, b) * binomial(c, d) / (2 * all);
+}
+
+namespace {
+
+// Every ordered set of four suit lengths summing to 13 (560 of them).
+const std::vector<SuitLengths> &allLengths() {
+    static const std::vector<SuitLengths> all = [] {
+        std::vector<SuitLengths> v;
+        for (int a = 0; a <= 13; ++a)
+            for (int b = 0; a + b <= 13; ++b)
+                for (int c = 0; a + b + c <= 13; ++c) v.push_back({a, b, c, 13 - a - b - c});
+        return v;
+    }();
+    return all;
+}
+
+}  // namespace
+
+long double handExpectation(const std::function<long double(const SuitLengths &)> &value) {
+    long double sum = 0;
+    for (const SuitLengths &l : allLengths()) {
+        const long double v = value(l);
+        if (v != 0) sum += v * binomial(l[0], 13) * binomial(l[1], 13) * binomial(l[2], 13) * binomial(l[3], 13);
+    }
+    return sum / binomial(13, 52);
+}
+
+std::array<long double, 5> handsOfDeal(const std::function<bool(const SuitLengths &)> &isOfKind) {
+    // The hands are dealt one after the other: a state is what is left of
+    // each suit (a number in base 14) and how many hands dealt so far are of
+    // the kind, weighted by the number of ways to get there. The fourth hand
+    // takes what is left.
+    auto index = [](const SuitLengths &l) { return ((l[0] * 14 + l[1]) * 14 + l[2]) * 14 + l[3]; };
+    auto lengths = [](int i) { return SuitLengths{i / 2744, i / 196 % 14, i / 14 % 14, i % 14}; };
+    long double choose[14][14] = {};
+    for (int n = 0; n <= 13; ++n)
+        for (int k = 0; k <= n; ++k) choose[n][k] = binomial(k, n);
+    const std::vector<SuitLengths> &all = allLengths();
+    std::vector<bool> kind;
+    for (const SuitLengths &l : all) kind.push_back(isOfKind(l));
+
+    constexpr int kStates = 14 * 14 * 14 * 14;
+    std::vector<std::array<long double, 5>> ways(kStates), next(kStates);
+    std::vector<int> live{index({13, 13, 13, 13})}, nextLive;
+    ways[live[0]][0] = 1;
+    for (int hand = 0; hand < 3; ++hand) {
+        nextLive.clear();
+        for (int from : live) {
+            const SuitLengths left = lengths(from);
+            for (size_t i = 0; i < all.size(); ++i) {
+                const SuitLengths &l = all[i];
+                if (l[0] > left[0] || l[1] > left[1] || l[2] > left[2] || l[3] > left[3]) continue;
+                const long double w = choose[left[0]][l[0]] * choose[left[1]][l[1]] * choose[left[2]][l[2]] *
+                                      choose[left[3]][l[3]];
+                const int to = index({left[0] - l[0], left[1] - l[1], left[2] - l[2], left[3] - l[3]});
+                auto &target = next[to];
+                if (target == std::array<long double, 5>{}) nextLive.push_back(to);
+                for (int k = 0; k + kind[i] <= 4; ++k) target[k + kind[i]] += ways[from][k] * w;
+            }
+            ways[from] = {};
+        }
+        std::swap(ways, next);
+        std::swap(live, nextLive);
+    }
+    // All deals: 52! / (13!)^4.
+    const long double deals = binomial(13, 52) * binomial(13, 39) * binomial(13, 26);
+    std::array<long double, 5> p{};
+    for (int at : live) {
+        const int last = isOfKind(lengths(at)) ? 1 : 0;
+        for (int k = 0; k + last <= 4; ++k) p[k + last] += ways[at][k] / deals;
+    }
+    return p;
 }
 
 long double pointProbability13(int t) {
