@@ -56,6 +56,30 @@ check "labels : une planche pleine" [ "$out" = "VREK:Etiquettes1 : 1 page" ]
 err="$("$dir/prog/vrek" print labels "$dir/serie.vrk" --boards 1-3 --start-label 9 -o "$dir/x.pdf" 2>&1)"
 check "labels : étiquette 9 refusée" grep -q "étiquette de départ invalide (1 à 8)" <<<"$err"
 
+# Without a range: every block, sheet, pair or board that holds a complete
+# deal (here boards 5 and 40 only).
+head -c 15360 /dev/zero > "$dir/deux.vrk"
+"$vrek" deal "$dir/deux.vrk" --boards 5,40 >/dev/null || { echo "ÉCHEC : donne 5 et 40"; exit 1; }
+out="$("$vrek" print hands "$dir/deux.vrk" -o "$dir/t.pdf")"
+check "hands sans bloc : blocs 1 et 2, quatre sièges" [ "$(grep -c "Main de" <<<"$out")" = 8 ]
+out="$("$vrek" print diagrams "$dir/deux.vrk" -o "$dir/t.pdf")"
+check "diagrams sans feuilles : feuilles 2 et 10" [ "$out" = "VREK:commentaires : 2 pages" ]
+out="$("$vrek" print travellers "$dir/deux.vrk" -o "$dir/t.pdf")"
+check "travellers sans paires : 3 et 20" [ "$out" = $'VREK:fiches ambulantes:5-6 : 1 page\nVREK:fiches ambulantes:39-40 : 1 page' ]
+out="$("$vrek" print labels "$dir/deux.vrk" --no-title -o "$dir/t.pdf")"
+check "labels sans donnes : une planche" [ "$out" = "VREK:Etiquettes1 : 1 page" ]
+if command -v pdftotext >/dev/null; then
+    check "labels sans donnes : deux étiquettes" [ "$(pdftotext "$dir/t.pdf" - | grep -c "Etui")" = 2 ]
+fi
+
+# Help on standard output, exit 0.
+out="$("$vrek" print --help)"; rc=$?
+check "print --help : code 0" [ $rc = 0 ]
+check "print --help : toutes les sortes" [ "$(grep -c "vrek print " <<<"$out")" -ge 6 ]
+out="$("$vrek" print labels --help)"; rc=$?
+check "print labels --help : code 0" [ $rc = 0 ]
+check "print labels --help : son usage" grep -q "^usage : vrek print labels SERIES.vrk" <<<"$out"
+
 # Refusals and failures leave every file as it was, and no temporary file.
 printf 'ancien' > "$dir/garde.pdf"
 "$vrek" print hands "$dir/absente.vrk" --seats N --block 1 -o "$dir/garde.pdf" 2>/dev/null
@@ -64,9 +88,20 @@ check "série absente : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
 err="$("$vrek" print hands "$dir/serie.vrk" --seats N --block 1 -o "$dir/non/la.pdf" 2>&1)"; rc=$?
 check "dossier absent : code 1" [ $rc = 1 ]
 check "dossier absent : message" grep -q "Impossible d'écrire le fichier" <<<"$err"
-"$vrek" print hands "$dir/serie.vrk" --seats N -o "$dir/garde.pdf" 2>/dev/null
-check "bloc manquant : code 2" [ $? = 2 ]
-check "bloc manquant : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
+"$vrek" print hands "$dir/serie.vrk" --seats N --block 4 -o "$dir/garde.pdf" 2>/dev/null
+check "bloc 4 : code 2" [ $? = 2 ]
+check "bloc 4 : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
+head -c 15360 /dev/zero > "$dir/vide.vrk"
+err="$("$vrek" print travellers "$dir/vide.vrk" -o "$dir/garde.pdf" 2>&1)"; rc=$?
+check "rien de complet : code 1" [ $rc = 1 ]
+check "rien de complet : message" grep -q "Aucune donne complète à imprimer" <<<"$err"
+check "rien de complet : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
+# A label sheet too small for the texts is refused before printing.
+printf '[Etiquettes]\r\nLargeur=120\r\nHauteur=90\r\n' > "$dir/prog/vrek.ini"
+err="$("$dir/prog/vrek" print labels "$dir/serie.vrk" --boards 1-3 -o "$dir/garde.pdf" 2>&1)"; rc=$?
+check "étiquettes trop petites : code 1" [ $rc = 1 ]
+check "étiquettes trop petites : message" grep -q "ne peut pas recevoir son texte" <<<"$err"
+check "étiquettes trop petites : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
 check "aucun fichier temporaire" [ -z "$(find "$dir" -maxdepth 1 -name '*.tmp*')" ]
 
 [ $fails = 0 ] && echo "print : tout va bien"
