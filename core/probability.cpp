@@ -1,6 +1,9 @@
 #include "core/probability.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <map>
 #include <vector>
 
 namespace vrek {
@@ -94,48 +97,49 @@ long double handExpectation(const std::function<long double(const SuitLengths &)
 
 std::array<long double, 5> handsOfDeal(const std::function<bool(const SuitLengths &)> &isOfKind) {
     // The hands are dealt one after the other: a state is what is left of
-    // each suit (a number in base 14) and how many hands dealt so far are of
-    // the kind, weighted by the number of ways to get there. The fourth hand
-    // takes what is left.
-    auto index = [](const SuitLengths &l) { return ((l[0] * 14 + l[1]) * 14 + l[2]) * 14 + l[3]; };
-    auto lengths = [](int i) { return SuitLengths{i / 2744, i / 196 % 14, i / 14 % 14, i % 14}; };
+    // each suit and how many hands dealt so far are of the kind, weighted by
+    // the number of ways to get there. A kind of hand does not depend on
+    // which suit is which, so states that differ only by the order of the
+    // suits are one (kept longest first). Two hands make the states; the
+    // third then leaves the fourth what is left.
     long double choose[14][14] = {};
     for (int n = 0; n <= 13; ++n)
         for (int k = 0; k <= n; ++k) choose[n][k] = binomial(k, n);
-    const std::vector<SuitLengths> &all = allLengths();
-    std::vector<bool> kind;
-    for (const SuitLengths &l : all) kind.push_back(isOfKind(l));
-
-    constexpr int kStates = 14 * 14 * 14 * 14;
-    std::vector<std::array<long double, 5>> ways(kStates), next(kStates);
-    std::vector<int> live{index({13, 13, 13, 13})}, nextLive;
-    ways[live[0]][0] = 1;
-    for (int hand = 0; hand < 3; ++hand) {
-        nextLive.clear();
-        for (int from : live) {
-            const SuitLengths left = lengths(from);
-            for (size_t i = 0; i < all.size(); ++i) {
-                const SuitLengths &l = all[i];
-                if (l[0] > left[0] || l[1] > left[1] || l[2] > left[2] || l[3] > left[3]) continue;
-                const long double w = choose[left[0]][l[0]] * choose[left[1]][l[1]] * choose[left[2]][l[2]] *
-                                      choose[left[3]][l[3]];
-                const int to = index({left[0] - l[0], left[1] - l[1], left[2] - l[2], left[3] - l[3]});
-                auto &target = next[to];
-                if (target == std::array<long double, 5>{}) nextLive.push_back(to);
-                for (int k = 0; k + kind[i] <= 4; ++k) target[k + kind[i]] += ways[from][k] * w;
-            }
-            ways[from] = {};
-        }
-        std::swap(ways, next);
-        std::swap(live, nextLive);
+    bool kind[14][14][14] = {};  // by the first three lengths of a hand
+    for (const SuitLengths &l : allLengths()) kind[l[0]][l[1]][l[2]] = isOfKind(l);
+    // Every hand that fits in what is left, with its number of ways.
+    auto eachHand = [&](const SuitLengths &left, auto &&take) {
+        for (int a = 0; a <= left[0]; ++a)
+            for (int b = 0; b <= left[1] && a + b <= 13; ++b)
+                for (int c = 0; c <= left[2] && a + b + c <= 13; ++c) {
+                    const int d = 13 - a - b - c;
+                    if (d <= left[3])
+                        take(SuitLengths{a, b, c, d},
+                             choose[left[0]][a] * choose[left[1]][b] * choose[left[2]][c] * choose[left[3]][d]);
+                }
+    };
+    using Ways = std::array<long double, 5>;
+    std::map<SuitLengths, Ways> states{{{13, 13, 13, 13}, Ways{1}}};
+    for (int hand = 0; hand < 2; ++hand) {
+        std::map<SuitLengths, Ways> next;
+        for (const auto &[left, ways] : states)
+            eachHand(left, [&, &ways = ways](const SuitLengths &l, long double w) {
+                SuitLengths rest{left[0] - l[0], left[1] - l[1], left[2] - l[2], left[3] - l[3]};
+                std::sort(rest.begin(), rest.end(), std::greater<int>());
+                const int k0 = kind[l[0]][l[1]][l[2]];
+                Ways &to = next[rest];
+                for (int k = 0; k + k0 <= 4; ++k) to[k + k0] += ways[k] * w;
+            });
+        states = std::move(next);
     }
     // All deals: 52! / (13!)^4.
     const long double deals = binomial(13, 52) * binomial(13, 39) * binomial(13, 26);
-    std::array<long double, 5> p{};
-    for (int at : live) {
-        const int last = isOfKind(lengths(at)) ? 1 : 0;
-        for (int k = 0; k + last <= 4; ++k) p[k + last] += ways[at][k] / deals;
-    }
+    Ways p{};
+    for (const auto &[left, ways] : states)
+        eachHand(left, [&, &ways = ways](const SuitLengths &l, long double w) {
+            const int last = kind[l[0]][l[1]][l[2]] + kind[left[0] - l[0]][left[1] - l[1]][left[2] - l[2]];
+            for (int k = 0; k + last <= 4; ++k) p[k + last] += ways[k] * w / deals;
+        });
     return p;
 }
 

@@ -37,8 +37,9 @@ using SuitLengths = std::array<int, 4>;
 // probability of a kind of hand; with a count (of voids, say), how many a
 // hand holds on average.
 long double handExpectation(const std::function<long double(const SuitLengths &)> &value);
-// How many of the four hands of a deal are of a kind: element k is the
-// probability that exactly k hands are.
+// How many of the four hands of a deal are of a kind, which depends on the
+// hand's lengths but not on which suit has which (a pattern's kind): element
+// k is the probability that exactly k hands are.
 std::array<long double, 5> handsOfDeal(const std::function<bool(const SuitLengths &)> &isOfKind);
 
 }  // namespace vrek
