@@ -134,14 +134,15 @@ LabelPlan planAt(Canvas &c, const std::vector<std::string> &header, int x0, int 
     // as needed to stay in the box.
     const int big = size + 1, left = 10 * p.w;
     const int most = std::max(0, big - 3 - kSmallestLabelSize);
-    std::vector<std::pair<int, int>> extent;
-    for (int offset = 0; offset <= most; ++offset) extent.push_back(headerExtent(c, header, big - offset));
+    std::vector<std::pair<int, int>> extent;  // measured as far as needed
     auto rightOf = [&](int offset) { return std::max(sample, extent[offset].first) - left; };
-    int chosen = -1;
-    for (int offset = 0; offset <= most && chosen < 0; ++offset)
+    int chosen = -1, moved = -1;
+    for (int offset = 0; offset <= most && chosen < 0; ++offset) {
+        extent.push_back(headerExtent(c, header, big - offset));
         if (x0 - left >= box.left && x0 + rightOf(offset) <= box.right) chosen = offset;
-    for (int offset = 0; offset <= most && chosen < 0; ++offset)
-        if (left + rightOf(offset) <= box.width()) chosen = offset;
+        else if (moved < 0 && left + rightOf(offset) <= box.width()) moved = offset;
+    }
+    if (chosen < 0) chosen = moved;
     if (chosen < 0) return p;
     p.header = chosen;
     p.x0 = std::clamp(x0, box.left + left, box.right - rightOf(chosen));
