@@ -108,6 +108,11 @@ bool parseOptions(const std::vector<std::string> &args, const std::vector<std::s
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
         if (a.size() > 1 && a[0] == '-' ) {
+            // Given twice, an option is a mistake: neither value is the one to keep.
+            if ((in(flags, a) || in(valued, a)) && out.has(a)) {
+                error = "option répétée : " + a;
+                return false;
+            }
             if (in(flags, a)) {
                 out.named.emplace_back(a, "");
             } else if (in(valued, a)) {

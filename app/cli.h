@@ -39,7 +39,8 @@ int usageError(const Command &c, const std::string &why = {});
 int fail(const std::string &message);
 
 // Splits "--name value" options from positional arguments. Returns false on
-// an unknown option or a missing value. Flags listed in `flags` take no value.
+// an unknown option, a missing value or an option given twice. Flags listed
+// in `flags` take no value.
 struct Options {
     std::vector<std::string> positional;
     std::vector<std::pair<std::string, std::string>> named;

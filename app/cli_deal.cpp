@@ -13,14 +13,29 @@ namespace {
 
 int deal(const std::vector<std::string> &args);
 
-cli::CliRegistrar reg({"deal", "deal SERIES.vrk [--constraints FILE.vrc] [--boards LIST] [--key KEY.txt]",
-                       "distribue au hasard les cartes manquantes sous contraintes et enregistre la série", deal});
+cli::CliRegistrar reg({"deal", "deal SERIES.vrk [--constraints FILE.vrc] [--boards LIST] [--key KEY.txt] [--verbose]",
+                       "distribue au hasard les cartes manquantes sous contraintes et enregistre la série "
+                       "(--verbose : une ligne par donne)",
+                       deal});
+
+// "3 donnes distribuées, toutes selon les contraintes." or the boards that
+// did not meet them, by number.
+std::string summary(size_t dealt, const std::vector<int> &unmet) {
+    std::string t = std::to_string(dealt) + (dealt == 1 ? " donne distribuée" : " donnes distribuées");
+    if (unmet.empty()) return t + (dealt == 1 ? ", selon les contraintes." : ", toutes selon les contraintes.");
+    t += unmet.size() == 1 ? " ; contraintes non satisfaites pour la donne " : " ; contraintes non satisfaites pour les donnes ";
+    for (size_t i = 0; i < unmet.size(); ++i) {
+        if (i > 0) t += i + 1 == unmet.size() ? " et " : ", ";
+        t += std::to_string(unmet[i]);
+    }
+    return t + ".";
+}
 
 int deal(const std::vector<std::string> &args) {
     const cli::Command &me = cli::command("deal");
     cli::Options o;
     std::string err;
-    if (!cli::parseOptions(args, {"--constraints", "--boards", "--key"}, {}, o, err) || o.positional.size() != 1)
+    if (!cli::parseOptions(args, {"--constraints", "--boards", "--key"}, {"--verbose"}, o, err) || o.positional.size() != 1)
         return cli::usageError(me, err);
     auto list = cli::boardsOption(o, err);
     if (!list) return cli::usageError(me, err);
@@ -49,13 +64,16 @@ int deal(const std::vector<std::string> &args) {
                              "cartes) : rien n'a été distribué.");
 
     vrek::SeriesProgress progress;
-    progress.boardDone = [](const vrek::BoardOutcome &b) {
-        std::printf("Donne %d : %u %s%s\n", b.board, b.attempts, b.attempts == 1 ? "itération" : "itérations",
-                    b.satisfied ? "" : " (contraintes non satisfaites)");
-        std::fflush(stdout);
-    };
+    if (o.has("--verbose"))
+        progress.boardDone = [](const vrek::BoardOutcome &b) {
+            std::printf("Donne %d : %u %s%s\n", b.board, b.attempts, b.attempts == 1 ? "itération" : "itérations",
+                        b.satisfied ? "" : " (contraintes non satisfaites)");
+            std::fflush(stdout);
+        };
     auto out = key ? vrek::dealSeries(s, boards, t, *key, progress)
                    : vrek::dealSeries(s, boards, t, vrek::processRandom(), progress);
+    std::printf("%s\n", summary(out.size(), vrek::unmetBoards(out)).c_str());
+    std::fflush(stdout);
 
     std::string e = vrek::saveSeries(file, s);
     if (!e.empty()) return cli::fail(e);

@@ -39,15 +39,21 @@ int run(const std::vector<std::string> &args);
 CliRegistrar reg({"print", "print KIND SERIES.vrk -o FILE.pdf [--bw] [--from-97] [options]",
                   "imprime dans un PDF (KIND : voir vrek print --help)", run});
 
-// The usage of one kind, or of all of them.
-int usage(const std::string &why = {}, const Kind *kind = nullptr) {
-    if (!why.empty()) std::fprintf(stderr, "%s\n", why.c_str());
-    if (!kind) std::fprintf(stderr, "usage : vrek print KIND SERIES.vrk -o FILE.pdf [--bw] [--from-97] [options]\n");
+// The usage of one kind, or of all of them: asked for with --help on
+// standard output (exit 0), after a wrong command line on standard error (exit 2).
+int usage(const std::string &why = {}, const Kind *kind = nullptr, bool asked = false) {
+    FILE *out = asked ? stdout : stderr;
+    if (!why.empty()) std::fprintf(out, "%s\n", why.c_str());
+    if (!kind) std::fprintf(out, "usage : vrek print KIND SERIES.vrk -o FILE.pdf [--bw] [--from-97] [options]\n");
     for (const Kind &k : kinds())
-        if (!kind || &k == kind) std::fprintf(stderr, "%s vrek print %s\n", kind ? "usage :" : "       ", k.usage.c_str());
-    std::fprintf(stderr, "        --bw : noir et blanc ; --from-97 : numérotation à partir de 97\n");
-    return 2;
+        if (!kind || &k == kind) std::fprintf(out, "%s vrek print %s\n", kind ? "usage :" : "       ", k.usage.c_str());
+    std::fprintf(out, "        --bw : noir et blanc ; --from-97 : numérotation à partir de 97\n");
+    std::fprintf(out, "        sans liste de donnes, de feuilles, de paires ni de bloc : tout ce qui tient une donne "
+                      "complète\n");
+    return asked ? 0 : 2;
 }
+
+bool helpAsked(const std::string &a) { return a == "--help" || a == "-h"; }
 
 QtMessageHandler toolkitHandler = nullptr;
 
@@ -80,11 +86,14 @@ vrek::Settings programSettings() {
 }
 
 int run(const std::vector<std::string> &args) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") return usage();
+    if (args.empty()) return usage();
+    if (helpAsked(args[0])) return usage({}, nullptr, true);
     const Kind *kind = nullptr;
     for (const Kind &k : kinds())
         if (k.name == args[0]) kind = &k;
     if (!kind) return usage("type d'impression inconnu : " + args[0]);
+    for (size_t i = 1; i < args.size(); ++i)
+        if (helpAsked(args[i])) return usage({}, kind, true);
 
     std::vector<std::string> valued = kind->valued, flags = kind->flags;
     valued.push_back("-o");

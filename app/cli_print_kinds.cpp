@@ -15,10 +15,24 @@
 #include "printing/diagrampage.h"
 #include "printing/handsheet.h"
 #include "printing/labels.h"
+#include "printing/printjob.h"
 #include "printing/traveller.h"
 
 namespace cli::print {
 namespace {
+
+// Without a range a kind prints what holds a complete deal: of each group
+// of `size` boards (a sheet, a pair of travellers, a block), the numbers of
+// those that hold one.
+std::vector<int> groupsWithCompleteDeals(const vrek::Series &s, int size) {
+    std::vector<int> groups;
+    for (int b = 1; b <= vrek::kBoards; ++b)
+        if (s.deal(b).complete() && (groups.empty() || groups.back() != (b - 1) / size + 1))
+            groups.push_back((b - 1) / size + 1);
+    return groups;
+}
+
+Prepared nothingComplete() { return Prepared::refused("Aucune donne complète à imprimer : la série n'a que des donnes vides ou incomplètes."); }
 
 // A board list ("1-4,7") whose numbers stay within 1 .. hi.
 bool listUpTo(const std::string &text, int hi, std::vector<int> &out) {
@@ -32,10 +46,8 @@ bool listUpTo(const std::string &text, int hi, std::vector<int> &out) {
 
 Prepared hands(const Request &r) {
     const Options &o = r.options;
-    if (!o.has("--seats")) return Prepared::usage("sièges manquants (--seats NESO)");
-    if (!o.has("--block")) return Prepared::usage("bloc manquant (--block 1|2|3)");
     std::array<bool, 4> seats{};
-    const std::string letters = o.value("--seats");
+    const std::string letters = o.has("--seats") ? o.value("--seats") : "NESO";
     for (char ch : letters) {
         const std::string all = "NESO";
         const size_t i = all.find(static_cast<char>(std::toupper(static_cast<unsigned char>(ch))));
@@ -43,12 +55,25 @@ Prepared hands(const Request &r) {
         seats[i] = true;
     }
     if (letters.empty()) return Prepared::usage("sièges invalides : (vide)");
-    int block = 0;
-    if (!wholeNumber(o.value("--block"), 1, 3, block)) return Prepared::usage("bloc invalide : " + o.value("--block"));
+    std::vector<int> blocks;
+    if (o.has("--block")) {
+        int block = 0;
+        if (!wholeNumber(o.value("--block"), 1, 3, block)) return Prepared::usage("bloc invalide : " + o.value("--block"));
+        blocks.push_back(block);
+    } else {
+        blocks = groupsWithCompleteDeals(r.series, 32);
+        if (blocks.empty()) return nothingComplete();
+    }
     vrek::HandSheetOptions opt;
-    opt.block = block - 1;
     opt.style = r.style;
-    return {0, {}, [&s = r.series, seats, opt](vrek::Canvas &c) { return vrek::printHandSheets(c, s, seats, opt); }};
+    return {0, {}, [&s = r.series, seats, opt, blocks](vrek::Canvas &c) mutable {
+                bool ok = true;
+                for (int block : blocks) {
+                    opt.block = block - 1;
+                    ok = vrek::printHandSheets(c, s, seats, opt) && ok;
+                }
+                return ok;
+            }};
 }
 
 // --analysis: the solver's table and par of the deals printed, under each.
@@ -82,13 +107,17 @@ Prepared diagrams(const Request &r) {
         if (!key) return Prepared::refused(err);
         opt.fingerprint = vrek::fingerprintOf(*key);
     }
-    if (o.has("--sheets") == o.has("--boards"))
+    if (o.has("--sheets") && o.has("--boards"))
         return Prepared::usage("choisir soit --sheets LIST, soit --boards a,b,c,d[,e,f,g,h]");
-    if (o.has("--sheets")) {
+    if (!o.has("--boards")) {
         if (o.has("--first-page")) return Prepared::usage("--first-page ne vaut qu'avec --boards");
         std::vector<int> sheets;
-        if (!listUpTo(o.value("--sheets"), 24, sheets))
+        if (!o.has("--sheets")) {
+            sheets = groupsWithCompleteDeals(r.series, 4);
+            if (sheets.empty()) return nothingComplete();
+        } else if (!listUpTo(o.value("--sheets"), 24, sheets)) {
             return Prepared::usage("liste de feuilles invalide (1 à 24) : " + o.value("--sheets"));
+        }
         if (o.has("--analysis"))
             if (Prepared p = withAnalysis(r, vrek::dealsOfSheets(sheets), opt); p.code) return p;
         return {0, {}, [&s = r.series, sheets, opt](vrek::Canvas &c) {
@@ -121,10 +150,13 @@ Prepared diagrams(const Request &r) {
 
 Prepared travellers(const Request &r) {
     const Options &o = r.options;
-    if (!o.has("--pairs")) return Prepared::usage("paires de fiches manquantes (--pairs LIST)");
     std::vector<int> pairs;
-    if (!listUpTo(o.value("--pairs"), vrek::kTravellerPairs, pairs))
+    if (!o.has("--pairs")) {
+        pairs = groupsWithCompleteDeals(r.series, 2);
+        if (pairs.empty()) return nothingComplete();
+    } else if (!listUpTo(o.value("--pairs"), vrek::kTravellerPairs, pairs)) {
         return Prepared::usage("liste de paires invalide (1 à 48) : " + o.value("--pairs"));
+    }
     vrek::TravellerOptions opt;
     opt.style = r.style;
     opt.preprinted = o.has("--preprinted");
@@ -142,33 +174,42 @@ Prepared travellers(const Request &r) {
 
 Prepared labels(const Request &r) {
     const Options &o = r.options;
-    if (!o.has("--boards")) return Prepared::usage("donnes manquantes (--boards FROM-TO)");
     vrek::LabelRun run;
     run.style = r.style;
     run.title = !o.has("--no-title");
     run.geometry = vrek::labelGeometry(r.settings);
-    const std::string text = o.value("--boards");
-    const size_t dash = text.find('-');
-    const std::string a = text.substr(0, dash), b = dash == std::string::npos ? a : text.substr(dash + 1);
-    if (!wholeNumber(a, 1, 96, run.from) || !wholeNumber(b, 1, 96, run.to) || run.from > run.to)
-        return Prepared::usage("donnes invalides (FROM-TO, de 1 à 96) : " + text);
+    if (o.has("--boards")) {
+        const std::string text = o.value("--boards");
+        const size_t dash = text.find('-');
+        const std::string a = text.substr(0, dash), b = dash == std::string::npos ? a : text.substr(dash + 1);
+        if (!wholeNumber(a, 1, 96, run.from) || !wholeNumber(b, 1, 96, run.to) || run.from > run.to)
+            return Prepared::usage("donnes invalides (FROM-TO, de 1 à 96) : " + text);
+    } else {
+        run.deals = groupsWithCompleteDeals(r.series, 1);
+        if (run.deals.empty()) return nothingComplete();
+    }
     const int perSheet = run.geometry.perSheet();
     if (o.has("--start-label") && !wholeNumber(o.value("--start-label"), 1, perSheet, run.startLabel))
         return Prepared::usage("étiquette de départ invalide (1 à " + std::to_string(perSheet) +
                                ") : " + o.value("--start-label"));
+    // A geometry whose labels cannot hold their texts is refused before anything is printed.
+    std::string problem;
+    printing::onMeasuringCanvas(
+        [&](vrek::Canvas &c) { problem = vrek::labelSheetProblem(c, r.series, run.geometry, run.title); });
+    if (!problem.empty()) return Prepared::refused(problem);
     return {0, {}, [&s = r.series, run](vrek::Canvas &c) { return vrek::printLabels(c, s, run); }};
 }
 
-KindRegistrar handsKind({"hands", "hands SERIES.vrk -o FILE.pdf --seats NESO --block 1|2|3", {"--seats", "--block"}, {},
-                         hands});
+KindRegistrar handsKind({"hands", "hands SERIES.vrk -o FILE.pdf [--seats NESO] [--block 1|2|3]", {"--seats", "--block"},
+                         {}, hands});
 KindRegistrar diagramsKind({"diagrams",
-                            "diagrams SERIES.vrk -o FILE.pdf --sheets LIST | --boards a,b,c,d[,e,f,g,h] "
+                            "diagrams SERIES.vrk -o FILE.pdf [--sheets LIST | --boards a,b,c,d[,e,f,g,h]] "
                             "[--first-page N] [--analysis] [--fingerprint KEY.txt]",
                             {"--sheets", "--boards", "--first-page", "--fingerprint"}, {"--analysis"}, diagrams});
 KindRegistrar travellersKind({"travellers",
-                              "travellers SERIES.vrk -o FILE.pdf --pairs LIST [--preprinted] [--section LETTER]",
+                              "travellers SERIES.vrk -o FILE.pdf [--pairs LIST] [--preprinted] [--section LETTER]",
                               {"--pairs", "--section"}, {"--preprinted"}, travellers});
-KindRegistrar labelsKind({"labels", "labels SERIES.vrk -o FILE.pdf --boards FROM-TO [--start-label K] [--no-title]",
+KindRegistrar labelsKind({"labels", "labels SERIES.vrk -o FILE.pdf [--boards FROM-TO] [--start-label K] [--no-title]",
                           {"--boards", "--start-label"}, {"--no-title"}, labels});
 
 }  // namespace

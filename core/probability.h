@@ -2,6 +2,8 @@
 // point totals and the split of a suit between the two opponents. Extended
 // precision throughout; arguments are card counts 0 .. 52.
 #pragma once
+#include <array>
+#include <functional>
 
 namespace vrek {
 
@@ -28,5 +30,16 @@ constexpr int kMaxHandPoints = 37;
 constexpr int kMaxLinePoints = 40;
 long double pointProbability13(int t);
 long double pointProbability26(int t);
+
+// The four suit lengths of a hand, in suit order; they sum to 13.
+using SuitLengths = std::array<int, 4>;
+// The mean of `value` over every 13-card hand: with a value of 0 or 1, the
+// probability of a kind of hand; with a count (of voids, say), how many a
+// hand holds on average.
+long double handExpectation(const std::function<long double(const SuitLengths &)> &value);
+// How many of the four hands of a deal are of a kind, which depends on the
+// hand's lengths but not on which suit has which (a pattern's kind): element
+// k is the probability that exactly k hands are.
+std::array<long double, 5> handsOfDeal(const std::function<bool(const SuitLengths &)> &isOfKind);
 
 }  // namespace vrek

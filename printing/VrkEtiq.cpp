@@ -104,7 +104,17 @@ LabelRun TVrekEtiq::run() const {
 
 bool TVrekEtiq::draw(Canvas &c) const { return printLabels(c, ws_.series(), run()); }
 
+bool TVrekEtiq::sheetFits() {
+    const LabelRun r = run();
+    std::string problem;
+    printing::onMeasuringCanvas([&](Canvas &c) { problem = labelSheetProblem(c, ws_.series(), r.geometry, r.title); });
+    if (problem.empty()) return true;
+    pf_.error(this, QString::fromStdString(problem));
+    return false;
+}
+
 void TVrekEtiq::ImprimerClick() {
+    if (!sheetFits()) return;
     printing::printWithDialog(this, pf_, QString::fromStdString(labelTitle(1)), [this](Canvas &c) { return draw(c); },
                               ui::seriesFolder(ws_));
     printing::storeColourChoice(ws_, pf_, this, Imprimante->itemIndex());
@@ -112,5 +122,6 @@ void TVrekEtiq::ImprimerClick() {
 }
 
 void TVrekEtiq::ApercuClick() {
+    if (!sheetFits()) return;
     printing::showPreview(this, windowTitle(), [this](Canvas &c) { return draw(c); }, [this] { ImprimerClick(); });
 }

@@ -37,4 +37,6 @@ public:
 private:
     vrek::Workspace &ws_;
     Platform &pf_;
+    // False, once the user is told why, when the labels cannot hold their texts.
+    bool sheetFits();
 };

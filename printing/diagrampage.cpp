@@ -1,11 +1,14 @@
 #include "printing/diagrampage.h"
 
+#include <algorithm>
+
 namespace vrek {
 
 const char *const kDiagramTitle = "VREK:commentaires";
 
 namespace {
 constexpr int kSuitOrder[4] = {Spades, Hearts, Diamonds, Clubs};
+constexpr int kGap = 10;  // page units between a holding and what follows it
 }
 
 DiagramPage::DiagramPage(Canvas &c, const Series &s, const DiagramOptions &o, int pageNumber)
@@ -37,13 +40,13 @@ void DiagramPage::draw(const std::array<int, 4> &deals) {
     }
 }
 
-void DiagramPage::handRow(int seat, int suit, int glyphX, int holdingX) {
+void DiagramPage::handRow(int seat, int suit, int glyphX, int holdingX, int right) {
     c_.fontColour(o_.style.suitColour(suit));
     c_.font("Symbol", 12);
     c_.text(u_.x(glyphX), y_ - u_.y(6), suitSign(suit));
     c_.font("Arial", 11);
     const std::string h = frenchHolding(s_.deal(currentDeal_).holding(seat, suit));
-    if (!h.empty()) c_.text(u_.x(holdingX), y_, h);
+    if (!h.empty()) boundedText(c_, u_.x(holdingX), y_, h, right);
 }
 
 void DiagramPage::slot(int k, int d) {
@@ -67,15 +70,24 @@ void DiagramPage::slot(int k, int d) {
     nextTextLine();
     row();
 
+    // A long suit is printed smaller rather than over the texts beside the
+    // diagram, East's glyph or the compass letters (each half a row below
+    // its own row, so it meets that row and the next).
+    const int textColumn = u_.x(752 - kGap);
     for (int suit : kSuitOrder) {
-        handRow(North, suit, 333, 367);
+        handRow(North, suit, 333, 367, textColumn);
         nextTextLine();
         row();
     }
     static const char *const compass[4] = {"N", "O   E", "S", ""};
+    int compassLeft[5];
+    setFace(c_, "Arial", 11);
+    compassLeft[0] = u_.x(500 - kGap);
+    for (int i = 0; i < 4; ++i)
+        compassLeft[i + 1] = *compass[i] ? u_.x(400) - c_.textWidth(compass[i]) / 2 - u_.x(kGap) : u_.x(500 - kGap);
     for (int i = 0; i < 4; ++i) {
-        handRow(West, kSuitOrder[i], 167, 200);
-        handRow(East, kSuitOrder[i], 500, 533);
+        handRow(West, kSuitOrder[i], 167, 200, std::min(compassLeft[i], compassLeft[i + 1]));
+        handRow(East, kSuitOrder[i], 500, 533, textColumn);
         nextTextLine();
         c_.fontColour(st.ruleColour());
         setFace(c_, "Arial", 11);
@@ -83,7 +95,7 @@ void DiagramPage::slot(int k, int d) {
         row();
     }
     for (int suit : kSuitOrder) {
-        handRow(South, suit, 333, 367);
+        handRow(South, suit, 333, 367, textColumn);
         nextTextLine();
         row();
     }

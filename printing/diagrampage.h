@@ -64,7 +64,8 @@ private:
     LineCounts counts_;
 
     void slot(int k, int deal);
-    void handRow(int seat, int suit, int glyphX, int holdingX);
+    // A holding ends before `right` (pixels), smaller when it must.
+    void handRow(int seat, int suit, int glyphX, int holdingX, int right);
     void auction(int x, const std::string &line);
     void put(int x, const std::string &storeBytes);
 };

@@ -48,7 +48,8 @@ bool printHandSheet(Canvas &c, const Series &s, int seat, const HandSheetOptions
                 c.text(centre - u.x(167), y - u.y(8), suitSign(suit));
                 c.font("Century Schoolbook", 12);
                 const std::string holding = frenchHolding(s.deal(b).holding(seat, suit));
-                if (!holding.empty()) c.text(centre - u.x(125), y, holding);
+                // A long suit is printed smaller rather than into the next column.
+                if (!holding.empty()) boundedText(c, centre - u.x(125), y, holding, u.x(417) * j + u.x(167) - u.x(10));
             }
             y += q;
         }

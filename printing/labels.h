@@ -3,6 +3,7 @@
 // the rules of its parameter dialog.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/series.h"
 #include "core/settings.h"
@@ -45,19 +46,40 @@ int labelCentreY(const LabelGeometry &g, const PageUnits &u, int row);
 constexpr int kSmallestLabelSize = 4;
 int labelFontSize(Canvas &c, int width, int height);
 
-// One label of deal d centred on (x0, y0), W x H pixels.
-void drawLabel(Canvas &c, const Series &s, int deal, int x0, int y0, int width, int height, const PrintStyle &st);
+// Where a label's texts may go, in pixels: its place on the sheet, within
+// the printable area and below the sheet's title.
+struct LabelBox {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+};
+// The box of the label in column c and row r; `below` is the bottom of the
+// title over the sheet (0 without one).
+LabelBox labelBox(const LabelGeometry &g, const Canvas &c, int column, int row, int below = 0);
+
+// One label of deal d in its box, around the box's centre as far as the box
+// allows. False, with nothing drawn, when its texts cannot fit the box.
+bool drawLabel(Canvas &c, const Series &s, int deal, int x0, int y0, const LabelBox &box, const PrintStyle &st);
 
 struct LabelRun {
-    int from = 1, to = 1;  // deals
+    int from = 1, to = 1;    // deals
+    std::vector<int> deals;  // or these deals, when there are some
     int startLabel = 1;    // position of the first label on the first sheet
     bool title = true;     // series title at the top of the first sheet
     PrintStyle style;
     LabelGeometry geometry;
 };
+// The deals the run prints, in order.
+std::vector<int> labelDeals(const LabelRun &run);
 // "VREK:Etiquettes1", "VREK:Etiquettes2" ...
 std::string labelTitle(int sheet);
-// One document per sheet. False when the canvas failed.
+// What stops the labels of a sheet of this geometry from holding their
+// texts on this canvas (a label off the page or too small), as a French
+// message; "" when every label fits, under the series title too when
+// `title` is set.
+std::string labelSheetProblem(Canvas &c, const Series &s, const LabelGeometry &g, bool title);
+// One document per sheet. False when the canvas failed or when the sheet
+// has a problem (then nothing is drawn).
 bool printLabels(Canvas &c, const Series &s, const LabelRun &run);
 
 }  // namespace vrek

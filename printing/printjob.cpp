@@ -50,6 +50,16 @@ QString writePdf(const QString &path, const Documents &draw, const QPageLayout &
     return QString::fromStdString(e);
 }
 
+void onMeasuringCanvas(const std::function<void(vrek::Canvas &)> &measure, const QPageLayout &layout) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&bytes);
+    pdf.setResolution(kPdfResolution);
+    pdf.setPageLayout(layout);
+    QtCanvas canvas(&pdf);
+    measure(canvas);
+}
+
 QString printOn(QPrinter &printer, const Documents &draw) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty()) return QStringLiteral("Aucun fichier PDF n'a été choisi.");

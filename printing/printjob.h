@@ -37,6 +37,10 @@ void preparePrinter(QPrinter &printer, const QString &title);
 QString writePdf(const QString &path, const Documents &draw, const QPageLayout &layout = defaultLayout(),
                  std::vector<QtCanvas::Document> *log = nullptr);
 
+// Runs `measure` on a canvas laid out as the PDF files are but drawn on by
+// nothing: what a printout would take, before it is printed.
+void onMeasuringCanvas(const std::function<void(vrek::Canvas &)> &measure, const QPageLayout &layout = defaultLayout());
+
 // Prints the run on the printer the print dialog accepted: a PDF file when
 // the dialog chose one, else one job per document. Returns "" or a French message.
 QString printOn(QPrinter &printer, const Documents &draw);

@@ -61,9 +61,40 @@ std::string printable(const std::string &storeBytes) { return cp1252ToUtf8(store
 
 void centredText(Canvas &c, int x, int y, const std::string &utf8) { c.text(x - c.textWidth(utf8) / 2, y, utf8); }
 
-void centredTitle(Canvas &c, int x, int y, const std::string &utf8) {
-    const int w = c.textWidth(utf8);
-    c.text(std::max(0, std::min(x - w / 2, c.width() - w)), y, utf8);
+std::string fitText(Canvas &c, const std::string &utf8, int width, double smallest) {
+    while (c.textWidth(utf8) > width && c.font().size - 1 >= smallest) {
+        Font f = c.font();
+        f.size -= 1;
+        c.setFont(f);
+    }
+    std::string t = utf8;
+    while (!t.empty() && c.textWidth(t) > width) {
+        // Back to the start of the last character.
+        size_t cut = t.size() - 1;
+        while (cut > 0 && (static_cast<unsigned char>(t[cut]) & 0xC0) == 0x80) --cut;
+        t.erase(cut);
+    }
+    return t;
+}
+
+void boundedText(Canvas &c, int x, int y, const std::string &utf8, int right) {
+    const Font before = c.font();
+    const int line = c.textHeight(utf8);
+    const std::string t = fitText(c, utf8, right - x, 1);
+    // On the baseline of the text beside it: the ascent is about four fifths of a line.
+    if (!t.empty()) c.text(x, y + (line - c.textHeight(t)) * 4 / 5, t);
+    c.setFont(before);
+}
+
+int centredTitle(Canvas &c, int x, int y, const std::string &utf8, int left, int right) {
+    if (right < 0) right = c.width();
+    const Font before = c.font();
+    const std::string t = fitText(c, utf8, right - left);
+    const int w = c.textWidth(t);
+    if (!t.empty()) c.text(std::max(left, std::min(x - w / 2, right - w)), y, t);
+    const int bottom = y + c.textHeight(t);
+    c.setFont(before);
+    return bottom;
 }
 
 void rightText(Canvas &c, int x, int y, const std::string &utf8) { c.text(x - c.textWidth(utf8), y, utf8); }

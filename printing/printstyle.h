@@ -44,8 +44,17 @@ std::string printable(const std::string &storeBytes);
 // Text whose left edge is x - (width div 2), and text whose right edge is x.
 void centredText(Canvas &c, int x, int y, const std::string &utf8);
 void rightText(Canvas &c, int x, int y, const std::string &utf8);
-// A title centred on x, moved sideways as little as needed to stay on the page.
-void centredTitle(Canvas &c, int x, int y, const std::string &utf8);
+// The text as it fits in `width` pixels: the current font is made smaller a
+// point at a time, down to `smallest`, and past that the text loses its last
+// characters.
+std::string fitText(Canvas &c, const std::string &utf8, int width, double smallest = 4);
+// Text from x that ends at `right` at the latest, in a smaller font on the
+// same baseline when it must (the font is given back afterwards).
+void boundedText(Canvas &c, int x, int y, const std::string &utf8, int right);
+// A title centred on x and kept between `left` and `right` (the page by
+// default): moved sideways as little as needed, made smaller when wider than
+// the room (the font is given back afterwards). Returns the bottom of its line.
+int centredTitle(Canvas &c, int x, int y, const std::string &utf8, int left = 0, int right = -1);
 // The shared colour choice, key `Imprimante` of section "Fonctionnement".
 void writeColourChoice(IniFile &ini, int choice);
 

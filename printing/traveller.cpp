@@ -1,6 +1,7 @@
 #include "printing/traveller.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace vrek {
@@ -8,6 +9,7 @@ namespace vrek {
 namespace {
 
 constexpr int kSuitOrder[4] = {Spades, Hearts, Diamonds, Clubs};
+constexpr int kGap = 20;  // page units between texts that would otherwise touch
 
 // One sheet of a pair, moved down by `dy` pixels for the lower one.
 class TravellerSheet {
@@ -40,20 +42,52 @@ private:
         ++progress_;
     }
 
+    // The blank sheet's copies of the board's texts in the right corner,
+    // right-aligned at x 1869: pre-printed paper carries them there too.
+    struct CornerText {
+        std::string text;
+        double size;
+    };
+    std::array<CornerText, 3> corner() const {
+        return {CornerText{"ETUI n°: " + std::to_string(o_.style.printed(b_)), 9},
+                CornerText{"DONNEUR: " + dealerName(b_), 8}, CornerText{"VULNERABLES: " + vulnerabilityName(b_), 8}};
+    }
+    int leftOf(const CornerText &t) {
+        c_.font("Arial", t.size);
+        return X(1869) - c_.textWidth(t.text);
+    }
+
+    // A section letter centred on x as far as the room between lo and hi
+    // allows, smaller when the room is narrower than the letter.
+    void sectionLetter(int x, int lo, int hi) {
+        c_.font("Arial", 40);
+        const std::string t = fitText(c_, o_.section, hi - lo);
+        const int w = c_.textWidth(t);
+        c_.text(std::max(lo, std::min(x - w / 2, hi - w)), Y(100), t);
+    }
+
     void titleAndSection() {
+        const auto k = corner();
+        const int gap = X(kGap);
+        const int cornerLeft = std::min({leftOf(k[0]), leftOf(k[1]), leftOf(k[2])});
         setFace(c_, "Arial", 18);
         c_.fontColour(colour::black);
-        centredTitle(c_, X(470), Y(47), printable(s_.line(0)));
+        // A long title is made smaller rather than printed over the corner.
+        centredTitle(c_, X(470), Y(47), printable(s_.line(0)), 0, cornerLeft - gap);
         step();
         if (!o_.section.empty()) {
             c_.setPen(o_.sectionColour, 5);
             c_.clearBrush();
             for (int i = 0; i < 8; ++i)
                 c_.rectangle(X(500), Y(140) + 5 * i, X(1430), Y(144) + 5 * i);
-            c_.font("Arial", 40);
+            // The letters keep to the room between the band and the texts
+            // beside them: "ETUI n°:" on the left, the corner on the right.
+            c_.font("Arial", 16);
+            const int etuiRight = X(95) + c_.textWidth(k[0].text);
+            const int right = std::min(leftOf(k[1]), leftOf(k[2]));
             c_.fontColour(o_.sectionColour);
-            centredText(c_, X(420), Y(100), o_.section);
-            centredText(c_, X(1510), Y(100), o_.section);
+            sectionLetter(X(420), etuiRight + gap, X(500) - gap);
+            sectionLetter(X(1510), X(1430) + gap, right - gap);
         }
         step();
     }
@@ -88,22 +122,24 @@ private:
         step();
     }
 
-    void holding(int seat, int suit, int y, int glyphX, int holdingX) {
+    // A long suit is printed smaller rather than into what stands on its
+    // right: West's the compass box, the others' the result grid.
+    void holding(int seat, int suit, int y, int glyphX, int holdingX, int right) {
         c_.fontColour(o_.style.suitColour(suit));
         c_.font("Symbol", 16);
         c_.text(X(glyphX), y - u_.y(6), suitSign(suit));
         c_.font("Arial", 14);
         const std::string h = frenchHolding(s_.deal(b_).holding(seat, suit));
-        if (!h.empty()) c_.text(X(holdingX), y, h);
+        if (!h.empty()) boundedText(c_, X(holdingX), y, h, X(right - kGap));
     }
 
     void hands() {
         const int y0 = Y(330), rowStep = u_.y(85);
         for (int i = 0; i < 4; ++i) {
-            holding(North, kSuitOrder[i], y0 + i * rowStep, 381, 428);
-            holding(West, kSuitOrder[i], y0 + (4 + i) * rowStep, 76, 124);
-            holding(East, kSuitOrder[i], y0 + (4 + i) * rowStep, 619, 667);
-            holding(South, kSuitOrder[i], y0 + (8 + i) * rowStep, 381, 428);
+            holding(North, kSuitOrder[i], y0 + i * rowStep, 381, 428, 1000);
+            holding(West, kSuitOrder[i], y0 + (4 + i) * rowStep, 76, 124, 343);
+            holding(East, kSuitOrder[i], y0 + (4 + i) * rowStep, 619, 667, 1000);
+            holding(South, kSuitOrder[i], y0 + (8 + i) * rowStep, 381, 428, 1000);
             step();
         }
     }

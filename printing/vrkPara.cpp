@@ -13,6 +13,7 @@
 #include "platform/qtcanvas.h"
 #include "platform/widgets.h"
 #include "printing/labelpreview.h"
+#include "printing/printjob.h"
 
 using namespace vrek;
 
@@ -63,6 +64,11 @@ TVrekPara::TVrekPara(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(par
     Imprimer->setAutoDefault(false);
     PbApercu = new LabelSheetPicture(this);
     PbApercu->setObjectName("PbApercu");
+    LbAvertissement = new QLabel(this);
+    LbAvertissement->setObjectName("LbAvertissement");
+    LbAvertissement->setWordWrap(true);
+    LbAvertissement->setStyleSheet(QStringLiteral("color: red"));
+    LbAvertissement->hide();
 
     auto caption = [this](const QString &t) {
         auto *l = new QLabel(t, this);
@@ -82,6 +88,7 @@ TVrekPara::TVrekPara(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(par
     g->addWidget(caption(QStringLiteral("Distance entre les centres (hauteur)")), 2, 2);
     g->addWidget(Hauteur, 2, 3);
     g->addWidget(PbApercu, 3, 0, 1, 4);
+    g->addWidget(LbAvertissement, 4, 0, 1, 3);
     g->addWidget(Imprimer, 4, 3);
     g->setRowStretch(3, 1);
     resize(620, 520);
@@ -111,8 +118,22 @@ void TVrekPara::apply(const LabelGeometry &g) {
     Largeur->setValue(g.largeur);
     EtiMargeCol->setValue(g.margeH);
     Hauteur->setValue(g.hauteur);
+    showPicture(g);
+}
+
+void TVrekPara::showPicture(const LabelGeometry &g) {
     PbApercu->geometry = g;
     PbApercu->update();
+    // Measured on the page the printouts use, without the series title first, then with it.
+    std::string problem;
+    printing::onMeasuringCanvas([&](Canvas &c) {
+        problem = labelSheetProblem(c, ws_.series(), g, false);
+        if (problem.empty() && !labelSheetProblem(c, ws_.series(), g, true).empty())
+            problem = "Avec le titre de la série en tête de la première planche, la première rangée d'étiquettes "
+                      "ne peut pas recevoir son texte : imprimez sans titre ou changez les paramètres.";
+    });
+    LbAvertissement->setText(QString::fromStdString(problem));
+    LbAvertissement->setVisible(!problem.empty());
 }
 
 void TVrekPara::load() {
@@ -141,8 +162,7 @@ void TVrekPara::storeLengths() {
     g.margeH = EtiMargeCol->value();
     g.hauteur = Hauteur->value();
     storeLabelGeometry(ws_.settings(), g);
-    PbApercu->geometry = g;
-    PbApercu->update();
+    showPicture(g);
 }
 
 void TVrekPara::hideEvent(QHideEvent *e) {

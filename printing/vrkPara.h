@@ -44,6 +44,8 @@ public:
     QSpinBox *EtiMargeLig, *Largeur, *EtiMargeCol, *Hauteur;
     QPushButton *Imprimer;
     LabelSheetPicture *PbApercu;
+    // Says when the labels of this geometry cannot hold their texts.
+    QLabel *LbAvertissement;
 
 protected:
     void hideEvent(QHideEvent *e) override;
@@ -54,4 +56,5 @@ private:
     vrek::LabelGeometry shown_;  // as the dialog opened, to write vrek.ini only on a change
     vrek::LabelGeometry geometry() const;
     void apply(const vrek::LabelGeometry &g);
+    void showPicture(const vrek::LabelGeometry &g);
 };

@@ -157,6 +157,8 @@ void TvrekFStat::buildTab(int t) {
 void TvrekFStat::openAs(Mode mode) {
     const std::string title = cp1252ToUtf8(ws_.series().line(0));
     setWindowTitle(qs(captionFor(mode, title)));
+    // The theory opens on the patterns, not on the tab the statistics were left on.
+    if (mode == Mode::Theory) PageControl1->setCurrentIndex(0);
     if (isVisible()) activate();  // another item while the window is up
     show();
     raise();

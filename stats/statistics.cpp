@@ -101,6 +101,47 @@ void sortTab(Statistics &st, int tab, int column, bool descending) {
 
 namespace {
 
+int suitsOf(const SuitLengths &l, int lo, int hi) {
+    int n = 0;
+    for (int x : l) n += x >= lo && x <= hi;
+    return n;
+}
+bool hasShortness(const SuitLengths &l) { return suitsOf(l, 0, 1) > 0; }
+bool isRegular(const SuitLengths &l) { return suitsOf(l, 2, 5) == 4; }
+
+}  // namespace
+
+const std::array<long double, 8> &dealTheory() {
+    static const std::array<long double, 8> t = [] {
+        const auto long7 = handsOfDeal([](const SuitLengths &l) { return suitsOf(l, 7, 13) > 0; });
+        const auto six = handsOfDeal([](const SuitLengths &l) { return suitsOf(l, 6, 6) > 0; });
+        const auto shortHands = handsOfDeal(hasShortness);
+        const auto irregular = handsOfDeal([](const SuitLengths &l) { return !isRegular(l); });
+        return std::array<long double, 8>{(1 - long7[0]) * 100, (1 - six[0]) * 100, shortHands[0] * 100,
+                                          irregular[0] * 100,    shortHands[1] * 100, shortHands[2] * 100,
+                                          shortHands[3] * 100,   shortHands[4] * 100};
+    }();
+    return t;
+}
+
+const std::array<long double, 8> &handTheory() {
+    static const std::array<long double, 8> t = [] {
+        auto percent = [](auto f) { return handExpectation([f](const SuitLengths &l) -> long double { return f(l); }) * 100; };
+        return std::array<long double, 8>{
+            percent([](const SuitLengths &l) { return suitsOf(l, 7, 13); }),
+            percent([](const SuitLengths &l) { return suitsOf(l, 6, 6); }),
+            percent([](const SuitLengths &l) { return !hasShortness(l); }),
+            percent(isRegular),
+            percent([](const SuitLengths &l) { return suitsOf(l, 0, 0) == 1; }),
+            percent([](const SuitLengths &l) { return suitsOf(l, 0, 0) == 2; }),
+            percent([](const SuitLengths &l) { return suitsOf(l, 0, 0) == 3; }),
+            percent([](const SuitLengths &l) { return suitsOf(l, 0, 0); })};
+    }();
+    return t;
+}
+
+namespace {
+
 constexpr const char *kUnitWords[3] = {" mains sont prises en compte", " mains sont prises en compte",
                                        " lignes sont prises en compte"};
 constexpr const char *kTypeWords[3] = {" types de mains différentes", " forces de mains différentes",
@@ -249,13 +290,10 @@ void handCounters(Statistics &st, const Series &s) {
 void dealsTab(Statistics &st, const Series &s) {
     st.dealsVisible = true;
     st.deals[0].header = {"Type", "Nbre", "Réel en %", "Probabilité"};
-    st.deals[0].rows = {{"7ème et plus ", "", "", "15,2"}, {"6ème", "", "", "51,5"}};
-    st.deals[1].rows = {{"Sans accident", "", "", "20,628"}};
-    st.deals[2].rows = {{"régulière", "", "", "17,234"}};
-    st.deals[3].rows = {{"avec 1 seule main", "", "", "33,44"},
-                        {"avec 2 mains", "", "", "30,786"},
-                        {"avec 3 mains", "", "", "12,929"},
-                        {"avec les 4 mains", "", "", "2,209"}};
+    st.deals[0].rows = {{"7ème et plus "}, {"6ème"}};
+    st.deals[1].rows = {{"Sans accident"}};
+    st.deals[2].rows = {{"régulière"}};
+    st.deals[3].rows = {{"avec 1 seule main"}, {"avec 2 mains"}, {"avec 3 mains"}, {"avec les 4 mains"}};
     int counts[8] = {};  // the eight rows in grid order
     for (int b = 1; b <= kBoards; ++b) {
         const Deal &d = s.deal(b);
@@ -284,6 +322,7 @@ void dealsTab(Statistics &st, const Series &s) {
             // No complete deal: 0 rather than a division by zero.
             const long double pct = st.completeDeals ? counts[k] * 100.0L / st.completeDeals : 0;
             r[2] = fixed(pct, 3, st.decimalPoint);
+            r[3] = fixed(dealTheory()[k], 3, st.decimalPoint);
             ++k;
         }
     st.dealsLabel = "Sur " + std::to_string(st.completeDeals) + ", nombre de donnes possédant :";
@@ -306,6 +345,7 @@ Statistics computeStatistics(const Series &s, Mode mode, const std::string &deci
     seatTab(st, s);
     dealsTab(st, s);
     handCounters(st, s);
+    for (int k = 0; k < 8; ++k) st.handTheory[k] = fixed(handTheory()[k], 3, decimalPoint);
 
     if (mode == Mode::FullRecord) {
         sortGrid(st.tabs[0].grid, 0, false, true);
@@ -332,8 +372,10 @@ std::string statisticsReport(const Statistics &st) {
     }
     out += std::string(kTabCaptions[3]) + '\n';
     rows(st.seats);
-    for (const auto *labels : {&st.seatCounts, &st.seatAverages})
-        out += (*labels)[0] + '\t' + (*labels)[1] + '\t' + (*labels)[2] + '\t' + (*labels)[3] + '\n';
+    // Named as the window names its two label rows.
+    for (const auto &[name, labels] : {std::pair{"Mains", &st.seatCounts}, std::pair{"Moyenne", &st.seatAverages}})
+        out += std::string(name) + '\t' + (*labels)[0] + '\t' + (*labels)[1] + '\t' + (*labels)[2] + '\t' +
+               (*labels)[3] + '\n';
     if (st.dealsVisible) {
         out += std::string(kTabCaptions[4]) + '\n';
         for (const Grid &g : st.deals) rows(g);

@@ -51,6 +51,16 @@ struct HandCounters {
     int totalVoids() const { return voids[0] + 2 * voids[1] + 3 * voids[2]; }
 };
 
+// The theory beside each counter, in percent, for exactly what it counts:
+// the eight rows of tab 5 in grid order (deals with some hand of a kind,
+// with no such hand, with exactly 1 .. 4 hands with a singleton or void)
+// and the eight rows of the printout's hand block, left half then right
+// (suits of 7 cards or more and 6-card suits per hand, hands without
+// singleton or void, regular hands, hands with exactly 1, 2, 3 voids,
+// voids per hand).
+const std::array<long double, 8> &dealTheory();
+const std::array<long double, 8> &handTheory();
+
 struct Statistics {
     Mode mode = Mode::Observed;
     std::string decimalPoint = ",";
@@ -64,6 +74,7 @@ struct Statistics {
     int completeDeals = 0;
     std::string dealsLabel;  // "Sur 96, nombre de donnes possédant :"
     HandCounters counters;
+    std::array<std::string, 8> handTheory;  // handTheory() as the printout shows it
 };
 
 constexpr int kTabs = 5;
@@ -88,7 +99,8 @@ long double cellValue(const std::string &cell, bool patternKey);
 std::string patternText(const Hand &h);
 
 // The tabs as lines of text: each tab's caption, its data rows with tabs
-// between cells, then its labels.
+// between cells, then its labels (the seats' counts and averages after
+// "Mains" and "Moyenne").
 std::string statisticsReport(const Statistics &st);
 
 }  // namespace vrek::stats

@@ -1,5 +1,9 @@
 #include "stats/statsprint.h"
 
+#include <algorithm>
+
+#include "printing/printstyle.h"
+
 namespace vrek::stats {
 
 namespace {
@@ -55,7 +59,8 @@ const TableColumns kTables[3] = {
     {{1390, 1490, 1630, 1820}, {1340, 1920}, {1440, 1540, 1730}, 1630},
 };
 
-void tables(Page &p, const Statistics &st) {
+// Draws the three tables; returns the bottom of the lowest, count label included.
+int tables(Page &p, const Statistics &st) {
     const int m = p.y(45);
     const int top = p.y(400);
     p.font(11, colour::black);
@@ -76,13 +81,16 @@ void tables(Page &p, const Statistics &st) {
             }
     }
     p.font(11, colour::blue);
+    int lowest = 0;
     for (int t = 0; t < 3; ++t) {
         const int bottom = top - 3 + m * int(st.tabs[t].grid.rows.size() + 1);
         p.centred(kTables[t].labelX, bottom + p.y(10), st.tabs[t].countLabel);
+        lowest = std::max(lowest, bottom + p.y(10) + p.c_.textHeight(st.tabs[t].countLabel));
         p.frame(kTables[t].frame[0], kTables[t].frame[1], top - 3, bottom);
         for (double x : kTables[t].rules) p.vrule(x, top - 3, bottom);
     }
     p.hrule(60, 1920, top - 3 + m);
+    return lowest;
 }
 
 struct BlockLayout {
@@ -123,6 +131,16 @@ void block(Page &p, double y0, const std::string &heading, const char *const sub
     p.centred(1000, bottom + p.y(10), footer);
 }
 
+// The bottom of a frequency block and of the seats' block drawn from y0.
+int blockBottom(Page &p, double y0) {
+    p.font(11, colour::blue);
+    return p.y(y0 + 60) + 5 * p.y(45) - 3 + p.y(10) + p.c_.textHeight("A");
+}
+int seatBottom(Page &p, double y0) {
+    p.font(11, colour::black);
+    return p.y(y0 + 60) + p.y(45) + p.c_.textHeight("A");
+}
+
 std::string percentOf(int count, int total, const std::string &dp) {
     return fixed(total ? count * 100.0L / total : 0, 3, dp);
 }
@@ -136,12 +154,11 @@ void handBlock(Page &p, const Statistics &st, double y0) {
                                  "main régulière ( 4333,4432,5332,5422 )"},
                                 {"1 seule chicane par main", "2 chicanes par main", "3 chicanes par main",
                                  "Nombre total de chicanes"}};
-    const char *theory[2][4] = {{"4,032", "16,548", "64,339", "58,1838"}, {"5,097", "0,009", "0,000", "5,116"}};
     Row rows[2][4];
     for (int h = 0; h < 2; ++h)
         for (int r = 0; r < 4; ++r)
             rows[h][r] = {labels[h][r], std::to_string(values[h][r]), percentOf(values[h][r], c.hands, dp),
-                          theory[h][r]};
+                          st.handTheory[4 * h + r]};
     const char *subs[2] = {"une distribution particulière", "des chicanes"};
     const BlockLayout l = {{70, 1120}, {{780, 890, 1040}, {1590, 1700, 1850}},
                            {730, 820, 960, 1108, 1548, 1630, 1775, 0}, {580, 1520}, 10};
@@ -225,20 +242,39 @@ bool printStatistics(Canvas &c, const Statistics &st, const std::string &caption
         return c.endDocument();
     }
     p.font(18, colour::black);
-    p.centred(1000, p.y(100), caption);
+    centredTitle(c, p.u_.x(1000), p.y(100), caption);
     p.font(16, colour::blue);
     p.centred(1000, p.y(270), "SUR LA REPARTITION DES");
     p.font(14, colour::blue);
     p.centred(400, p.y(340), "Distributions des mains");
     p.centred(1050, p.y(340), "Points H dans une main");
     p.centred(1630, p.y(340), "Points H dans une ligne");
-    tables(p, st);
-    // The full record's long tables fill the first page; the rest goes on a second.
-    const bool second = st.mode == Mode::FullRecord;
-    if (second) c.newPage();
-    handBlock(p, st, second ? 420 : 1720);
-    if (st.dealsVisible) dealBlock(p, st, second ? 820 : 2120);
-    seatBlock(p, st, second ? 1240 : 2540);
+    const int tablesBottom = tables(p, st);
+
+    // Below the tables the blocks keep their places, unless a long table
+    // reaches them: then they move down past it, and a block that would
+    // leave the page goes to the next one with those after it, at the
+    // places the full record gives them there.
+    constexpr double kBelowTables[3] = {1720, 2120, 2540}, kNextPage[3] = {420, 820, 1240};
+    constexpr double kGap = 30;
+    const bool full = st.mode == Mode::FullRecord;
+    double shift = full ? 0 : std::max(0.0, tablesBottom / p.u_.uy + kGap - kBelowTables[0]);
+    bool nextPage = full;
+    int moved = 0;  // blocks placed on the next page
+    if (full) c.newPage();
+    for (int b = 0; b < 3; ++b) {
+        if (b == 1 && !st.dealsVisible) continue;
+        double y0 = full ? kNextPage[b] : nextPage ? kNextPage[moved] : kBelowTables[b] + shift;
+        if (!nextPage && (b == 2 ? seatBottom(p, y0) : blockBottom(p, y0)) > c.height()) {
+            nextPage = true;
+            c.newPage();
+            y0 = kNextPage[0];
+        }
+        if (nextPage) ++moved;
+        if (b == 0) handBlock(p, st, y0);
+        else if (b == 1) dealBlock(p, st, y0);
+        else seatBlock(p, st, y0);
+    }
     if (lastPage) {
         c.newPage();
         lastPage(c);

@@ -27,6 +27,7 @@ void TVrekFProjecteur::paintEvent(QPaintEvent *) {
 }
 
 void TVrekFProjecteur::fullScreen() {
+    if (!isFullScreen()) normalPlace_ = geometry();
     // The screen the window stands on (by its middle), not the primary one:
     // on a desktop with two screens the user has dragged it onto the projector.
     QScreen *s = QGuiApplication::screenAt(frameGeometry().center());
@@ -36,10 +37,16 @@ void TVrekFProjecteur::fullScreen() {
     showFullScreen();
 }
 
-void TVrekFProjecteur::normalScreen() { showNormal(); }
+void TVrekFProjecteur::normalScreen() {
+    showNormal();
+    // The screen's size was set to reach the right screen: the toolkit would
+    // keep it as the normal size, title bar above the screen.
+    if (normalPlace_) setGeometry(*normalPlace_);
+    normalPlace_.reset();
+}
 
 void TVrekFProjecteur::closeEvent(QCloseEvent *e) {
-    if (isFullScreen()) showNormal();
+    if (isFullScreen()) normalScreen();
     e->accept();
     if (closed) closed();
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "teach/projection.h"
 
@@ -33,4 +34,6 @@ protected:
 
 private:
     const QImage *picture_ = nullptr;
+    // Where the window stood before "Plein écran", given back on the way back.
+    std::optional<QRect> normalPlace_;
 };

@@ -30,19 +30,37 @@ CellColours revealedColours(const std::string &text) {
     }
 }
 
-ContractSplit splitContract(const std::string &text) {
-    const size_t i = text.find_last_of("+-=");
-    if (i != std::string::npos) return {text.substr(0, i), text.substr(i)};
-    // A contract not yet verified ("4P S entame RC") still names its trumps:
-    // its first word, when it is a contract, is the contract.
+namespace {
+
+// The length of the contract that starts a text: a level, a strain and any
+// doubling marks ("4P", "3SA*", "7SAXX"); 0 when the text starts otherwise.
+size_t contractAtStart(const std::string &t) {
+    if (t.size() < 2 || t[0] < '1' || t[0] > '7') return 0;
     size_t n = 0;
-    if (text.size() >= 2 && text[0] >= '1' && text[0] <= '7') {
-        if (text.compare(1, 2, "SA") == 0) n = 3;
-        else if (std::string("TKCP").find(text[1]) != std::string::npos) n = 2;
+    if (t.compare(1, 2, "SA") == 0) n = 3;
+    else if (std::string("TKCP").find(t[1]) != std::string::npos) n = 2;
+    while (n && n < t.size() && (t[n] == '*' || t[n] == 'X')) ++n;
+    return n;
+}
+
+bool resultSign(char c) { return c == '+' || c == '-' || c == '='; }
+
+}  // namespace
+
+ContractSplit splitContract(const std::string &text) {
+    // The result follows the contract: a later sign belongs to the lead
+    // ("4P-1 par S entame 5-T") or the comment, not to the contract.
+    const size_t n = contractAtStart(text);
+    if (n) {
+        size_t sign = n;
+        while (sign < text.size() && text[sign] == ' ') ++sign;
+        if (sign < text.size() && resultSign(text[sign])) return {text.substr(0, n), text.substr(sign)};
+        // A contract not yet verified ("4P S entame RC") still names its trumps.
+        if (n == text.size() || text[n] == ' ') return {text.substr(0, n), text.substr(n)};
     }
-    while (n && n < text.size() && text[n] == '*') ++n;
-    if (!n || (n < text.size() && text[n] != ' ')) return {{}, text};
-    return {text.substr(0, n), text.substr(n)};
+    const size_t sign = text.find_first_of("+-=");
+    if (sign != std::string::npos) return {text.substr(0, sign), text.substr(sign)};
+    return {{}, text};
 }
 
 int trumpOf(const std::string &contract) {

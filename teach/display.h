@@ -37,9 +37,11 @@ struct CellColours {
 // Colours of a revealed cell, from the first of "-CKPSTX" in its text.
 CellColours revealedColours(const std::string &text);
 
-// A contract text cut at its last "+", "-" or "=": the contract before it,
-// the result and lead from it on. Without one, a first word that is a
-// contract ("4P", "3SA*") is the contract; otherwise everything is `rest`.
+// A contract text cut at the result sign ("+", "-" or "=") that follows the
+// contract it starts with ("4P", "3SA*", "7SAXX"): the contract before it,
+// the result and lead from it on. Without a sign there, that contract alone
+// (a contract not yet verified); a text that starts with no contract is cut
+// at its first sign, and without any sign everything is `rest`.
 struct ContractSplit {
     std::string contract, rest;
 };

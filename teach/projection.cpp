@@ -1,6 +1,7 @@
 #include "teach/projection.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace vrek {
@@ -151,11 +152,21 @@ void drawAuction(Canvas &c, const TeachDisplay &d) {
     c.clearTextBackground();
 }
 
+// The contract's place: from x 80 to North's hand (its left edge at 500), less a gap.
+constexpr int kContractLeft = 80, kContractRight = 480;
+
 void drawContract(Canvas &c, const TeachDisplay &d) {
     if (d.contract.empty()) return;
-    c.setFont(pixelFont("Century Schoolbook", 200, contractColour(d.contract)));
+    // A long contract ("7SAXX") is drawn smaller rather than over North's hand.
+    const int room = kContractRight - kContractLeft;
+    double height = 200;
+    c.setFont(pixelFont("Century Schoolbook", height, contractColour(d.contract)));
+    for (int width; (width = c.textWidth(d.contract)) > room && height > 10;) {
+        height = std::max(10.0, std::min(height - 1, std::floor(height * room / width)));
+        c.setFont(pixelFont("Century Schoolbook", height, contractColour(d.contract)));
+    }
     c.setTextBackground(colour::white);
-    c.text(80, 150, d.contract);
+    c.text(kContractLeft, 150, d.contract);
     c.clearTextBackground();
 }
 

@@ -37,9 +37,7 @@ PY
 cards() { od -v -An -tu1 -j $(( ($2 - 1) * 160 )) -N160 -w10 "$1" | awk '{s += $1} END {print s}'; }
 
 out=$("$vrek" deal "$dir/s.vrk" --boards 1-3) || fail "deal exit"
-[ "$(echo "$out" | wc -l)" -eq 3 ] || fail "one line per board: $out"
-echo "$out" | grep -qx "Donne 1 : 1 itération" || fail "board 1 line: $out"
-echo "$out" | grep -qx "Donne 3 : 1 itération" || fail "board 3 line: $out"
+[ "$out" = "3 donnes distribuées, toutes selon les contraintes." ] || fail "one summary line: $out"
 [ "$(stat -c %s "$dir/s.vrk")" -eq 15360 ] || fail "series size"
 for b in 1 2 3; do [ "$(cards "$dir/s.vrk" $b)" -eq 52 ] || fail "board $b not complete"; done
 [ "$(cards "$dir/s.vrk" 4)" -eq 0 ] || fail "board 4 was dealt"
@@ -56,15 +54,16 @@ grep -q $'Nombre d\'it\xe9rations: 1\r$' "$dir/s.VRT" || fail "text file bytes"
 # 200000 attempts, leave a complete deal that says so, and end in exit 1
 # with the boards named (the deals are saved all the same).
 cp "$dir/s.vrk" "$dir/before.vrk"
-out=$("$vrek" deal "$dir/s.vrk" --boards 1 --constraints "$dir/never.vrc" 2>"$dir/err"); rc=$?
+out=$("$vrek" deal "$dir/s.vrk" --boards 1 --constraints "$dir/never.vrc" --verbose 2>"$dir/err"); rc=$?
 [ $rc -eq 1 ] || fail "never exit $rc"
-echo "$out" | grep -qx "Donne 1 : 200000 itérations (contraintes non satisfaites)" || fail "never line: $out"
+[ "$out" = $'Donne 1 : 200000 itérations (contraintes non satisfaites)\n1 donne distribuée ; contraintes non satisfaites pour la donne 1.' ] \
+    || fail "never, one line per board with --verbose: $out"
 grep -qx "Contraintes non satisfaites après 200000 itérations pour la donne 1 : sa distribution ne les respecte pas." \
     "$dir/err" || fail "never message: $(cat "$dir/err")"
 cmp -s <(head -c 160 "$dir/s.vrk") <(head -c 160 "$dir/before.vrk") || fail "complete board changed"
 out=$("$vrek" deal "$dir/s.vrk" --boards 4-6 --constraints "$dir/never.vrc" 2>"$dir/err"); rc=$?
 [ $rc -eq 1 ] || fail "never exit 4-6: $rc"
-echo "$out" | grep -qx "Donne 5 : 200000 itérations (contraintes non satisfaites)" || fail "board 5 count: $out"
+[ "$out" = "3 donnes distribuées ; contraintes non satisfaites pour les donnes 4, 5 et 6." ] || fail "4-6 summary: $out"
 grep -q "pour les donnes 4, 5 et 6 : leur distribution" "$dir/err" || fail "4-6 message: $(cat "$dir/err")"
 for b in 4 5 6; do [ "$(cards "$dir/s.vrk" $b)" -eq 52 ] || fail "board $b keeps the last completion"; done
 "$vrek" show "$dir/s.vrk" --boards 5 | grep -qx "  Provenance : Nombre d'itérations: 200000" || fail "board 5 provenance"
@@ -118,7 +117,8 @@ b = bytearray(open(f, "rb").read())
 b[960 + 70:960 + 72] = bytes([0, 0])
 open(f, "wb").write(b)
 PY
-out=$("$vrek" deal "$dir/s.vrk") || fail "all boards"
+out=$("$vrek" deal "$dir/s.vrk" --verbose) || fail "all boards"
 [ "$(echo "$out" | grep -c '^Donne ')" -eq 96 ] || fail "96 lines"
+[ "$(echo "$out" | tail -1)" = "96 donnes distribuées, toutes selon les contraintes." ] || fail "summary after the boards"
 for b in 7 50 96; do [ "$(cards "$dir/s.vrk" $b)" -eq 52 ] || fail "board $b"; done
 echo "deal: ok"

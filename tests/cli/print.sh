@@ -56,6 +56,23 @@ check "labels : une planche pleine" [ "$out" = "VREK:Etiquettes1 : 1 page" ]
 err="$("$dir/prog/vrek" print labels "$dir/serie.vrk" --boards 1-3 --start-label 9 -o "$dir/x.pdf" 2>&1)"
 check "labels : étiquette 9 refusée" grep -q "étiquette de départ invalide (1 à 8)" <<<"$err"
 
+# Without a range: every block, sheet, pair or board that holds a complete
+# deal (boards 5 and 40 here); help on standard output, exit 0.
+head -c 15360 /dev/zero > "$dir/deux.vrk"
+"$vrek" deal "$dir/deux.vrk" --boards 5,40 >/dev/null || { echo "ÉCHEC : donne 5 et 40"; exit 1; }
+while IFS='|' read -r kind expected; do
+    out="$("$vrek" print "$kind" "$dir/deux.vrk" -o "$dir/t.pdf" 2>&1)"
+    check "$kind sans liste" [ "$(tr '\n' ' ' <<<"$out")" = "$expected " ]
+done <<'LIST'
+diagrams|VREK:commentaires : 2 pages
+travellers|VREK:fiches ambulantes:5-6 : 1 page VREK:fiches ambulantes:39-40 : 1 page
+labels|VREK:Etiquettes1 : 1 page
+LIST
+check "hands sans bloc : blocs 1 et 2, quatre sièges" [ "$("$vrek" print hands "$dir/deux.vrk" -o "$dir/t.pdf" | grep -c "Main de")" = 8 ]
+out="$("$vrek" print --help)" && check "print --help" [ "$(grep -c "vrek print " <<<"$out")" -ge 6 ] || check "print --help : code 0" false
+out="$("$vrek" print labels --help)" && check "print labels --help" grep -q "^usage : vrek print labels SERIES.vrk" <<<"$out" \
+    || check "print labels --help : code 0" false
+
 # Refusals and failures leave every file as it was, and no temporary file.
 printf 'ancien' > "$dir/garde.pdf"
 "$vrek" print hands "$dir/absente.vrk" --seats N --block 1 -o "$dir/garde.pdf" 2>/dev/null
@@ -64,9 +81,20 @@ check "série absente : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
 err="$("$vrek" print hands "$dir/serie.vrk" --seats N --block 1 -o "$dir/non/la.pdf" 2>&1)"; rc=$?
 check "dossier absent : code 1" [ $rc = 1 ]
 check "dossier absent : message" grep -q "Impossible d'écrire le fichier" <<<"$err"
-"$vrek" print hands "$dir/serie.vrk" --seats N -o "$dir/garde.pdf" 2>/dev/null
-check "bloc manquant : code 2" [ $? = 2 ]
-check "bloc manquant : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
+"$vrek" print hands "$dir/serie.vrk" --seats N --block 4 -o "$dir/garde.pdf" 2>/dev/null
+check "bloc 4 : code 2" [ $? = 2 ]
+check "bloc 4 : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
+head -c 15360 /dev/zero > "$dir/vide.vrk"
+err="$("$vrek" print travellers "$dir/vide.vrk" -o "$dir/garde.pdf" 2>&1)"; rc=$?
+check "rien de complet : code 1" [ $rc = 1 ]
+check "rien de complet : message" grep -q "Aucune donne complète à imprimer" <<<"$err"
+check "rien de complet : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
+# A label sheet too small for the texts is refused before printing.
+printf '[Etiquettes]\r\nLargeur=120\r\nHauteur=90\r\n' > "$dir/prog/vrek.ini"
+err="$("$dir/prog/vrek" print labels "$dir/serie.vrk" --boards 1-3 -o "$dir/garde.pdf" 2>&1)"; rc=$?
+check "étiquettes trop petites : code 1" [ $rc = 1 ]
+check "étiquettes trop petites : message" grep -q "ne peut pas recevoir son texte" <<<"$err"
+check "étiquettes trop petites : fichier gardé" [ "$(cat "$dir/garde.pdf")" = ancien ]
 check "aucun fichier temporaire" [ -z "$(find "$dir" -maxdepth 1 -name '*.tmp*')" ]
 
 [ $fails = 0 ] && echo "print : tout va bien"

@@ -67,7 +67,7 @@ TEST(Labels, RunFromLabel5OverTwoSheets) {
     EXPECT_EQ(p[0].y, p[1].y);
     EXPECT_EQ(p[8].y, p[9].y);
     EXPECT_EQ(p[0].y - p[8].y, labelCentreY(g, u, 2) - labelCentreY(g, u, 1));
-    EXPECT_EQ(p[7].y - p[8].y, labelCentreY(g, u, 4) - labelCentreY(g, u, 1));
+    EXPECT_EQ(p[4].y - p[8].y, labelCentreY(g, u, 3) - labelCentreY(g, u, 1));
     // The series title heads the first sheet only.
     const auto titles = c.textsEqual("Club");
     ASSERT_EQ(titles.size(), 11u);  // the heading and one line under each label
@@ -94,7 +94,9 @@ TEST(Labels, OneLabelsTextsAndLayout) {
     ASSERT_TRUE(c.beginDocument("t"));
     PrintStyle st;
     st.numbering = 1;
-    drawLabel(c, s, 4, 2000, 3000, 1680, 1625, st);
+    // Room across for the whole header in its own sizes.
+    const LabelBox box{0, 3000 - 812, 4000, 3000 + 813};
+    ASSERT_TRUE(drawLabel(c, s, 4, 2000, 3000, box, st));
     const int size = labelFontSize(c, 1680, 1625);
     c.font("Arial", size);
     const int h = c.textHeight("A"), w = c.textWidth("A");
@@ -123,7 +125,7 @@ TEST(Labels, OneLabelsTextsAndLayout) {
 
     RecordingCanvas one;
     ASSERT_TRUE(one.beginDocument("t"));
-    drawLabel(one, s, 1, 2000, 3000, 1680, 1625, {});
+    ASSERT_TRUE(drawLabel(one, s, 1, 2000, 3000, box, {}));
     EXPECT_TRUE(one.firstText("NORD  "));
     EXPECT_TRUE(one.firstText("PERS."));
 }

@@ -259,6 +259,29 @@ private slots:
         QCOMPARE(pdfPages(path("etiquettes.pdf")), 2);  // 3 labels, then 19 more
     }
 
+    // Labels too small for their texts: the parameter dialog says so; the
+    // labels dialog refuses to print or preview them and stays open.
+    void labelsTooSmallAreRefusedBeforePrinting() {
+        auto *para = dialog<TVrekPara>();
+        w->action("Paramtres1")->trigger();
+        QVERIFY(para->LbAvertissement->isHidden());
+        para->Largeur->setValue(120);
+        QVERIFY(para->LbAvertissement->text().contains("ne peut pas recevoir son texte"));
+        click(para->Imprimer);
+        auto *d = dialog<TVrekEtiq>();
+        w->action("Imprime1")->trigger();
+        printTo("etiquettes.pdf");
+        click(d->Imprimer);
+        click(d->Apercu);
+        QCOMPARE(plat->messages.size(), 2);
+        QCOMPARE(plat->lastMessage(), para->LbAvertissement->text());
+        QVERIFY(!QFile::exists(path("etiquettes.pdf")) && d->isVisible() && !d->findChild<printing::PrintPreview *>());
+        para->Largeur->setValue(700);
+        QVERIFY(para->LbAvertissement->isHidden());
+        click(d->Imprimer);
+        QCOMPARE(pdfPages(path("etiquettes.pdf")), 1);
+    }
+
     void previewShowsThePagesAndPrints() {
         auto *d = dialog<TVrekcom>();
         w->action("Diagrammes1")->trigger();

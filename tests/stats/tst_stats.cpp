@@ -116,9 +116,13 @@ private slots:
         QCOMPARE(cell(f->StringGrid[0], 1, 0), QString(" 4- 3- 3- 3"));
         QCOMPARE(f->LabelTypeMain->text(), QString("39 types de mains différentes"));
 
-        // Theory from the same window: another caption, tab 5 gone, counts not sortable.
+        // Theory from the same window, left on the seats' tab: another
+        // caption, the first tab, tab 5 gone, counts not sortable.
+        f->PageControl1->setCurrentIndex(3);
+        f->close();
         trigger("Probabilits1");
         QCOMPARE(f->windowTitle(), QString("Probabilités de distribution"));
+        QCOMPARE(f->PageControl1->currentIndex(), 0);
         QVERIFY(!f->PageControl1->isTabVisible(4));
         QVERIFY(!f->LabelNbDonnes->isVisible());
         QCOMPARE(cell(f->StringGrid[0], 0, 0), QString("Mains"));

@@ -44,17 +44,29 @@ TEST(TeachDisplay, LoadShowsNothingYetWithTheSeatNamesAndTheContractSplit) {
     EXPECT_EQ(d.caption, "/tmp/s.vrk     Donne : 1");
     EXPECT_EQ(d.cardsLeft(Upper), 13);
 
-    EXPECT_EQ(splitContract("3SA+1-2 par N").contract, "3SA+1");
-    EXPECT_EQ(splitContract("3SA+1-2 par N").rest, "-2 par N");
-    // Not verified yet: the first word still names the contract and its trumps.
-    EXPECT_EQ(splitContract("4P S entame RC").contract, "4P");
-    EXPECT_EQ(splitContract("4P S entame RC").rest, " S entame RC");
-    EXPECT_EQ(splitContract("3SA** E").contract, "3SA**");
-    EXPECT_EQ(splitContract("2C").contract, "2C");
-    EXPECT_EQ(splitContract("8P S").contract, "");
-    EXPECT_EQ(splitContract("4PS").contract, "");
-    EXPECT_EQ(splitContract("Donne libre").rest, "Donne libre");
-    EXPECT_EQ(splitContract("").contract, "");
+    // The sign that follows the contract cuts it, whatever signs come later.
+    const struct {
+        const char *text, *contract, *rest;
+    } cases[] = {
+        {"3SA+1-2 par N", "3SA", "+1-2 par N"},
+        {"4P-1 par S entame 5-T", "4P", "-1 par S entame 5-T"},
+        {"4P*= par S sur entame 5T", "4P*", "= par S sur entame 5T"},
+        {"7SAXX -2", "7SAXX", "-2"},
+        // Not verified yet: the first word still names the contract and its trumps.
+        {"4P S entame RC", "4P", " S entame RC"},
+        {"4P S entame 5-T", "4P", " S entame 5-T"},
+        {"3SA** E", "3SA**", " E"},
+        {"2C", "2C", ""},
+        {"8P S", "", "8P S"},
+        {"4PS", "", "4PS"},
+        {"Passe, puis 1SA=", "Passe, puis 1SA", "="},
+        {"Donne libre", "", "Donne libre"},
+        {"", "", ""},
+    };
+    for (const auto &k : cases) {
+        EXPECT_EQ(splitContract(k.text).contract, k.contract) << k.text;
+        EXPECT_EQ(splitContract(k.text).rest, k.rest) << k.text;
+    }
 }
 
 TEST(TeachDisplay, LoadReadsTheAuctionColumnsAndIgnoresStaleBytes) {

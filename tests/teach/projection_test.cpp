@@ -210,6 +210,20 @@ TEST(Projector, ContractInItsColourAndNoTrumpVisible) {
     EXPECT_EQ(contractColour("2T"), colour::navy);
     EXPECT_EQ(contractColour("3SA"), colour::green);
     EXPECT_EQ(suitLine(d.deal.holding(Right, Hearts)), "A R D V");
+
+    // A contract too long for its place is drawn smaller, clear of North's hand (from x 500).
+    for (const char *text : {"4P", "3SA*", "7SAXX", "7SAXX= par S sur entame AP"}) {
+        TeachDisplay t = loaded(1, text);
+        t.contractShown = true;
+        t.visible[Upper - 1] = true;
+        RecordingCanvas r = draw(t);
+        const DrawOp *shown = r.firstText(t.contract);
+        ASSERT_TRUE(shown) << text;
+        EXPECT_EQ(shown->x1, 80);
+        r.setFont(shown->font);
+        EXPECT_LE(shown->x1 + r.textWidth(t.contract), 480) << text;
+        EXPECT_EQ(shown->font.size < 200, t.contract == "7SAXX") << text;
+    }
 }
 
 namespace {

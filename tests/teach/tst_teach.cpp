@@ -244,21 +244,30 @@ private slots:
         const QImage shown = p->grab().toImage();
         QCOMPARE(shown.pixelColor(shown.width() - 2, shown.height() - 2), QColor(200, 120, 40));
 
+        // Each way back from full screen gives the window its size and place again.
+        p->setGeometry(70, 80, 640, 480);
+        QTRY_COMPARE(p->geometry(), QRect(70, 80, 640, 480));
+        const QRect place = p->geometry();
         m->BtProjecteur->click();
         QCOMPARE(m->BtProjecteur->text(), QString("Ecran Normal"));
         QVERIFY(p->isFullScreen());
+        QTRY_VERIFY(p->geometry() != place);
         m->BtProjecteur->click();
         QCOMPARE(m->BtProjecteur->text(), QString("Plein écran"));
         QVERIFY(!p->isFullScreen());
+        QTRY_COMPARE(p->geometry(), place);
         m->BtProjecteur->click();
         QTest::keyClick(p, Qt::Key_Escape);
         QVERIFY(!p->isFullScreen());
         QCOMPARE(m->BtProjecteur->text(), QString("Plein écran"));
+        QTRY_COMPARE(p->geometry(), place);
         m->BtProjecteur->click();
         p->close();
         QVERIFY(!p->isFullScreen());
         QCOMPARE(m->BtProjecteur->text(), QString("Plein écran"));
         QVERIFY(m->BtProjecteur->isHidden());
+        m->BtActivation->click();
+        QTRY_COMPARE(p->geometry(), place);  // opened again as it was
 
         m->BtActivation->click();
         m->open();
