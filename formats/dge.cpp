@@ -1,5 +1,6 @@
 #include "formats/dge.h"
 
+#include "formats/importdeal.h"
 #include "formats/machinefiles.h"
 #include "formats/recordfile.h"
 
@@ -16,13 +17,6 @@ int suitOfMark(char c) {
     case 0x05: return Clubs;
     }
     return 0;
-}
-
-int rankOfLetter(char c) {
-    static const std::string kRanks = "23456789TJQKA";
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    const size_t at = kRanks.find(c);
-    return at == std::string::npos || c == '\0' ? 0 : static_cast<int>(at) + 2;
 }
 
 bool blank(const std::string &bytes, size_t at) {

@@ -48,15 +48,9 @@ std::string dlmBoardLine(int board, const std::string &letters) {
 
 ExportOutput writeDlm(const Series &s, const Selection &sel, const ExportOptions &opt) {
     ExportOutput out;
-    if (!sel[0]) {
-        out.nothing = true;
-        return out;
-    }
-    MachineRun run = machineRun(s, sel);
-    if (!run.error.empty()) {
-        out.error = run.error;
-        return out;
-    }
+    const auto found = machineRunFor(s, sel, out);
+    if (!found) return out;
+    const MachineRun &run = *found;
     const int n = static_cast<int>(run.boards.size());
     std::vector<std::string> letters;
     for (const auto &o : run.boards) letters.push_back(dlmBoardLetters(o));

@@ -24,15 +24,9 @@ std::string dupRecord(const CardOwners &owners, int total) {
 
 ExportOutput writeDup(const Series &s, const Selection &sel, const ExportOptions &opt) {
     ExportOutput out;
-    if (!sel[0]) {
-        out.nothing = true;
-        return out;
-    }
-    MachineRun run = machineRun(s, sel);
-    if (!run.error.empty()) {
-        out.error = run.error;
-        return out;
-    }
+    const auto found = machineRunFor(s, sel, out);
+    if (!found) return out;
+    const MachineRun &run = *found;
     const int n = static_cast<int>(run.boards.size());
 
     if (opt.numbering == Numbering::FromOne) {

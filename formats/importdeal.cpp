@@ -12,6 +12,17 @@ int ImportScan::count() const {
     return n;
 }
 
+int rankOfLetter(char c) {
+    switch (c) {
+    case 'A': case 'a': return 14;
+    case 'K': case 'k': return 13;
+    case 'Q': case 'q': return 12;
+    case 'J': case 'j': return 11;
+    case 'T': case 't': return 10;
+    }
+    return c >= '2' && c <= '9' ? c - '0' : 0;
+}
+
 std::string lineAt(int line) { return "ligne " + std::to_string(line); }
 std::string recordAt(int record) { return "enregistrement " + std::to_string(record); }
 std::string located(const std::string &where, const std::string &fault) { return where + " : " + fault; }

@@ -67,6 +67,8 @@ std::string cardName(int suit, int rank);
 std::string seatNoun(int seat);   // "Nord" .. "Ouest"
 std::string ofSeat(int seat);     // "de Nord", "d'Est", "de Sud", "d'Ouest"
 std::string suitName(int suit);   // "trèfle" .. "pique"
+// A card's rank from its letter or figure, either case: 'A' 14 .. '2' 2; 0 otherwise.
+int rankOfLetter(char c);
 // File bytes fit to be quoted in a message: control characters shown as
 // '?', Windows-1252 turned to UTF-8, at most `max` characters.
 std::string quoted(const std::string &bytes, size_t max = 12);

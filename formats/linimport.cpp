@@ -64,17 +64,6 @@ int lastNumber(const std::string &v) {
     return std::stoi(v.substr(b, e - b + 1));
 }
 
-int rankOf(char c) {
-    switch (c) {
-    case 'A': case 'a': return 14;
-    case 'K': case 'k': return 13;
-    case 'Q': case 'q': return 12;
-    case 'J': case 'j': return 11;
-    case 'T': case 't': return 10;
-    }
-    return c >= '2' && c <= '9' ? c - '0' : 0;
-}
-
 int suitOf(char c) {
     switch (c) {
     case 'S': case 's': return Spades;
@@ -146,7 +135,7 @@ bool linDealCards(const std::string &value, DealBuilder &deal) {
         } else if (c == '1' && i + 1 < value.size() && value[i + 1] == '0' && suit) {
             ++i;
             if (!deal.place(kSeats[hand], suit, 10)) return false;
-        } else if (const int r = rankOf(c); r && suit) {
+        } else if (const int r = rankOfLetter(c); r && suit) {
             if (!deal.place(kSeats[hand], suit, r)) return false;
         } else if (c != ' ') {
             return deal.refuse("caractère « " + quoted(std::string(1, c)) + " » inattendu dans la donne « md| »");

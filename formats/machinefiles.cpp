@@ -21,6 +21,19 @@ MachineRun machineRun(const Series &s, const Selection &sel) {
     return r;
 }
 
+std::optional<MachineRun> machineRunFor(const Series &s, const Selection &sel, ExportOutput &out) {
+    if (!sel[0]) {
+        out.nothing = true;
+        return std::nullopt;
+    }
+    MachineRun run = machineRun(s, sel);
+    if (!run.error.empty()) {
+        out.error = run.error;
+        return std::nullopt;
+    }
+    return run;
+}
+
 std::string cardIndexHands(const CardOwners &owners) {
     std::string r;
     r.reserve(78);
@@ -45,15 +58,9 @@ std::string rankLetterHands(const CardOwners &owners) {
 ExportOutput writeRecordFile(const Series &s, const Selection &sel, const ExportOptions &opt, size_t recordSize,
                              std::string (*record)(const CardOwners &)) {
     ExportOutput out;
-    if (!sel[0]) {
-        out.nothing = true;
-        return out;
-    }
-    MachineRun run = machineRun(s, sel);
-    if (!run.error.empty()) {
-        out.error = run.error;
-        return out;
-    }
+    const auto found = machineRunFor(s, sel, out);
+    if (!found) return out;
+    const MachineRun &run = *found;
     if (opt.numbering == Numbering::From97) {
         // Only whole records of 96 boards: the new ones become 97, 98, ...
         if (opt.existing.size() != recordSize * kBoards) {

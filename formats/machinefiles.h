@@ -3,6 +3,7 @@
 // DUP record (which are the BRI and DGE records), and the append to a file
 // of 96 fixed-size records.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct MachineRun {
     std::string error;
 };
 MachineRun machineRun(const Series &s, const Selection &sel);
+// The same for a writer: nothing, with `out` saying why, when no board is
+// chosen or one is not a whole pack.
+std::optional<MachineRun> machineRunFor(const Series &s, const Selection &sel, ExportOutput &out);
 
 // North, East and South as 39 two-digit card indices ("01" .. "52"), each
 // hand's cards in card order; West is implied.

@@ -16,17 +16,6 @@ int seatOfLetter(char c) {
     return 0;
 }
 
-int rankOfLetter(char c) {
-    switch (c) {
-    case 'A': case 'a': return 14;
-    case 'K': case 'k': return 13;
-    case 'Q': case 'q': return 12;
-    case 'J': case 'j': return 11;
-    case 'T': case 't': return 10;
-    }
-    return c >= '2' && c <= '9' ? c - '0' : 0;
-}
-
 bool space(char c) { return c == ' ' || c == '\t'; }
 
 // A positive board number, or 0.

@@ -5,10 +5,7 @@
 # usage: bash faults.sh /path/to/vrek
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-vrek="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fails=0
+start "$1"
 chmod 755 "$dir"
 dealt() { od -An -tu1 -v -w160 "$1" | awk '{s = 0; for (i = 1; i <= 160; i += 10) s += $i; if (s == 52) n++} END {print n + 0}'; }
 # Mode bits do not stop root: as root, the other user is nobody.

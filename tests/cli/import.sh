@@ -4,10 +4,7 @@
 # usage: bash import.sh /path/to/vrek
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-vrek="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fails=0
+start "$1"
 
 # src.vrk: 96 random complete deals; cible.vrk: other deals, every line named.
 python3 - "$dir" <<'PY'

@@ -1,6 +1,15 @@
 # Helpers shared by the shell tests of the batch commands: a failed check
 # is counted and named, and series files are written byte by byte.
 
+# The usual start: the program from the first argument, a scratch folder
+# removed at exit, no failure yet.
+start() {
+    vrek="$1"
+    dir="$(mktemp -d)"
+    trap 'rm -rf "$dir"' EXIT
+    fails=0
+}
+
 check() {  # check "what" command...
     local what="$1"; shift
     if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi

@@ -4,10 +4,7 @@
 # usage: bash print.sh /path/to/vrek
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-vrek="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fails=0
+start "$1"
 pages() {  # pages of a PDF, from its page objects
     grep -a -c -E '/Type ?/Page([^s]|$)' "$1"
 }

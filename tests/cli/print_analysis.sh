@@ -5,10 +5,7 @@
 # usage: bash print_analysis.sh /path/to/vrek   (the solver program "bridge" sits beside it)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-vrek="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fails=0
+start "$1"
 empty() { head -c 160 /dev/zero; }
 partial() { hand "14" "" "" ""; hand "" "" "" ""; hand "" "" "" ""; hand "" "" "" ""; }
 { deal; empty; partial; deal; for _ in $(seq 92); do empty; done; } > "$dir/serie.vrk"
