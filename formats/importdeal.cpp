@@ -183,4 +183,30 @@ std::string recordFault(const Deal &d) {
     return {};
 }
 
+namespace {
+bool foreignFile(const NumberedFile &f, const std::string &bytes) {
+    return f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos;
+}
+}  // namespace
+
+ImportScan scanNumbered(const NumberedFile &f, const std::string &bytes, const std::string &foreignError) {
+    ImportScan scan;
+    f.deals.offer(scan);
+    if (foreignFile(f, bytes)) scan.error = foreignError;
+    return scan;
+}
+
+ImportRead readNumbered(NumberedFile &f, const std::string &bytes, const std::vector<int> &boards,
+                        const std::string &foreignError) {
+    ImportRead out;
+    if (foreignFile(f, bytes)) {
+        out.error = foreignError;
+        return out;
+    }
+    f.deals.keepChosen(boards, out);
+    out.skipped = std::move(f.refused.skipped);
+    out.unlisted = f.refused.unlisted;
+    return out;
+}
+
 }  // namespace vrek

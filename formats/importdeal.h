@@ -123,6 +123,18 @@ private:
     int past_ = 0, pastLo = 0, pastHi = 0, surplus_ = 0;
 };
 
+// What a reader of such a file found: the deals, the refusals, and whether
+// nothing in it was of its kind. A foreign file (not blank) is refused whole
+// with `foreignError`.
+struct NumberedFile {
+    NumberedDeals deals;
+    ImportRead refused;  // its skipped and unlisted
+    bool foreign = true;
+};
+ImportScan scanNumbered(const NumberedFile &f, const std::string &bytes, const std::string &foreignError);
+ImportRead readNumbered(NumberedFile &f, const std::string &bytes, const std::vector<int> &boards,
+                        const std::string &foreignError);
+
 // A stored 160-byte record the store can show: counts of at most 9, ranks
 // 2 .. 14, no card twice, no hand above 13 cards. "" or the fault.
 std::string recordFault(const Deal &d);

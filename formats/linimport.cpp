@@ -74,14 +74,8 @@ int suitOf(char c) {
     return 0;
 }
 
-struct LinFile {
-    NumberedDeals deals;
-    ImportRead refused;
-    bool foreign = true;
-};
-
-LinFile readFile(const std::string &bytes) {
-    LinFile f;
+NumberedFile readFile(const std::string &bytes) {
+    NumberedFile f;
     int ordinal = 0, qx = 0, ah = 0;
     LinToken md{{}, 0};
     bool open = false;
@@ -147,25 +141,11 @@ bool linDealCards(const std::string &value, DealBuilder &deal) {
     return deal.finish(given < 3);
 }
 
-ImportScan scanLin(const std::string &bytes) {
-    ImportScan scan;
-    const LinFile f = readFile(bytes);
-    f.deals.offer(scan);
-    if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos) scan.error = kForeign;
-    return scan;
-}
+ImportScan scanLin(const std::string &bytes) { return scanNumbered(readFile(bytes), bytes, kForeign); }
 
 ImportRead readLin(const std::string &bytes, const std::vector<int> &boards) {
-    ImportRead out;
-    LinFile f = readFile(bytes);
-    if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos) {
-        out.error = kForeign;
-        return out;
-    }
-    f.deals.keepChosen(boards, out);
-    out.skipped = std::move(f.refused.skipped);
-    out.unlisted = f.refused.unlisted;
-    return out;
+    NumberedFile f = readFile(bytes);
+    return readNumbered(f, bytes, boards, kForeign);
 }
 
 }  // namespace vrek

@@ -16,6 +16,8 @@ int seatOfLetter(char c) {
     return 0;
 }
 
+const char *const kForeign = "ce n'est pas un fichier PBN : aucune balise [Deal] n'y donne de donne";
+
 bool space(char c) { return c == ' ' || c == '\t'; }
 
 // A positive board number, or 0.
@@ -30,14 +32,8 @@ int boardNumber(const std::string &v) {
     return n;
 }
 
-struct PbnFile {
-    NumberedDeals deals;
-    ImportRead refused;  // its skipped and unlisted
-    bool foreign = true; // no [Deal] tag anywhere
-};
-
-PbnFile readGames(const std::string &bytes) {
-    PbnFile f;
+NumberedFile readGames(const std::string &bytes) {
+    NumberedFile f;
     int ordinal = 0;
     pbnGames(bytes, [&](const PbnGame &g) {
         bool badDeal = false;
@@ -99,26 +95,11 @@ bool pbnDealCards(const std::string &value, DealBuilder &deal) {
     return deal.finish(true);
 }
 
-ImportScan scanPbn(const std::string &bytes) {
-    ImportScan scan;
-    const PbnFile f = readGames(bytes);
-    f.deals.offer(scan);
-    if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos)
-        scan.error = "ce n'est pas un fichier PBN : aucune balise [Deal] n'y donne de donne";
-    return scan;
-}
+ImportScan scanPbn(const std::string &bytes) { return scanNumbered(readGames(bytes), bytes, kForeign); }
 
 ImportRead readPbn(const std::string &bytes, const std::vector<int> &boards) {
-    ImportRead out;
-    PbnFile f = readGames(bytes);
-    if (f.foreign && bytes.find_first_not_of(" \t\r\n") != std::string::npos) {
-        out.error = "ce n'est pas un fichier PBN : aucune balise [Deal] n'y donne de donne";
-        return out;
-    }
-    f.deals.keepChosen(boards, out);
-    out.skipped = std::move(f.refused.skipped);
-    out.unlisted = f.refused.unlisted;
-    return out;
+    NumberedFile f = readGames(bytes);
+    return readNumbered(f, bytes, boards, kForeign);
 }
 
 }  // namespace vrek
