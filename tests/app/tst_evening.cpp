@@ -1,0 +1,141 @@
+// The evening's size through the windows: kept in vrek.ini, shown and set in
+// the board bar; at 24 the series commands and the first choices of the
+// dialogs take boards 1-24, and boards 25-96 stay exactly as they were.
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "app/vrekhp.h"
+#include "core/series.h"
+#include "formats/vrkexport.h"
+#include "printing/VrkEtiq.h"
+#include "printing/vrkcom.h"
+#include "printing/vrkfiche.h"
+#include "stats/VrekStat.h"
+#include "verify/vrkverif.h"
+#include "windowbed.h"
+
+using namespace vrek;
+
+namespace {
+Deal topCards() {
+    return testutil::dealFrom("AKQJ.AKQ.AKQ.AKQ", "T98.JT9.JT9.JT98", "765.876.8765.765", "432.5432.432.432");
+}
+// The deal and the fifteen text lines of each board from `from` on.
+std::vector<std::string> boardsFrom(const Series &s, int from) {
+    std::vector<std::string> out;
+    for (int b = from; b <= kBoards; ++b) {
+        std::string t(reinterpret_cast<const char *>(&s.deal(b)), sizeof(Deal));
+        for (int l = 15 * b - 14; l <= 15 * b; ++l) t += '|' + s.line(l);
+        out.push_back(t);
+    }
+    return out;
+}
+}  // namespace
+
+class EveningTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<WindowBed> bed;
+    TForm1 *w = nullptr;
+
+    std::string ini() const { return testutil::readFile(bed->dir.file("vrek.ini")); }
+    void start(const Series &s, const std::string &settings) {
+        bed = std::make_unique<WindowBed>();
+        testutil::writeFile(bed->dir.file("vrek.ini"), settings);
+        w = &bed->start(s, "Mardi.vrk");
+        w->show();
+    }
+
+private slots:
+    void cleanup() { bed.reset(); }
+
+    void theSizeIsKeptAndShownInTheBoardBar() {
+        Series s;
+        s.clear();
+        start(s, "[Soiree]\r\nNombreDonnes=24\r\n");
+        QCOMPARE(w->EdSoiree->value(), 24);
+        QCOMPARE(w->EdSoiree->text(), QString("/ 24"));
+        QVERIFY(w->EdSoiree->isVisible());
+        // From the menu the field takes the keys; a value is written at once.
+        w->action("NombreDonnes1")->trigger();
+        w->EdSoiree->setValue(30);
+        QCOMPARE(w->model().settings().nombreDonnes, 30);
+        QVERIFY(ini().find("[Soiree]\r\nNombreDonnes=30\r\n") != std::string::npos);
+        w = &bed->start("Mardi.vrk");
+        QCOMPARE(w->EdSoiree->value(), 30);
+        // The exit write keeps it, and a file without the key is the whole series.
+        w->close();
+        QVERIFY(ini().find("NombreDonnes=30") != std::string::npos);
+        testutil::writeFile(bed->dir.file("vrek.ini"), "");
+        w = &bed->start("Mardi.vrk");
+        QCOMPARE(w->model().settings().nombreDonnes, kBoards);
+        w->close();
+        QVERIFY(ini().find("Soiree") == std::string::npos);
+    }
+
+    void seriesCommandsTakeTheEveningsBoards() {
+        Series s;
+        s.clear();
+        for (int b = 25; b <= kBoards; ++b) {
+            s.deal(b) = b <= 30 ? topCards() : testutil::shuffledDeal(b);
+            s.setLine(contractLine(b), makeContractLine("4P S", {4, 3, 5}));
+            s.setLine(provenanceLine(b), "ancien");
+        }
+        start(s, "[Soiree]\r\nNombreDonnes=24\r\n");
+        const std::vector<std::string> above = boardsFrom(w->model().series(), 25);
+
+        w->action("N3")->trigger();
+        for (int b = 1; b <= 24; ++b) QVERIFY(w->model().series().deal(b).complete());
+        QCOMPARE(boardsFrom(w->model().series(), 25), above);
+
+        // The real solver on easy deals: the verification and the analysis.
+        const QString bridge = QDir(QCoreApplication::applicationDirPath()).filePath("bridge");
+        w->findChild<TVrekverif *>()->solverProgram = bridge;
+        w->model().edit(ChangeSeries, [](Series &t) {
+            for (int b = 1; b <= 24; ++b) {
+                t.deal(b) = topCards();
+                t.setLine(contractLine(b), makeContractLine("4P S", {4, 3, 5}));
+            }
+        });
+        w->action("Verif_Auto")->trigger();
+        QVERIFY2(bed->plat.messages.isEmpty(), qPrintable(bed->plat.lastMessage()));
+        QCOMPARE(w->model().series().line(contractLine(24)), makeContractLine("4P+3 par S sur entame 2P", {4, 3, 5}));
+        QCOMPARE(boardsFrom(w->model().series(), 25), above);
+        w->action("AnalyseDoubleMort")->trigger();
+        QCOMPARE(bed->plat.lastMessage(), QString("Analyse au double mort terminée : 24 donne(s)."));
+
+        w->action("StatistiquesdelaSrie1")->trigger();
+        auto *st = w->findChild<TvrekFStat *>();
+        QCOMPARE(st->LabelSoiree->text(), QString("24 donnes sont prises en compte"));
+        QCOMPARE(st->LabelNbMain->text(), QString("96 mains sont prises en compte"));
+        st->hide();
+
+        // First choices of the dialogs: the evening's boards, any other by hand.
+        w->action("Duplimate1")->trigger();
+        auto *ex = w->findChild<TVrekexpot *>();
+        for (int b = 1; b <= kBoards; ++b) {
+            QVERIFY(ex->Main[b - 1]->isEnabled());
+            QCOMPARE(ex->Main[b - 1]->isChecked(), b <= 24);
+        }
+        ex->hide();
+        w->action("Diagrammes1")->trigger();
+        auto *com = w->findChild<TVrekcom *>();
+        for (int n = 1; n <= 24; ++n) QCOMPARE(com->Feuille[n - 1]->isChecked(), n <= 6);
+        com->hide();
+        w->action("Surfeuillesvierges1")->trigger();
+        auto *fiche = w->findChild<Tvrekfiche *>();
+        for (int n = 1; n <= kTravellerPairs; ++n) QCOMPARE(fiche->Fiche[n - 1]->isChecked(), n <= 12);
+        fiche->hide();
+        w->action("Imprime1")->trigger();
+        auto *etiq = w->findChild<TVrekEtiq *>();
+        QCOMPARE(etiq->Diagr_deb->value(), 1);
+        QCOMPARE(etiq->Diagr_fin->value(), 24);
+    }
+};
+
+QTEST_MAIN(EveningTest)
+#include "tst_evening.moc"
