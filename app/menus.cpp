@@ -51,6 +51,7 @@ const std::vector<MenuItem> &menuTree() {
             {"Automatiser1", "&Mémoriser le nom du fichier de travail"},
             {"EnregistrementAutomatique1", "Enregistrement automatique du fichier de travail"},
             {"NombreDonnes1", "Nombre de donnes de la soirée…"},
+            {"PreparerSoiree1", "Préparer la soirée…", true},
             {"RAZ", "&Remise à Zéro du Fichier", true},
             {"Exporter1", "E&xporter", true, formatItems(vrek::exportMenu())},
             {"Importer1", "&Importer", true, withResults(formatItems(vrek::importMenu(false)))},
@@ -260,7 +261,7 @@ void TForm1::enableSeriesCommands() {
     for (const char *n : {"Enregistrer1", "EnregistrerSous1", "RAZ", "Vidage", "Exporter1", "Importer1", "Inserer1",
                           "Vrek1", "Diagrammes1", "Diagrammeschoisis1", "HuitDiagrammeschoisis1", "fiche",
                           "Etiquettes1", "Statistiques", "StatistiquesdelaSrie1", "Relev1", "N3", "DistributionCle",
-                          "Recopielediagramme"})
+                          "Recopielediagramme", "PreparerSoiree1"})
         action(n)->setEnabled(true);
     Distribution->setEnabled(true);
 }

@@ -5,11 +5,16 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
 
+#include "app/vreksoiree.h"
 #include "app/vrekhp.h"
+#include "formats/exportfile.h"
 #include "core/series.h"
 #include "formats/vrkexport.h"
 #include "printing/VrkEtiq.h"
@@ -134,6 +139,59 @@ private slots:
         auto *etiq = w->findChild<TVrekEtiq *>();
         QCOMPARE(etiq->Diagr_deb->value(), 1);
         QCOMPARE(etiq->Diagr_fin->value(), 24);
+    }
+
+    void theEveningInOneStep() {
+        Series s;
+        s.clear();
+        for (int b = 1; b <= 30; ++b) s.deal(b) = topCards();
+        start(s, "[Soiree]\r\nNombreDonnes=24\r\n");
+        auto *d = w->findChild<TVrekSoiree *>();
+        w->action("PreparerSoiree1")->trigger();
+        QVERIFY(d->isVisible());
+        const QString folder = bed->path("Mardi");
+        QCOMPARE(d->EdDossier->text(), folder);
+        QCOMPARE(d->LbDonnes->text(), QString("Donnes de la soirée : 1-24 (24 donnes)"));
+        for (const auto &[item, box] : d->Choix)
+            QCOMPARE(box->isChecked(), item != bundle::Item::Fingerprint);  // no key dealt here
+
+        // The PBN file and the diagrams need the analysis: the real solver, easy deals.
+        d->BtPreparer->click();
+        QVERIFY2(bed->plat.messages.size() == 1, qPrintable(bed->plat.lastMessage()));
+        QCOMPARE(bed->plat.messages[0].kind, RecordedMessage::Information);
+        QVERIFY(bed->plat.lastMessage().startsWith("La soirée est prête : 11 fichiers écrits dans " + folder));
+        QVERIFY(!d->isVisible());
+        const std::string dlm = testutil::readFile(bed->dir.file("Mardi/Mardi.DLM"));
+        const std::string pbn = testutil::readFile(bed->dir.file("Mardi/Mardi.PBN"));
+        QCOMPARE(QString::fromStdString(pbn).count("[DoubleDummyTricks "), 24);
+        const std::string again = bed->dir.file("again.DLM");
+        QVERIFY(exportToFile("dlm", w->model().series(), bed->dir.file("Mardi.vrk"),
+                             selectionOf(eveningBoards(w->model().settings())), {}, again)
+                    .ok);
+        QCOMPARE(dlm, testutil::readFile(again));
+
+        // A second run asks first; "Non" leaves every file as it was.
+        testutil::writeFile(bed->dir.file("Mardi/Mardi.DLM"), "ancien");
+        w->action("PreparerSoiree1")->trigger();
+        bed->plat.messages.clear();
+        QVERIFY(!d->BtPreparerClick());
+        QCOMPARE(bed->plat.messages.size(), 1);
+        QCOMPARE(bed->plat.messages[0].kind, RecordedMessage::Question);
+        QVERIFY(bed->plat.lastMessage().startsWith("Le dossier " + folder + " contient déjà des fichiers de la soirée :\n"));
+        QCOMPARE(testutil::readFile(bed->dir.file("Mardi/Mardi.DLM")), std::string("ancien"));
+
+        // "Oui", with the DUP file unwritable: named, the others replaced.
+        QFile::remove(bed->path("Mardi/Mardi.DUP"));
+        QDir().mkpath(bed->path("Mardi/Mardi.DUP"));
+        bed->plat.answers.enqueue(true);
+        bed->plat.messages.clear();
+        QVERIFY(!d->BtPreparerClick());
+        QCOMPARE(bed->plat.messages.last().kind, RecordedMessage::Error);
+        QVERIFY2(bed->plat.lastMessage().startsWith("Ces fichiers n'ont pas pu être écrits :\nMardi.DUP : "),
+                 qPrintable(bed->plat.lastMessage()));
+        QVERIFY(bed->plat.lastMessage().contains("Les autres sont écrits dans " + folder));
+        QCOMPARE(testutil::readFile(bed->dir.file("Mardi/Mardi.DLM")), dlm);
+        QVERIFY(d->isVisible());
     }
 };
 
