@@ -22,6 +22,9 @@
 #include "printing/vrkfiche.h"
 #include "stats/VrekStat.h"
 #include "verify/vrkverif.h"
+#include "fakesolver.h"
+#include "verify/vranalysis.h"
+#include "verify/vrkanalyse.h"
 #include "windowbed.h"
 
 using namespace vrek;
@@ -154,6 +157,20 @@ private slots:
         QCOMPARE(d->LbDonnes->text(), QString("Donnes de la soirée : 1-24 (24 donnes)"));
         for (const auto &[item, box] : d->Choix)
             QCOMPARE(box->isChecked(), item != bundle::Item::Fingerprint);  // no key dealt here
+
+        // "Annuler" in the analysis' progress window: nothing written, the dialog stays.
+        auto *analysis = w->findChild<VrAnalysis *>();
+        auto *progress = w->findChild<TVrekanalyse *>();
+        const QString solver = analysis->solverProgram;
+        {
+            FakeSolver silent(bed->plat, analysis->solverProgram = "/fake/bridge");  // never answers
+            QTimer::singleShot(300, progress, [progress] { progress->Annuler->click(); });
+            QVERIFY(!d->BtPreparerClick());
+            QVERIFY(bed->plat.messages.isEmpty());
+            QVERIFY(!QFileInfo::exists(folder));
+            QVERIFY(d->isVisible());
+        }
+        analysis->solverProgram = solver;
 
         // The PBN file and the diagrams need the analysis: the real solver, easy deals.
         d->BtPreparer->click();
