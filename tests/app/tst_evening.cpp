@@ -16,6 +16,8 @@
 #include "app/vrekhp.h"
 #include "formats/exportfile.h"
 #include "core/series.h"
+#include "dealing/VrekCle.h"
+#include "dealing/dealkey.h"
 #include "formats/vrkexport.h"
 #include "printing/VrkEtiq.h"
 #include "printing/vrkcom.h"
@@ -209,6 +211,34 @@ private slots:
         QVERIFY(bed->plat.lastMessage().contains("Les autres sont écrits dans " + folder));
         QCOMPARE(testutil::readFile(bed->dir.file("Mardi/Mardi.DLM")), dlm);
         QVERIFY(d->isVisible());
+    }
+
+    // A key that dealt the evening gives its tick: its fingerprint is written, never the key.
+    void theKeysFingerprintJoinsWhenAKeyDealt() {
+        Series s;
+        s.clear();
+        start(s, "[Soiree]\r\nNombreDonnes=24\r\n");
+        auto *cle = w->findChild<TVrekCle *>();
+        w->action("DistributionCle")->trigger();
+        bed->plat.fileNames.enqueue(bed->path("cle.txt"));
+        cle->BtCreer->click();
+        cle->BtSerie->click();
+        cle->hide();
+        std::string err;
+        const auto key = readKeyFile(bed->dir.file("cle.txt"), err);
+        QVERIFY2(key, err.c_str());
+
+        auto *d = w->findChild<TVrekSoiree *>();
+        w->action("PreparerSoiree1")->trigger();
+        for (const auto &[item, box] : d->Choix) {
+            QVERIFY(box->isEnabled() && box->isChecked());
+            box->setChecked(item == bundle::Item::Fingerprint);
+        }
+        bed->plat.messages.clear();
+        QVERIFY2(d->BtPreparerClick(), qPrintable(bed->plat.lastMessage()));
+        const std::string written = testutil::readFile(bed->dir.file("Mardi/Mardi-empreinte.txt"));
+        QVERIFY(written.find(fingerprintOf(*key)) != std::string::npos);
+        QVERIFY(written.find(testutil::readFile(bed->dir.file("cle.txt")).substr(0, 64)) == std::string::npos);
     }
 };
 
