@@ -54,7 +54,7 @@ TForm1::TForm1(const QStringList &args, QWidget *parent) : QMainWindow(parent), 
     EdSoiree->setValue(kBoards);
     EdSoiree->setPrefix(QStringLiteral("/ "));
     EdSoiree->setToolTip(QStringLiteral("Nombre de donnes de la soirée"));
-    EdSoiree->setKeyboardTracking(false);
+    // Kept as typed: a command run before Return takes what the field shows.
     EdSoiree->hide();
     connect(EdSoiree, &QSpinBox::valueChanged, this, [this](int v) { setEveningSize(v); });
     showDealControls(false);

@@ -72,6 +72,9 @@ private slots:
         QVERIFY(w->EdSoiree->isVisible());
         // From the menu the field takes the keys; a value is written at once.
         w->action("NombreDonnes1")->trigger();
+        w->EdSoiree->selectAll();
+        QTest::keyClicks(w->EdSoiree, "18");
+        QCOMPARE(w->model().settings().nombreDonnes, 18);  // no Return needed
         w->EdSoiree->setValue(30);
         QCOMPARE(w->model().settings().nombreDonnes, 30);
         QVERIFY(ini().find("[Soiree]\r\nNombreDonnes=30\r\n") != std::string::npos);
