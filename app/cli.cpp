@@ -7,6 +7,7 @@
 #include "core/boardlist.h"
 #include "core/cards.h"
 #include "core/seriesfile.h"
+#include "core/userfolders.h"
 
 namespace cli {
 
@@ -59,6 +60,23 @@ std::optional<std::vector<int>> boardsOption(const Options &o, std::string &erro
     if (!b) error = "liste de donnes invalide : " + o.value("--boards");
     return b;
 }
+
+std::optional<std::vector<int>> boardsOrEvening(const Options &o, std::string &error) {
+    if (!o.has("--boards")) return eveningBoards();
+    return boardsOption(o, error);
+}
+
+vrek::Settings programSettings() {
+    vrek::Settings s;
+    const std::string folder = vrek::runningProgramFolder();
+    const std::string path =
+        vrek::settingsFileToRead(folder, vrek::canKeepFilesIn(folder), vrek::userConfigFolder());
+    const std::string err = vrek::loadSettings(path, vrek::DateFormat::french(), s);
+    if (!err.empty()) std::fprintf(stderr, "%s Les réglages par défaut sont utilisés.\n", forTerminal(err).c_str());
+    return s;
+}
+
+std::vector<int> eveningBoards() { return vrek::eveningBoards(programSettings()); }
 
 std::string forTerminal(std::string text) {
     for (char &c : text)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/series.h"
+#include "core/settings.h"
 #include "core/serieslock.h"
 
 namespace cli {
@@ -50,6 +51,16 @@ struct Options {
 // The boards of "--boards LIST", or all 96 without it; nullopt (with the
 // reason in `error`) for a malformed list.
 std::optional<std::vector<int>> boardsOption(const Options &o, std::string &error);
+// The same, with the evening's boards (below) without it.
+std::optional<std::vector<int>> boardsOrEvening(const Options &o, std::string &error);
+
+// The settings of the window's vrek.ini, found by the window's rule (for a
+// reader: platform/userfiles.h); a file that cannot be read is said on
+// standard error and the defaults serve.
+vrek::Settings programSettings();
+// Boards 1 .. the evening's size of those settings: what the commands that
+// go through the series take without --boards.
+std::vector<int> eveningBoards();
 
 // Message texts break lines at CR, as the message boxes do; a terminal wants LF.
 std::string forTerminal(std::string text);

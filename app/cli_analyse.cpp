@@ -65,7 +65,7 @@ int analyse(const std::vector<std::string> &args) {
     cli::Options o;
     std::string err;
     if (!cli::parseOptions(args, {"--boards"}, {}, o, err) || o.positional.size() != 1) return cli::usageError(me, err);
-    auto list = cli::boardsOption(o, err);
+    auto list = cli::boardsOrEvening(o, err);
     if (!list) return cli::usageError(me, err);
     vrek::Series s;
     if (int rc = cli::readSeries(o.positional[0], s)) return rc;

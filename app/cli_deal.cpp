@@ -37,7 +37,7 @@ int deal(const std::vector<std::string> &args) {
     std::string err;
     if (!cli::parseOptions(args, {"--constraints", "--boards", "--key"}, {"--verbose"}, o, err) || o.positional.size() != 1)
         return cli::usageError(me, err);
-    auto list = cli::boardsOption(o, err);
+    auto list = cli::boardsOrEvening(o, err);
     if (!list) return cli::usageError(me, err);
     const std::vector<int> &boards = *list;
 

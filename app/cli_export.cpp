@@ -43,8 +43,11 @@ int runExport(const std::vector<std::string> &args) {
     vrek::Series s;
     if (int rc = cli::readSeries(o.positional[1], s)) return rc;
 
-    vrek::Selection sel = vrek::completeBoards(s);  // the dialog's selection on opening
-    if (o.has("--boards")) {
+    vrek::Selection sel{};
+    if (!o.has("--boards")) {
+        // The dialog's selection on opening.
+        sel = vrek::openingSelection(s, cli::programSettings().nombreDonnes);
+    } else {
         auto list = vrek::parseBoardList(o.value("--boards"));
         if (!list) return cli::usageError(me, "liste de donnes invalide : " + o.value("--boards"));
         sel = vrek::selectionOf(*list);

@@ -8,9 +8,6 @@
 
 #include "core/fileio.h"
 #include "core/seriesfile.h"
-#include "platform/platform.h"
-#include "platform/uiutil.h"
-#include "platform/userfiles.h"
 #include "printing/printjob.h"
 
 namespace cli::print {
@@ -65,7 +62,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
     else std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-// Fonts and the PDF writer need a graphical application, even without a display.
+}  // namespace
+
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     if (QCoreApplication::instance()) return nullptr;
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -76,14 +74,7 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// The window's settings file, found by the window's own rule.
-vrek::Settings programSettings() {
-    vrek::Settings s;
-    const std::string path = ui::settingsFile(platform(), false).toStdString();
-    const std::string err = vrek::loadSettings(path, ui::localeDateFormat(), s);
-    if (!err.empty()) std::fprintf(stderr, "%s Les réglages par défaut sont utilisés.\n", forTerminal(err).c_str());
-    return s;
-}
+namespace {
 
 int run(const std::vector<std::string> &args) {
     if (args.empty()) return usage();
@@ -109,7 +100,7 @@ int run(const std::vector<std::string> &args) {
     if (int rc = cli::readSeries(o.positional[0], s)) return rc;
 
     auto app = ensureGuiApplication();
-    const vrek::Settings settings = programSettings();
+    const vrek::Settings settings = cli::programSettings();
     vrek::PrintStyle style;
     style.colour = !o.has("--bw");
     style.numbering = o.has("--from-97") ? 1 : 0;

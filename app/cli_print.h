@@ -4,6 +4,7 @@
 // the kind for its drawing and writes one PDF for the whole run.
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "core/settings.h"
 #include "platform/canvas.h"
 #include "printing/printstyle.h"
+
+class QGuiApplication;
 
 namespace cli::print {
 
@@ -45,6 +48,10 @@ std::vector<Kind> &kinds();
 struct KindRegistrar {
     explicit KindRegistrar(Kind k) { kinds().push_back(std::move(k)); }
 };
+
+// Fonts and the PDF writer need a graphical application, even without a
+// display: made here when the program has no application yet (null then).
+std::unique_ptr<QGuiApplication> ensureGuiApplication();
 
 // A whole number within [lo, hi] written in decimal digits only.
 bool wholeNumber(const std::string &text, int lo, int hi, int &out);

@@ -21,13 +21,13 @@
 namespace cli::print {
 namespace {
 
-// Without a range a kind prints what holds a complete deal: of each group
-// of `size` boards (a sheet, a pair of travellers, a block), the numbers of
-// those that hold one.
-std::vector<int> groupsWithCompleteDeals(const vrek::Series &s, int size) {
+// Without a range a kind prints what holds a complete deal among the
+// evening's boards: of each group of `size` boards (a sheet, a pair of
+// travellers, a block), the numbers of those that hold one.
+std::vector<int> groupsWithCompleteDeals(const Request &r, int size) {
     std::vector<int> groups;
-    for (int b = 1; b <= vrek::kBoards; ++b)
-        if (s.deal(b).complete() && (groups.empty() || groups.back() != (b - 1) / size + 1))
+    for (int b : vrek::eveningBoards(r.settings))
+        if (r.series.deal(b).complete() && (groups.empty() || groups.back() != (b - 1) / size + 1))
             groups.push_back((b - 1) / size + 1);
     return groups;
 }
@@ -61,7 +61,7 @@ Prepared hands(const Request &r) {
         if (!wholeNumber(o.value("--block"), 1, 3, block)) return Prepared::usage("bloc invalide : " + o.value("--block"));
         blocks.push_back(block);
     } else {
-        blocks = groupsWithCompleteDeals(r.series, 32);
+        blocks = groupsWithCompleteDeals(r, 32);
         if (blocks.empty()) return nothingComplete();
     }
     vrek::HandSheetOptions opt;
@@ -113,7 +113,7 @@ Prepared diagrams(const Request &r) {
         if (o.has("--first-page")) return Prepared::usage("--first-page ne vaut qu'avec --boards");
         std::vector<int> sheets;
         if (!o.has("--sheets")) {
-            sheets = groupsWithCompleteDeals(r.series, 4);
+            sheets = groupsWithCompleteDeals(r, 4);
             if (sheets.empty()) return nothingComplete();
         } else if (!listUpTo(o.value("--sheets"), 24, sheets)) {
             return Prepared::usage("liste de feuilles invalide (1 à 24) : " + o.value("--sheets"));
@@ -152,7 +152,7 @@ Prepared travellers(const Request &r) {
     const Options &o = r.options;
     std::vector<int> pairs;
     if (!o.has("--pairs")) {
-        pairs = groupsWithCompleteDeals(r.series, 2);
+        pairs = groupsWithCompleteDeals(r, 2);
         if (pairs.empty()) return nothingComplete();
     } else if (!listUpTo(o.value("--pairs"), vrek::kTravellerPairs, pairs)) {
         return Prepared::usage("liste de paires invalide (1 à 48) : " + o.value("--pairs"));
@@ -185,7 +185,7 @@ Prepared labels(const Request &r) {
         if (!wholeNumber(a, 1, 96, run.from) || !wholeNumber(b, 1, 96, run.to) || run.from > run.to)
             return Prepared::usage("donnes invalides (FROM-TO, de 1 à 96) : " + text);
     } else {
-        run.deals = groupsWithCompleteDeals(r.series, 1);
+        run.deals = groupsWithCompleteDeals(r, 1);
         if (run.deals.empty()) return nothingComplete();
     }
     const int perSheet = run.geometry.perSheet();

@@ -17,12 +17,13 @@ Prepared statistics(const Request &r) {
     const std::string point = QLocale().decimalPoint().toStdString();
     if (r.options.has("--fairness") && mode == Mode::Theory) return Prepared::usage("--fairness ne vaut pas avec --theory");
     const bool fairness = r.options.has("--fairness");
-    return {0, {}, [&s = r.series, mode, point, fairness](vrek::Canvas &c) {
-                const auto st = vrek::stats::computeStatistics(s, mode, point);
+    const std::vector<int> boards = vrek::eveningBoards(r.settings);
+    return {0, {}, [&s = r.series, mode, point, fairness, boards](vrek::Canvas &c) {
+                const auto st = vrek::stats::computeStatistics(s, mode, point, boards);
                 std::function<void(vrek::Canvas &)> last;
                 if (fairness) {
                     vrek::fairness::Sample sample;
-                    sample.add(s);
+                    sample.add(s, boards);
                     last = [report = vrek::fairness::fairnessReport(sample), point](vrek::Canvas &page) {
                         vrek::fairness::drawFairnessPage(page, report, point);
                     };

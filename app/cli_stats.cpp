@@ -4,7 +4,6 @@
 
 #include "app/cli.h"
 #include "core/seriesfile.h"
-#include "core/boardlist.h"
 #include "stats/fairness.h"
 #include "stats/statistics.h"
 
@@ -18,20 +17,17 @@ cli::CliRegistrar reg({"stats", "stats SERIES.vrk [--full | --theory] | stats SE
                        stats});
 
 // The fairness report of the complete boards of every series named (of
-// LIST only, with --boards).
+// LIST only, with --boards; else of the evening's).
 int fairness(const cli::Options &o) {
-    std::vector<int> boards;
-    if (o.has("--boards")) {
-        auto list = vrek::parseBoardList(o.value("--boards"));
-        if (!list) return cli::usageError(cli::command("stats"), "liste de donnes invalide : " + o.value("--boards"));
-        boards = *list;
-    }
+    std::string err;
+    auto boards = cli::boardsOrEvening(o, err);
+    if (!boards) return cli::usageError(cli::command("stats"), err);
     vrek::fairness::Sample sample;
     for (const std::string &file : o.positional) {
         vrek::Series s;
         vrek::LoadResult r = vrek::readSeries(file, s);
         if (!r.ok) return cli::fail(r.error);
-        sample.add(s, boards);
+        sample.add(s, *boards);
     }
     const std::string dp = QLocale::system().decimalPoint().toStdString();
     for (const std::string &line : vrek::fairness::reportLines(vrek::fairness::fairnessReport(sample), dp))
@@ -57,7 +53,8 @@ int stats(const std::vector<std::string> &args) {
     vrek::Series s;
     if (int rc = cli::readSeries(o.positional[0], s)) return rc;
     const std::string dp = QLocale::system().decimalPoint().toStdString();
-    std::fputs(vrek::stats::statisticsReport(vrek::stats::computeStatistics(s, mode, dp)).c_str(), stdout);
+    const std::vector<int> boards = mode == Mode::Theory ? std::vector<int>{} : cli::eveningBoards();
+    std::fputs(vrek::stats::statisticsReport(vrek::stats::computeStatistics(s, mode, dp, boards)).c_str(), stdout);
     return 0;
 }
 

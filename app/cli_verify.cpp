@@ -26,7 +26,7 @@ int verify(const std::vector<std::string> &args) {
     cli::Options o;
     std::string err;
     if (!cli::parseOptions(args, {"--boards"}, {}, o, err) || o.positional.size() != 1) return cli::usageError(me, err);
-    auto list = cli::boardsOption(o, err);
+    auto list = cli::boardsOrEvening(o, err);
     if (!list) return cli::usageError(me, err);
     const std::vector<int> &boards = *list;
     const std::string seriesFile = o.positional[0];

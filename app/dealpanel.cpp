@@ -247,8 +247,13 @@ void TForm1::showDeal() {
         QSignalBlocker b(EdDonne);
         EdDonne->setValue(n);
     }
+    {
+        QSignalBlocker b(EdSoiree);
+        EdSoiree->setValue(ws_.settings().nombreDonnes);
+    }
     LbDonne->show();
     EdDonne->show();
+    EdSoiree->show();
     action("Permutation")->setText(QStringLiteral("&Permutation du diagramme ") + QString::number(n));
     showDealControls(true);
     for (QPushButton *b : {Inverser, Rotation, Nouvelle, BtClavier}) b->setEnabled(true);

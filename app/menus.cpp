@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
+#include <algorithm>
 
 #include "app/vrekhp.h"
 #include "core/dealview.h"
@@ -48,6 +50,8 @@ const std::vector<MenuItem> &menuTree() {
             {"EnregistrerSous1", "Enregistrer &Sous", true},
             {"Automatiser1", "&Mémoriser le nom du fichier de travail"},
             {"EnregistrementAutomatique1", "Enregistrement automatique du fichier de travail"},
+            {"NombreDonnes1", "Nombre de donnes de la soirée…"},
+            {"PreparerSoiree1", "Préparer la soirée…", true},
             {"RAZ", "&Remise à Zéro du Fichier", true},
             {"Exporter1", "E&xporter", true, formatItems(vrek::exportMenu())},
             {"Importer1", "&Importer", true, withResults(formatItems(vrek::importMenu(false)))},
@@ -169,6 +173,16 @@ const std::pair<const char *, Handler> kHandlers[] = {
              f.writeIniValue([](IniFile &ini) { writeNoValide(ini, false); });
          }
      }},
+    // The board bar's field, where the number is typed.
+    {"NombreDonnes1", [](TForm1 &f) {
+         {
+             QSignalBlocker b(f.EdSoiree);
+             f.EdSoiree->setValue(f.model().settings().nombreDonnes);
+         }
+         f.EdSoiree->show();
+         f.EdSoiree->setFocus();
+         f.EdSoiree->selectAll();
+     }},
     {"Plus1", [](TForm1 &f) { f.zoomBy(1); }},   {"Plus2", [](TForm1 &f) { f.zoomBy(2); }},
     {"Plus3", [](TForm1 &f) { f.zoomBy(3); }},   {"Plus4", [](TForm1 &f) { f.zoomBy(4); }},
     {"Plus5", [](TForm1 &f) { f.zoomBy(5); }},   {"Moins1", [](TForm1 &f) { f.zoomBy(-1); }},
@@ -247,9 +261,18 @@ void TForm1::enableSeriesCommands() {
     for (const char *n : {"Enregistrer1", "EnregistrerSous1", "RAZ", "Vidage", "Exporter1", "Importer1", "Inserer1",
                           "Vrek1", "Diagrammes1", "Diagrammeschoisis1", "HuitDiagrammeschoisis1", "fiche",
                           "Etiquettes1", "Statistiques", "StatistiquesdelaSrie1", "Relev1", "N3", "DistributionCle",
-                          "Recopielediagramme"})
+                          "Recopielediagramme", "PreparerSoiree1"})
         action(n)->setEnabled(true);
     Distribution->setEnabled(true);
+}
+
+void TForm1::setEveningSize(int n) {
+    Settings &s = ws_.settings();
+    n = std::clamp(n, 1, kBoards);
+    if (n == s.nombreDonnes) return;
+    s.nombreDonnes = n;
+    writeIniValue([n](IniFile &f) { writeEveningSize(f, n); });
+    ws_.notify(ChangeSettings);
 }
 
 void TForm1::zoomBy(int step) {

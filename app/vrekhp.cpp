@@ -47,6 +47,16 @@ TForm1::TForm1(const QStringList &args, QWidget *parent) : QMainWindow(parent), 
     connect(EdDonne, &QSpinBox::valueChanged, this, [this](int v) {
         if (ws_.fileOpen() && v != ws_.currentDeal()) gotoDeal(v);
     });
+    // "Donne n° 5 / 24": the evening's size beside the board, set here too.
+    EdSoiree = new QSpinBox(Panel6);
+    EdSoiree->setObjectName("EdSoiree");
+    EdSoiree->setRange(1, kBoards);
+    EdSoiree->setValue(kBoards);
+    EdSoiree->setPrefix(QStringLiteral("/ "));
+    EdSoiree->setToolTip(QStringLiteral("Nombre de donnes de la soirée"));
+    // Kept as typed: a command run before Return takes what the field shows.
+    EdSoiree->hide();
+    connect(EdSoiree, &QSpinBox::valueChanged, this, [this](int v) { setEveningSize(v); });
     showDealControls(false);
     listener_ = ws_.subscribe([this](unsigned what) { changed(what); });
     startUp(args);
@@ -181,11 +191,12 @@ void TForm1::layoutForScale(double z) {
     Table->setGeometry(0, 0, tableW, tableH);
     Panel5->setGeometry(tableW, 0, clientW - tableW, tableH);
     Panel6->setGeometry(0, tableH, clientW, bottomH);
-    const int fieldW = 60, labelW = 56;
-    ScrollBar1->setGeometry(4, 2, clientW - 16 - fieldW - labelW, bottomH - 4);
-    LbDonne->setGeometry(clientW - 8 - fieldW - labelW, 2, labelW, bottomH - 4);
+    const int fieldW = 60, labelW = 56, eveningW = 64;
+    ScrollBar1->setGeometry(4, 2, clientW - 20 - fieldW - labelW - eveningW, bottomH - 4);
+    LbDonne->setGeometry(clientW - 12 - fieldW - labelW - eveningW, 2, labelW, bottomH - 4);
     LbDonne->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    EdDonne->setGeometry(clientW - 4 - fieldW, 2, fieldW, bottomH - 4);
+    EdDonne->setGeometry(clientW - 8 - fieldW - eveningW, 2, fieldW, bottomH - 4);
+    EdSoiree->setGeometry(clientW - 4 - eveningW, 2, eveningW, bottomH - 4);
     sx_ = z;
     sy_ = tableH / 419.0;
     layoutDealPanel();

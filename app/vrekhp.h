@@ -91,6 +91,9 @@ public:
     bool writeExitSettings();  // false when the write failed (reported)
     bool writeIniValue(const std::function<void(vrek::IniFile &)> &edit);
     void zoomBy(int step);
+    // The evening's size (1 .. 96), kept in vrek.ini at once; the commands
+    // that go through the series take boards 1 .. n.
+    void setEveningSize(int n);
 
     // False when the user cancelled or a save failed: the program goes on.
     bool exitSequence();
@@ -118,6 +121,7 @@ public:
     QScrollBar *ScrollBar1;
     QLabel *LbDonne;
     QSpinBox *EdDonne;  // "Donne n°": jumps to a board
+    QSpinBox *EdSoiree;  // "/ 24": the evening's size
 
     // Store-back of each text field into the text store.
     void storeTitre();

@@ -7,6 +7,7 @@
 #include "app/ddtable.h"
 #include "app/vrekhp.h"
 #include "app/vrekpermut.h"
+#include "app/vreksoiree.h"
 #include "clipboard/clipboardcopy.h"
 #include "dealing/VrekCle.h"
 #include "dealing/vrekcon.h"
@@ -117,6 +118,10 @@ void createWindows(TForm1 &form) {
     };
     com->analyse = expot->analyse;  // the diagram pages' option
     com->keyFingerprint = [cle](bool ask) { return cle->fingerprint(ask); };
+    auto *soiree = new TVrekSoiree(ws, pf, &form);
+    soiree->analyse = expot->analyse;
+    soiree->keyFingerprint = [cle] { return cle->fingerprint(false); };
+    onItem(form, "PreparerSoiree1", soiree, [soiree] { soiree->open(); });
     // No analysis while a long run is going on: it would compete with it.
     attachDdTable(form, *analysis, [verif, information] { return verif->tag() == 1 || information->isVisible(); });
 

@@ -42,4 +42,16 @@ std::optional<std::vector<int>> parseBoardList(const std::string &text) {
     return std::vector<int>(boards.begin(), boards.end());
 }
 
+std::string boardListText(const std::vector<int> &boards) {
+    std::string t;
+    for (size_t i = 0; i < boards.size();) {
+        size_t j = i;
+        while (j + 1 < boards.size() && boards[j + 1] == boards[j] + 1) ++j;
+        t += (t.empty() ? "" : ",") + std::to_string(boards[i]);
+        if (j > i) t += "-" + std::to_string(boards[j]);
+        i = j + 1;
+    }
+    return t;
+}
+
 }  // namespace vrek

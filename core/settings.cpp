@@ -16,6 +16,7 @@ constexpr const char *kEtiq = "Etiquettes";
 constexpr const char *kMaj = "MiseAjour";
 constexpr const char *kPresse = "PressePapier";
 constexpr const char *kFiches = "Fiches";
+constexpr const char *kSoiree = "Soiree";
 // The label lengths' spin edits go up to this.
 constexpr int kMaxLabelLength = 9999;
 
@@ -152,6 +153,7 @@ Settings readSettings(const IniFile &ini, const DateFormat &df) {
     if (auto v = ini.get(kFiches, "Section"); v && v->size() == 1 && (*v)[0] >= 'A' && (*v)[0] <= 'T')
         s.ficheSection = *v;
     if (!s.ficheSection.empty()) s.ficheCouleur = in(kFiches, "Couleur", -1, -1, 0xFFFFFF);
+    s.nombreDonnes = in(kSoiree, "NombreDonnes", kBoards, 1, kBoards);
     // An address left empty keeps its default.
     for (auto [key, value] : {std::pair{"Site", &s.site}, {"PageInformations", &s.pageInformations},
                               {"PageTelechargement", &s.pageTelechargement}, {"Courriel", &s.courriel}})
@@ -203,6 +205,14 @@ void writeFicheSection(IniFile &ini, const Settings &s) {
 }
 
 void writeZoom(IniFile &ini, int zoom) { ini.set(kFonct, "Zoom", std::to_string(zoom)); }
+
+void writeEveningSize(IniFile &ini, int boards) { ini.set(kSoiree, "NombreDonnes", std::to_string(boards)); }
+
+std::vector<int> eveningBoards(const Settings &s) {
+    std::vector<int> boards;
+    for (int b = 1; b <= std::clamp(s.nombreDonnes, 1, kBoards); ++b) boards.push_back(b);
+    return boards;
+}
 
 void writeNoValide(IniFile &ini, bool v) { ini.set(kMaj, "NoValide", b(v)); }
 

@@ -3,7 +3,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/cards.h"
 #include "core/inifile.h"
 
 namespace vrek {
@@ -40,7 +42,13 @@ struct Settings {
     std::string pageInformations = "http://www.vrek.fr/arbitrage/informations.html";
     std::string pageTelechargement = "http://www.vrek.fr/arbitrage/telechargement.html";
     std::string courriel = "contact@vrek.fr";
+    // The evening's boards (section Soiree): the commands that go through the
+    // series work on boards 1 .. nombreDonnes; 96 is the whole series.
+    int nombreDonnes = kBoards;
 };
+
+// Boards 1 .. the evening's size, the default range of the series commands.
+std::vector<int> eveningBoards(const Settings &s);
 
 // Short-date text in the user's locale, both ways.
 struct DateFormat {
@@ -74,6 +82,9 @@ bool expireUpdateOptOut(Settings &s, long today);
 void writeExitSettings(IniFile &ini, const Settings &s, bool withWorkingFile = true);
 void writeFicheSection(IniFile &ini, const Settings &s);
 void writeZoom(IniFile &ini, int zoom);
+// Written when the user sets it, never at exit: a file without the key
+// keeps the whole series as the evening.
+void writeEveningSize(IniFile &ini, int boards);
 void writeNoValide(IniFile &ini, bool v);
 void writeUpdateOptOut(IniFile &ini, long today, const DateFormat &df);
 

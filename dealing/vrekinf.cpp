@@ -48,6 +48,7 @@ void TInformation::attempts(uint32_t n) {
 bool TInformation::dealCurrentBoard(bool record) {
     const int n = ws_.currentDeal();
     if (!ws_.fileOpen() || n < 1 || ws_.busy()) return false;
+    ProgressBar2->setRange(1, vrek::kBoards);
     ProgressBar2->setValue(vrek::kBoards);
     showCentred();
     auto progress = [this](uint32_t a) { attempts(a); };
@@ -94,8 +95,9 @@ void TInformation::n3ClickWith(const vrek::DealingKey &key) {
 void TInformation::n3Click() {
     if (!ws_.fileOpen() || ws_.busy()) return;
     const int shown = ws_.currentDeal();
-    std::vector<int> boards;
-    for (int n = 1; n <= vrek::kBoards; ++n) boards.push_back(n);
+    // The evening's boards; those above keep their deals.
+    const std::vector<int> boards = vrek::eveningBoards(ws_.settings());
+    ProgressBar2->setRange(1, static_cast<int>(boards.size()));
     showCentred();
     vrek::SeriesProgress p;
     p.boardStarted = [this](int board) { ProgressBar2->setValue(board); };

@@ -1,5 +1,7 @@
 #include "formats/exportselection.h"
 
+#include <algorithm>
+
 namespace vrek {
 
 std::string menuItemName(ExportMenuItem item) { return exportItem(item).name; }
@@ -56,6 +58,12 @@ std::string boxCaption(int board) {
 Selection completeBoards(const Series &s) {
     Selection sel{};
     for (int n = 1; n <= kBoards; ++n) sel[n - 1] = s.deal(n).complete();
+    return sel;
+}
+
+Selection openingSelection(const Series &s, int evening) {
+    Selection sel = completeBoards(s);
+    for (int n = std::max(evening, 0) + 1; n <= kBoards; ++n) sel[n - 1] = false;
     return sel;
 }
 

@@ -46,6 +46,9 @@ using Selection = std::array<bool, kBoards>;
 std::string boxCaption(int board);  // "Main  1" .. "Main 96"
 // Boxes enabled (and checked by "Selectionner toutes les mains"): the complete deals.
 Selection completeBoards(const Series &s);
+// The boxes checked when the dialog opens: the complete deals among the
+// evening's boards 1 .. `evening`.
+Selection openingSelection(const Series &s, int evening);
 
 enum class SelectionButton { Selection, Deselection, Select1, Deselect1, Select2, Deselect2 };
 void applySelectionButton(SelectionButton b, const Series &s, Selection &sel);

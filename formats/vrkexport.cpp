@@ -117,8 +117,11 @@ void TVrekexpot::Baco1Click(ExportMenuItem item) {
 
 void TVrekexpot::activate() {
     const vrek::Selection complete = completeBoards(ws_.series());
-    for (int n = 1; n <= kBoards; ++n) Main[n - 1]->setEnabled(complete[n - 1]);
-    selectionClick(SelectionButton::Selection);
+    const vrek::Selection chosen = openingSelection(ws_.series(), ws_.settings().nombreDonnes);
+    for (int n = 1; n <= kBoards; ++n) {
+        Main[n - 1]->setEnabled(complete[n - 1]);
+        Main[n - 1]->setChecked(chosen[n - 1]);
+    }
     completeClick();
 }
 

@@ -55,6 +55,8 @@ public:
     // File dialogs; an empty result means the user cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogOptions &o) = 0;
     virtual QString saveFileName(QWidget *parent, const FileDialogOptions &o) = 0;
+    // A folder, existing or new, from the desktop's folder dialog; empty when cancelled.
+    virtual QString folderName(QWidget *parent, const QString &title, const QString &initial);
 
     // Print dialog on the given printer; false when cancelled.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;

@@ -150,5 +150,9 @@ Platform *current = nullptr;
 
 }  // namespace
 
+QString Platform::folderName(QWidget *parent, const QString &title, const QString &initial) {
+    return QFileDialog::getExistingDirectory(parent, title, initial);
+}
+
 Platform &platform() { return current ? *current : desktop(); }
 void setPlatform(Platform *p) { current = p; }

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
+#include "core/userfolders.h"
 #include "platform/platform.h"
 
 namespace ui {
@@ -27,15 +27,7 @@ QString userFolder(QStandardPaths::StandardLocation where) {
 }  // namespace
 
 bool canKeepFilesIn(const QString &folder) {
-    const QString dir = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    for (const char *system : {"/usr", "/opt", "/bin", "/sbin", "/lib", "/lib64", "/snap"}) {
-        const QString s = QString::fromLatin1(system);
-        if (dir == s || dir.startsWith(s + '/')) return false;
-    }
-    // Asking for the permission bits would say yes to root everywhere, and
-    // no on a read-only mount only by luck: creating a file tells.
-    QTemporaryFile probe(withSlash(dir) + QStringLiteral(".vrek-XXXXXX"));
-    return probe.open();
+    return vrek::canKeepFilesIn(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()).toStdString());
 }
 
 }  // namespace ui
@@ -49,8 +41,8 @@ QString settingsFile(Platform &pf, bool forWriting) {
     if (pf.programFolderWritable()) return beside;
     if (!forWriting) {
         const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        const QString mine = base + QStringLiteral("/vrek/") + QString::fromLatin1(kSettingsName);
-        return !base.isEmpty() && QFileInfo::exists(mine) ? mine : beside;
+        return QString::fromStdString(vrek::settingsFileToRead(pf.programFolder().toStdString(), false,
+                                                               base.isEmpty() ? std::string() : base.toStdString() + '/'));
     }
     const QString folder = userFolder(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty()) return beside;

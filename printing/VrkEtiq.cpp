@@ -82,7 +82,9 @@ void TVrekEtiq::activate() {
     Diagr_deb->setMaximum(kBoards);
     Diagr_fin->setMinimum(1);
     Diagr_deb->setValue(1);
-    Diagr_fin->setValue(std::clamp(ws_.currentDeal(), 1, kBoards));
+    // An evening shorter than the series: its boards.
+    const int evening = ws_.settings().nombreDonnes;
+    Diagr_fin->setValue(evening < kBoards ? std::max(evening, 1) : std::clamp(ws_.currentDeal(), 1, kBoards));
     Imprimante->setItemIndex(ws_.settings().imprimante == 0 ? 0 : 1);
     Numerotation->setItemIndex(0);
     Entete->setItemIndex(0);

@@ -140,9 +140,11 @@ void TVrekcom::activate() {
     for (QWidget *w : std::initializer_list<QWidget *>{LbDonnes, LbNumPage, Sp_NumPage, LbPasNumero})
         w->setVisible(mode_ != 0);
     if (mode_ == 0) {
-        for (QCheckBox *b : Feuille) b->setChecked(false);
-        const int current = ws_.currentDeal();
-        if (current >= 1 && current <= kBoards) Feuille[(current - 1) / 4]->setChecked(true);
+        // An evening shorter than the series: its sheets; else the current board's.
+        const int evening = ws_.settings().nombreDonnes, current = ws_.currentDeal();
+        for (int n = 1; n <= 24; ++n)
+            Feuille[n - 1]->setChecked(evening < kBoards ? 4 * n - 3 <= evening
+                                                         : current >= 4 * n - 3 && current <= 4 * n);
     }
     ProgressBar1->setValue(0);  // empty until something is printed
     Imprimante->setItemIndex(ws_.settings().imprimante == 0 ? 0 : 1);

@@ -117,7 +117,13 @@ void Tvrekfiche::openFor(bool preprinted) {
 }
 
 void Tvrekfiche::activate() {
-    selectPairs(1, true);
+    // An evening shorter than the series: its pairs and no others.
+    const int evening = ws_.settings().nombreDonnes;
+    if (evening < kBoards) {
+        for (int n = 1; n <= kTravellerPairs; ++n) Fiche[n - 1]->setChecked(2 * n - 1 <= evening);
+    } else {
+        selectPairs(1, true);
+    }
     ProgressBar1->setValue(0);  // empty until something is printed
     Imprimante->setItemIndex(ws_.settings().imprimante == 0 ? 0 : 1);
     Numerotation->setItemIndex(0);

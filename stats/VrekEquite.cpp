@@ -87,8 +87,10 @@ TVrekEquite::TVrekEquite(Workspace &ws, Platform &pf, QWidget *parent) : QWidget
 void TVrekEquite::refresh() {
     point_ = QLocale().decimalPoint().toStdString();
     Sample sample;
-    sample.add(ws_.series());
-    for (const Series &s : others_) sample.add(s);
+    // The evening's boards of each series, as the other tabs count them.
+    const std::vector<int> boards = eveningBoards(ws_.settings());
+    sample.add(ws_.series(), boards);
+    for (const Series &s : others_) sample.add(s, boards);
     report_ = fairnessReport(sample);
     QString series = qs(sampleLine(report_));
     if (!otherNames_.isEmpty()) series += QStringLiteral(" (avec ") + otherNames_.join(QStringLiteral(", ")) + ")";

@@ -107,6 +107,10 @@ TvrekFStat::TvrekFStat(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDi
         y += rows[k] * 20 + 16;
     }
 
+    // The boards taken, when the evening is not the whole series.
+    LabelSoiree = label(this, "LabelSoiree", 12, 526, 470);
+    LabelSoiree->hide();
+
     Button2 = new QPushButton(QStringLiteral("Quitter"), this);
     Button2->setObjectName("Button2");
     Button2->setGeometry(600, 520, 90, 28);
@@ -121,7 +125,7 @@ TvrekFStat::TvrekFStat(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDi
     connect(ButImprime, &QPushButton::clicked, this, &TvrekFStat::ButImprimeClick);
 
     listener_ = ws_.subscribe([this](unsigned what) {
-        if (what & (ChangeSeries | ChangeFile)) stale_ = true;
+        if (what & (ChangeSeries | ChangeFile | ChangeSettings)) stale_ = true;
     });
 }
 
@@ -178,7 +182,8 @@ void TvrekFStat::changeEvent(QEvent *e) {
 
 void TvrekFStat::activate() {
     const Mode mode = modeOfCaption(windowTitle().toStdString());
-    st_ = computeStatistics(ws_.series(), mode, QLocale().decimalPoint().toStdString());
+    st_ = computeStatistics(ws_.series(), mode, QLocale().decimalPoint().toStdString(),
+                            eveningBoards(ws_.settings()));
     stale_ = false;
     const bool theory = mode == Mode::Theory;
     for (int t = 0; t < 4; ++t)
@@ -235,6 +240,8 @@ void TvrekFStat::fill() {
     }
     for (int k = 0; k < 4; ++k) fillGrid(StringGrid[4 + k], st_.deals[k], k == 0, false);
     LabelNbDonnes->setText(qs(st_.dealsLabel));
+    LabelSoiree->setText(qs(st_.boardsLabel));
+    LabelSoiree->setVisible(!st_.boardsLabel.empty());
 }
 
 void TvrekFStat::ButImprimeClick() {

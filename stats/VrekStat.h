@@ -46,6 +46,7 @@ public:
     QLabel *LabelNb[4];   // LabelNbNord .. LabelNbOuest
     QLabel *LabelAvg[4];  // LabelNord .. LabelOuest
     QLabel *LabelNbDonnes;
+    QLabel *LabelSoiree;  // "24 donnes sont prises en compte"
     QMenu *PopupMenu[4];
     QPushButton *Button2, *ButImprime;
     TVrekEquite *Equite;    // the sixth tab, "Équité"

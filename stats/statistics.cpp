@@ -220,20 +220,20 @@ void finishTab(Statistics &st, int tab) {
 
 bool completeHand(const Hand &h) { return h.cards() == 13; }
 
-void countTabs123(Statistics &st, const Series &s) {
-    for (int b = 1; b <= kBoards; ++b)
+void countTabs123(Statistics &st, const Series &s, const std::vector<int> &boards) {
+    for (int b : boards)
         for (int seat = 1; seat <= 4; ++seat) {
             const Hand &h = s.deal(b).hand(seat);
             if (completeHand(h)) countUnit(st, 0, patternText(h), &h);
         }
     finishTab(st, 0);
-    for (int b = 1; b <= kBoards; ++b)
+    for (int b : boards)
         for (int seat = 1; seat <= 4; ++seat) {
             const Hand &h = s.deal(b).hand(seat);
             if (completeHand(h)) countUnit(st, 1, std::to_string(highCardPoints(h)), nullptr);
         }
     finishTab(st, 1);
-    for (int b = 1; b <= kBoards; ++b)
+    for (int b : boards)
         for (int first : {North, East}) {
             const Hand &h1 = s.deal(b).hand(first), &h2 = s.deal(b).hand(first + 2);
             if (h1.cards() + h2.cards() != 26) continue;
@@ -242,9 +242,9 @@ void countTabs123(Statistics &st, const Series &s) {
     finishTab(st, 2);
 }
 
-void seatTab(Statistics &st, const Series &s) {
+void seatTab(Statistics &st, const Series &s, const std::vector<int> &boards) {
     std::array<std::vector<int>, 4> points;
-    for (int b = 1; b <= kBoards; ++b)
+    for (int b : boards)
         for (int seat = 1; seat <= 4; ++seat)
             if (completeHand(s.deal(b).hand(seat))) points[seat - 1].push_back(highCardPoints(s.deal(b).hand(seat)));
     size_t rows = 0;
@@ -268,9 +268,9 @@ int shortSuits(const Hand &h, int below) {
     return n;
 }
 
-void handCounters(Statistics &st, const Series &s) {
+void handCounters(Statistics &st, const Series &s, const std::vector<int> &boards) {
     HandCounters &c = st.counters;
-    for (int b = 1; b <= kBoards; ++b)
+    for (int b : boards)
         for (const Hand &h : s.deal(b).hands) {
             if (!completeHand(h)) continue;
             ++c.hands;
@@ -287,7 +287,7 @@ void handCounters(Statistics &st, const Series &s) {
         }
 }
 
-void dealsTab(Statistics &st, const Series &s) {
+void dealsTab(Statistics &st, const Series &s, const std::vector<int> &boards) {
     st.dealsVisible = true;
     st.deals[0].header = {"Type", "Nbre", "Réel en %", "Probabilité"};
     st.deals[0].rows = {{"7ème et plus "}, {"6ème"}};
@@ -295,7 +295,7 @@ void dealsTab(Statistics &st, const Series &s) {
     st.deals[2].rows = {{"régulière"}};
     st.deals[3].rows = {{"avec 1 seule main"}, {"avec 2 mains"}, {"avec 3 mains"}, {"avec les 4 mains"}};
     int counts[8] = {};  // the eight rows in grid order
-    for (int b = 1; b <= kBoards; ++b) {
+    for (int b : boards) {
         const Deal &d = s.deal(b);
         if (!d.complete()) continue;
         ++st.completeDeals;
@@ -330,7 +330,8 @@ void dealsTab(Statistics &st, const Series &s) {
 
 }  // namespace
 
-Statistics computeStatistics(const Series &s, Mode mode, const std::string &decimalPoint) {
+Statistics computeStatistics(const Series &s, Mode mode, const std::string &decimalPoint,
+                             const std::vector<int> &chosen) {
     Statistics st;
     st.mode = mode;
     st.decimalPoint = decimalPoint;
@@ -341,10 +342,20 @@ Statistics computeStatistics(const Series &s, Mode mode, const std::string &deci
     if (mode != Mode::Observed) theoryTables(st);
     if (mode == Mode::Theory) return st;
 
-    countTabs123(st, s);
-    seatTab(st, s);
-    dealsTab(st, s);
-    handCounters(st, s);
+    std::vector<int> boards;
+    for (int b : chosen)
+        if (b >= 1 && b <= kBoards) boards.push_back(b);
+    std::sort(boards.begin(), boards.end());
+    boards.erase(std::unique(boards.begin(), boards.end()), boards.end());
+    if (chosen.empty())
+        for (int b = 1; b <= kBoards; ++b) boards.push_back(b);
+    else if (boards.size() != size_t(kBoards))
+        st.boardsLabel = std::to_string(boards.size()) + (boards.size() == 1 ? " donne est prise en compte"
+                                                                              : " donnes sont prises en compte");
+    countTabs123(st, s, boards);
+    seatTab(st, s, boards);
+    dealsTab(st, s, boards);
+    handCounters(st, s, boards);
     for (int k = 0; k < 8; ++k) st.handTheory[k] = fixed(handTheory()[k], 3, decimalPoint);
 
     if (mode == Mode::FullRecord) {
@@ -360,7 +371,7 @@ Statistics computeStatistics(const Series &s, Mode mode, const std::string &deci
 }
 
 std::string statisticsReport(const Statistics &st) {
-    std::string out;
+    std::string out = st.boardsLabel.empty() ? std::string() : st.boardsLabel + '\n';
     auto rows = [&out](const Grid &g) {
         for (const Row &r : g.rows) out += r[0] + '\t' + r[1] + '\t' + r[2] + '\t' + r[3] + '\n';
     };

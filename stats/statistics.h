@@ -75,13 +75,18 @@ struct Statistics {
     std::string dealsLabel;  // "Sur 96, nombre de donnes possédant :"
     HandCounters counters;
     std::array<std::string, 8> handTheory;  // handTheory() as the printout shows it
+    // "24 donnes sont prises en compte" when the boards taken are not the
+    // whole series (the evening's), "" otherwise.
+    std::string boardsLabel;
 };
 
 constexpr int kTabs = 5;
 extern const char *const kTabCaptions[kTabs];
 
-// Everything the window shows on activation, initial sort included.
-Statistics computeStatistics(const Series &s, Mode mode, const std::string &decimalPoint);
+// Everything the window shows on activation, initial sort included, over
+// `boards` (every board when empty).
+Statistics computeStatistics(const Series &s, Mode mode, const std::string &decimalPoint,
+                             const std::vector<int> &boards = {});
 
 // Sorts the rows of tab `tab` (0 .. 3) by one column, all columns moving together.
 void sortTab(Statistics &st, int tab, int column, bool descending);
@@ -100,7 +105,7 @@ std::string patternText(const Hand &h);
 
 // The tabs as lines of text: each tab's caption, its data rows with tabs
 // between cells, then its labels (the seats' counts and averages after
-// "Mains" and "Moyenne").
+// "Mains" and "Moyenne"), after the boards' label when there is one.
 std::string statisticsReport(const Statistics &st);
 
 }  // namespace vrek::stats

@@ -76,7 +76,7 @@ bool TVrekanalyse::analyseBoards(const std::vector<int> &boards, std::map<int, D
 void TVrekanalyse::analyseSeriesClick() {
     if (running_ || !ws_.fileOpen()) return;
     std::vector<int> boards, incomplete;
-    for (int b = 1; b <= kBoards; ++b) {
+    for (int b : eveningBoards(ws_.settings())) {
         const Deal &d = ws_.series().deal(b);
         if (d.empty()) continue;
         if (analysisKey(d, b).empty()) incomplete.push_back(b);

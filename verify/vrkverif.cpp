@@ -337,14 +337,14 @@ void TVrekverif::Verif_AutoClick() {
     // here could start another verification or change the deal being verified.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    std::vector<int> boards(kBoards);
-    for (int d = 1; d <= kBoards; ++d) boards[d - 1] = d;
+    // The evening's boards; the contract lines above stay as they are.
+    const std::vector<int> boards = eveningBoards(ws_.settings());
     SolverPoolOptions pool;
     pool.platform = &pf_;
     pool.program = solverProgram;
     pool.programName = QDir::toNativeSeparators(solverProgram).toStdString();
     const QString folder = ui::scratchFolder(pf_);
-    for (int i = 0; i < poolSize(kBoards); ++i)
+    for (int i = 0; i < poolSize(static_cast<int>(boards.size())); ++i)
         pool.exchangePaths.push_back(
             (folder + (i ? QString("vrek%1.txt").arg(i + 1) : QString::fromLatin1(kExchangeFileName)))
                 .toStdString());

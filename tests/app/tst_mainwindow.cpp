@@ -94,7 +94,7 @@ private slots:
         QStringList fichier;
         for (QAction *a : w->menu("Fichier1")->actions()) fichier << a->objectName();
         QCOMPARE(fichier, QStringList({"Nouveau1", "Ouvrir1", "Enregistrer1", "EnregistrerSous1", "Automatiser1",
-                                       "EnregistrementAutomatique1", "RAZ", "Exporter1", "Importer1", "Inserer1",
+                                       "EnregistrementAutomatique1", "NombreDonnes1", "PreparerSoiree1", "RAZ", "Exporter1", "Importer1", "Inserer1",
                                        "Aide1", "Quitter1"}));
         QCOMPARE(w->action("Wbridge1")->text(), QString("Wbridge5    Vull->All     (PNB)"));
         QCOMPARE(w->action("SuppressionDonne")->text(), QString("Suppression d'une donne avec décalge"));

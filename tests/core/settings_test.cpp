@@ -133,6 +133,10 @@ TEST(Settings, EveryNumberIsBroughtIntoItsRange) {
         {"Fonctionnement", "Zoom", "-2147483648", &Settings::zoom, kSmallestZoom},
         {"R\xE9pertoire", "Donne", "$7FFFFFFF", &Settings::donne, 0},
         {"Fiches", "Couleur", "$FFFFFFFF", &Settings::ficheCouleur, 0xFFFFFF},
+        {"Soiree", "NombreDonnes", "0", &Settings::nombreDonnes, 1},
+        {"Soiree", "NombreDonnes", "97", &Settings::nombreDonnes, 96},
+        {"soiree", "nombredonnes", "24", &Settings::nombreDonnes, 24},
+        {"Soiree", "NombreDonnes", "vingt", &Settings::nombreDonnes, 96},
     };
     for (const Case &c : cases) {
         IniFile f;

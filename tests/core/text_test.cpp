@@ -28,6 +28,9 @@ TEST(BoardList, RangesAndErrors) {
     EXPECT_FALSE(parseBoardList("1,,2").has_value());
     EXPECT_FALSE(parseBoardList("a").has_value());
     EXPECT_FALSE(parseBoardList("").has_value());
+    // Written back the short way, and read again as the same boards.
+    for (const char *text : {"1-24", "1-3,7", "5", "1,3,5-6,96"})
+        EXPECT_EQ(boardListText(parseBoardList(text).value()), text);
 }
 
 TEST(BoardText, PrintsWhatTheWindowShows) {

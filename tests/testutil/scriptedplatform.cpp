@@ -31,6 +31,14 @@ QString ScriptedPlatform::saveFileName(QWidget *, const FileDialogOptions &o) {
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString ScriptedPlatform::folderName(QWidget *, const QString &title, const QString &initial) {
+    FileDialogOptions o;
+    o.title = title;
+    o.initialName = initial;
+    dialogs.append(o);
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
 std::unique_ptr<ChildProcess> ScriptedPlatform::startProcess(const QString &program, const QStringList &args,
                                                              ProcessEvents events) {
     started << (args.isEmpty() ? program : program + ' ' + args.join(' '));

@@ -58,6 +58,8 @@ public:
     void error(QWidget *, const QString &t) override;
     QString openFileName(QWidget *, const FileDialogOptions &o) override;
     QString saveFileName(QWidget *, const FileDialogOptions &o) override;
+    // From `fileNames` too; the dialog is recorded with its title as its own.
+    QString folderName(QWidget *, const QString &title, const QString &initial) override;
     bool printDialog(QWidget *, QPrinter &printer) override;
     QColor chooseColor(QWidget *, const QColor &) override { return chosenColor; }
     void setClipboardImage(const QImage &image) override {
