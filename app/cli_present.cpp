@@ -23,7 +23,7 @@ int present(const std::vector<std::string> &args);
 
 cli::CliRegistrar reg({"present",
                        "present SERIES.vrk --board N -o FILE.png [--show NESO] [--contract] [--auction] "
-                       "[--vulnerability] [--rotate K] [--play CARDS]",
+                       "[--vulnerability] [--rotate K] [--play CARDS] [--dd]",
                        "écrit l'image du projecteur d'une donne (1600 x 1200, PNG)", present});
 
 bool number(const std::string &s, int lo, int hi, int &out) {
@@ -53,7 +53,7 @@ int present(const std::vector<std::string> &args) {
     cli::Options o;
     std::string err;
     if (!cli::parseOptions(args, {"--board", "-o", "--show", "--rotate", "--play"},
-                           {"--contract", "--auction", "--vulnerability"}, o, err))
+                           {"--contract", "--auction", "--vulnerability", "--dd"}, o, err))
         return cli::usageError(me, err);
     if (o.positional.size() != 1) return cli::usageError(me);
     int board = 0, turns = 0;
@@ -88,6 +88,16 @@ int present(const std::vector<std::string> &args) {
     }
 
     auto app = guiApplication();
+    if (o.has("--dd")) {
+        // The numbers go under the hand on turn, drawn only when it is shown.
+        vrek::PlayPosition position;
+        vrek::PlayAnalysis a;
+        if (int failed = cli::solveDisplay(d, vrek::playContractOf(d), position, a)) return failed;
+        d.numbers.position = vrek::positionOf(d, a.seat);
+        d.numbers.cards = a.cards;
+        d.numbers.best = vrek::bestTricks(a, position.declarer);
+        d.numbersOnProjector = true;
+    }
     const vrek::BackgroundRead read = vrek::loadBackground(platform().programFolder().toStdString(), ui::pictureSize);
     if (!read.error.empty()) std::fprintf(stderr, "%s\n", read.error.c_str());
     const vrek::ProjectorBackground &bg = read.background;

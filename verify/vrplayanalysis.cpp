@@ -24,7 +24,7 @@ VrPlayAnalysis::VrPlayAnalysis(Platform &pf, QObject *parent) : QObject(parent),
     patience_.setSingleShot(true);
     connect(&patience_, &QTimer::timeout, this, [this] {
         // The newest position waits on an older one: start afresh for it.
-        if (!inFlight_ || !wanted_) return;
+        if (!inFlight_ || !wanted_ || inFlight_->key == playKey(*wanted_)) return;
         stopProcess();
         inFlight_.reset();
         send(*wanted_);
