@@ -4,104 +4,19 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <bit>
 #include <cstring>
 #include <random>
 #include <sstream>
 
 #include "testutil.h"
+#include "verify/bridge/randomplay.h"
 #include "verify/bridge/playmode.h"
 #include "verify/playquestion.h"
 
 using namespace vrek;
+using testutil::PlayState;
 
 namespace {
-
-// A position in DDS's encodings (hands 0 North .. 3 West, suits 0 spades .. 3
-// clubs, strain 4 no-trump), played forward by the rules of the game.
-struct State {
-    unsigned cards[4][4] = {};
-    int strain = 4, declarer = 0, leader = 0, won = 0;
-    std::vector<std::pair<int, int>> trick;  // (suit, rank)
-
-    int onTurn() const { return (leader + static_cast<int>(trick.size())) % 4; }
-    int held(int hand) const {
-        int n = 0;
-        for (unsigned h : cards[hand]) n += std::popcount(h);
-        return n;
-    }
-    std::vector<std::pair<int, int>> legal() const {
-        const int h = onTurn();
-        const int led = trick.empty() ? -1 : trick[0].first;
-        std::vector<std::pair<int, int>> out;
-        for (int s = 0; s < 4; ++s)
-            if (led < 0 || s == led || !cards[h][led])
-                for (int r = 14; r >= 2; --r)
-                    if (cards[h][s] & (1u << r)) out.emplace_back(s, r);
-        return out;
-    }
-    void play(int suit, int rank) {
-        cards[onTurn()][suit] &= ~(1u << rank);
-        trick.emplace_back(suit, rank);
-        if (trick.size() < 4) return;
-        int best = 0;
-        for (int i = 1; i < 4; ++i) {
-            const auto [s, r] = trick[static_cast<size_t>(i)];
-            const auto [bs, br] = trick[static_cast<size_t>(best)];
-            if ((s == bs && r > br) || (s == strain && bs != strain)) best = i;
-        }
-        leader = (leader + best) % 4;
-        won += leader % 2 == declarer % 2;
-        trick.clear();
-    }
-    // What the declaring side takes in all from here, by DDS's best card.
-    int ddsTotal() const {
-        const int left = held(onTurn());
-        if (!left) return won;
-        deal d{};
-        d.trump = strain;
-        d.first = leader;
-        for (size_t i = 0; i < trick.size(); ++i) {
-            d.currentTrickSuit[i] = trick[i].first;
-            d.currentTrickRank[i] = trick[i].second;
-        }
-        std::memcpy(d.remainCards, cards, sizeof d.remainCards);
-        futureTricks f{};
-        EXPECT_EQ(SolveBoard(d, -1, 1, 1, &f, 0), RETURN_NO_FAULT);
-        return won + (onTurn() % 2 == declarer % 2 ? f.score[0] : left - f.score[0]);
-    }
-    PlayPosition position() const {
-        PlayPosition p;
-        p.strain = strain == 4 ? 0 : strain + 1;
-        p.declarer = declarer + 1;
-        p.leader = leader + 1;
-        p.declarerTricks = won;
-        for (const auto &[s, r] : trick) p.trick.push_back(cardCode(Spades - s, r));
-        for (int h = 0; h < 4; ++h)
-            for (int s = 0; s < 4; ++s)
-                for (int r = 14; r >= 2; --r)
-                    if (cards[h][s] & (1u << r)) p.hands.holding(h + 1, Spades - s).insert(r);
-        return p;
-    }
-};
-
-State randomPosition(std::mt19937 &g, int n) {
-    State st;
-    const Deal d = testutil::shuffledDeal(g());
-    for (int seat = North; seat <= West; ++seat)
-        for (int suit = Clubs; suit <= Spades; ++suit)
-            for (int k = 1; k <= d.holding(seat, suit).count; ++k)
-                st.cards[seat - 1][Spades - suit] |= 1u << d.holding(seat, suit).rank(k);
-    st.strain = n % 5;  // every strain as often
-    st.declarer = static_cast<int>(g() % 4);
-    st.leader = (st.declarer + 1) % 4;
-    for (int played = static_cast<int>(g() % 52); played > 0; --played) {
-        const auto cards = st.legal();
-        const auto [s, r] = cards[g() % cards.size()];
-        st.play(s, r);
-    }
-    return st;
-}
 
 std::string runPlay(const testutil::TempDir &dir, const std::string &input, int &exitCode) {
     testutil::writeFile(dir.file("in"), input);
@@ -120,10 +35,10 @@ std::string runPlay(const testutil::TempDir &dir, const std::string &input, int 
 TEST(PlayMode, EveryCardAgreesWithDdsOnRandomPlay) {
     constexpr int kPositions = 200;
     std::mt19937 g(26062026);
-    std::vector<State> states;
+    std::vector<PlayState> states;
     std::string input;
     for (int i = 0; i < kPositions; ++i) {
-        states.push_back(randomPosition(g, i));
+        states.push_back(testutil::randomPlay(g, i % 5));
         input += playRequestLine(std::to_string(i), states.back().position()) + "\n";
         if (i == kPositions / 2) input += "bad N n 0 e - AKQ... ... ... ...\n";
     }
@@ -140,7 +55,7 @@ TEST(PlayMode, EveryCardAgreesWithDdsOnRandomPlay) {
             ASSERT_TRUE(std::getline(out, line));
         }
         PlayAnalysis a;
-        const State &st = states[static_cast<size_t>(i)];
+        const PlayState &st = states[static_cast<size_t>(i)];
         const PlayPosition p = st.position();
         ASSERT_TRUE(parsePlayAnswerLine(line, tag, a, error)) << line;
         ASSERT_EQ(error, "") << line;
@@ -148,9 +63,10 @@ TEST(PlayMode, EveryCardAgreesWithDdsOnRandomPlay) {
         ASSERT_TRUE(answerFits(p, a)) << line;
         ++trickStages[st.trick.size()];
         for (const auto &[s, r] : st.legal()) {
-            State after = st;
+            PlayState after = st;
             after.play(s, r);
             const CardTricks want{cardCode(Spades - s, r), after.ddsTotal()};
+            ASSERT_GE(want.tricks, 0);
             EXPECT_NE(std::find(a.cards.begin(), a.cards.end(), want), a.cards.end())
                 << "position " << i << " card " << cardText(want.card) << " makes " << want.tricks << ": " << line;
         }
