@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -263,13 +264,39 @@ private slots:
         QVERIFY(plat->messages.isEmpty());
 
         // Taking the cards back shows the known numbers at once.
-        QTest::mouseClick(trick(1, 1, 1), Qt::LeftButton);
+        QTest::mouseClick(trick(1, Left, 1), Qt::LeftButton);
+        QCOMPARE(m->display().cardsPlayed(), 0);
+        QCOMPARE(numbersShown(), 13);
         QCOMPARE(number(Left, Clubs, 1)->text(), QString("9"));
         QCOMPARE(solver->requests, asked + 2);
         m->DoubleMort->click();
         QCOMPARE(numbersShown(), 0);
         QVERIFY(!m->SurProjecteur->isChecked() && !m->SurProjecteur->isEnabled());
         QVERIFY(m->LbDoubleMort->text().isEmpty());
+    }
+
+    // West's answer, slow to come, arrives after his card is played: kept
+    // for later but never told; the newer position is asked after it.
+    void doubleDummyAnOlderAnswerIsNotTold() {
+        start();
+        m->open();
+        auto solver = fakeSolver();
+        solver->pieces = 6;  // 20 ms a piece
+        positions["S s 0 w - AKQJ.432.T98.765 T98.AKQJ.432.432 765.T98.AKQJ.T98 432.765.765.AKQJ"] =
+            "w S432:10 H765:10 D765:10 CAKQJ:9";
+        positions["S s 0 w CA AKQJ.432.T98.765 T98.AKQJ.432.432 765.T98.AKQJ.T98 432.765.765.KQJ"] = "n C7:9 C65:10";
+        auto *play = w->findChild<VrPlayAnalysis *>();
+        QSignalSpy told(play, &VrPlayAnalysis::answered);
+        m->DoubleMort->click();
+        QTest::mouseClick(card(Left, Clubs, 1), Qt::LeftButton);
+        QTRY_COMPARE(number(Upper, Clubs, 1)->text(), QString("9"));
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(solver->requests, 2);
+        QCOMPARE(solver->kills, 0);
+        QTest::mouseClick(trick(1, Left, 1), Qt::LeftButton);
+        QCOMPARE(numbersShown(), 13);
+        QCOMPARE(number(Left, Clubs, 1)->text(), QString("9"));
+        QCOMPARE(solver->requests, 2);
     }
 
     // A solver that is missing, crashes, hangs or talks nonsense is told
