@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/cli.h"
+#include "app/cli_play.h"
 #include "core/fileio.h"
 #include "core/seriesfile.h"
 #include "platform/platform.h"
@@ -22,47 +23,13 @@ int present(const std::vector<std::string> &args);
 
 cli::CliRegistrar reg({"present",
                        "present SERIES.vrk --board N -o FILE.png [--show NESO] [--contract] [--auction] "
-                       "[--vulnerability] [--rotate K] [--play CARDS]",
+                       "[--vulnerability] [--rotate K] [--play CARDS] [--dd]",
                        "écrit l'image du projecteur d'une donne (1600 x 1200, PNG)", present});
 
 bool number(const std::string &s, int lo, int hi, int &out) {
     if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos) return false;
     out = std::stoi(s);
     return out >= lo && out <= hi;
-}
-
-int suitOfLetter(char c) {
-    switch (c) {
-    case 'T': return vrek::Clubs;
-    case 'K': return vrek::Diamonds;
-    case 'C': return vrek::Hearts;
-    case 'P': return vrek::Spades;
-    default: return 0;
-    }
-}
-
-int rankOfLetter(char c) {
-    for (int r = 2; r <= 14; ++r)
-        if (vrek::frenchRank(r) == c) return r;
-    return 0;
-}
-
-// "AP,RP,2P" -> (suit, rank) pairs; false with the bad token in `bad`.
-bool parseCards(const std::string &list, std::vector<std::pair<int, int>> &out, std::string &bad) {
-    size_t start = 0;
-    while (start <= list.size()) {
-        const size_t end = std::min(list.find(',', start), list.size());
-        const std::string t = list.substr(start, end - start);
-        const int rank = t.size() == 2 ? rankOfLetter(t[0]) : 0;
-        const int suit = t.size() == 2 ? suitOfLetter(t[1]) : 0;
-        if (!rank || !suit) {
-            bad = t;
-            return false;
-        }
-        out.emplace_back(suit, rank);
-        start = end + 1;
-    }
-    return true;
 }
 
 // The toolkit's remark about a missing runtime folder says nothing to the user.
@@ -86,7 +53,7 @@ int present(const std::vector<std::string> &args) {
     cli::Options o;
     std::string err;
     if (!cli::parseOptions(args, {"--board", "-o", "--show", "--rotate", "--play"},
-                           {"--contract", "--auction", "--vulnerability"}, o, err))
+                           {"--contract", "--auction", "--vulnerability", "--dd"}, o, err))
         return cli::usageError(me, err);
     if (o.positional.size() != 1) return cli::usageError(me);
     int board = 0, turns = 0;
@@ -99,8 +66,8 @@ int present(const std::vector<std::string> &args) {
     const std::string show = o.value("--show");
     if (show.find_first_not_of("NESO") != std::string::npos)
         return cli::usageError(me, "mains invalides (--show, lettres N E S O) : " + show);
-    std::vector<std::pair<int, int>> cards;
-    if (o.has("--play") && !parseCards(o.value("--play"), cards, err))
+    std::vector<int> cards;
+    if (o.has("--play") && !cli::parseCardList(o.value("--play"), cards, err))
         return cli::usageError(me, "carte invalide (rang A R D V X 9 … 2 puis couleur T K C P) : « " + err + " »");
 
     vrek::Series s;
@@ -112,17 +79,7 @@ int present(const std::vector<std::string> &args) {
     for (char c : show)
         for (int p = 1; p <= 4; ++p)
             if (d.names[p - 1][0] == c) d.visible[p - 1] = true;
-    for (const auto &[suit, rank] : cards) {
-        const std::string name = std::string(1, vrek::frenchRank(rank)) + vrek::suitLetter(suit);
-        int holder = 0;
-        for (int p = 1; p <= 4; ++p)
-            for (int k = 1; k <= vrek::kMaxHolding; ++k)
-                if (d.rankAt(p, suit, k) == rank) holder = p;
-        if (!holder)
-            return cli::fail("Carte « " + name + " » : aucune main ne la tient (déjà jouée ou pas distribuée).");
-        if (!d.playCard(suit, rank))
-            return cli::fail("Carte « " + name + " » : ce n'est pas à " + d.names[holder - 1] + " de jouer.");
-    }
+    if (int refused = cli::playCards(d, cards)) return refused;
     d.contractShown = o.has("--contract");
     d.vulnerabilityShown = o.has("--vulnerability");
     if (o.has("--auction")) {
@@ -131,6 +88,16 @@ int present(const std::vector<std::string> &args) {
     }
 
     auto app = guiApplication();
+    if (o.has("--dd")) {
+        // The numbers go under the hand on turn, drawn only when it is shown.
+        vrek::PlayPosition position;
+        vrek::PlayAnalysis a;
+        if (int failed = cli::solveDisplay(d, vrek::playContractOf(d), position, a)) return failed;
+        d.numbers.position = vrek::positionOf(d, a.seat);
+        d.numbers.cards = a.cards;
+        d.numbers.best = vrek::bestTricks(a, position.declarer);
+        d.numbersOnProjector = true;
+    }
     const vrek::BackgroundRead read = vrek::loadBackground(platform().programFolder().toStdString(), ui::pictureSize);
     if (!read.error.empty()) std::fprintf(stderr, "%s\n", read.error.c_str());
     const vrek::ProjectorBackground &bg = read.background;

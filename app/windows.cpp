@@ -32,6 +32,7 @@
 #include "verify/vranalysis.h"
 #include "verify/vrkanalyse.h"
 #include "verify/vrkverif.h"
+#include "verify/vrplayanalysis.h"
 
 namespace {
 
@@ -178,6 +179,13 @@ void createWindows(TForm1 &form) {
     form.hideProjector = [projecteur] { projecteur->hide(); };
     auto *maitre = new TVrekFMaitre(ws, pf, projecteur, &form);
     onItem(form, "Prsentation1", maitre, [maitre] { maitre->open(); });
+    // What each card makes, asked of a solver of its own as the play goes.
+    auto *play = new VrPlayAnalysis(pf, &form);
+    maitre->askPlay = [play](const vrek::PlayPosition &p) { play->ask(p); };
+    maitre->forgetPlay = [play] { play->forget(); };
+    QObject::connect(play, &VrPlayAnalysis::answered, maitre, &TVrekFMaitre::playAnswered);
+    QObject::connect(play, &VrPlayAnalysis::refused, maitre, &TVrekFMaitre::playRefused);
+    QObject::connect(play, &VrPlayAnalysis::failed, maitre, &TVrekFMaitre::playFailed);
     auto *ench = new TVrekFEnch(ws, pf, &form);
     QObject::connect(form.BtEncheres, &QPushButton::clicked, ench, [ench] { ench->open(); });
 

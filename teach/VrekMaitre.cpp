@@ -1,5 +1,6 @@
 #include "teach/VrekMaitre.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include "platform/widgets.h"
 #include "teach/VrekProjecteur.h"
 #include "teach/background.h"
+#include "teach/playposition.h"
+#include "verify/playquestion.h"
 
 using namespace vrek;
 
@@ -39,7 +42,7 @@ TVrekFMaitre::TVrekFMaitre(Workspace &ws, Platform &pf, TVrekFProjecteur *projec
     setObjectName("VrekFMaitre");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(900, 560);
+    setFixedSize(900, 660);
     build();
     const BackgroundRead read = loadBackground(pf_.programFolder().toStdString(), ui::pictureSize);
     bg_ = read.background;
@@ -68,20 +71,21 @@ TVrekFMaitre::TVrekFMaitre(Workspace &ws, Platform &pf, TVrekFProjecteur *projec
 
 void TVrekFMaitre::build() {
     buildHand(Upper, 200, 10);
-    buildHand(Right, 390, 140);
-    buildHand(Lower, 200, 270);
-    buildHand(Left, 10, 140);
+    buildHand(Right, 390, 175);
+    buildHand(Lower, 200, 340);
+    buildHand(Left, 10, 175);
     LH = findChild<QLabel *>("LH");
     LD = findChild<QLabel *>("LD");
     LB = findChild<QLabel *>("LB");
     LG = findChild<QLabel *>("LG");
     BtRotation = new QPushButton(QStringLiteral("Rotation"), this);
     BtRotation->setObjectName("BtRotation");
-    BtRotation->setGeometry(240, 182, 100, 28);
+    BtRotation->setGeometry(240, 243, 100, 28);
     connect(BtRotation, &QPushButton::clicked, this, [this] { BtRotationClick(); });
     buildTricks(600, 10);
     buildAuction(600, 345);
-    buildButtons(400);
+    buildButtons(515);
+    buildDoubleDummy(600, 560);
 }
 
 void TVrekFMaitre::buildHand(int p, int x, int y) {
@@ -99,9 +103,12 @@ void TVrekFMaitre::buildHand(int p, int x, int y) {
     QFont cardFont = font();
     cardFont.setPixelSize(14);
     cardFont.setBold(true);
+    QFont numberFont = font();
+    numberFont.setPixelSize(11);
     for (int i = 0; i < 4; ++i) {
         const int s = Spades - i;
-        const int row = y + 26 + 22 * i;
+        // Each row leaves room under its cards for their double-dummy numbers.
+        const int row = y + 26 + 34 * i;
         QLabel *g = suitLabel[p - 1][s - 1] = new QLabel(qs(suitSign(s)), this);
         g->setObjectName(QStringLiteral("L%1%20").arg(p).arg(s));
         g->setGeometry(x, row, 18, 20);
@@ -117,6 +124,12 @@ void TVrekFMaitre::buildHand(int p, int x, int y) {
             connect(l, &ClickLabel::pressed, this, [this, p, s, k](int, Qt::MouseButton b) {
                 if (b == Qt::LeftButton) cardClick(p, s, k);
             });
+            auto *n = DM[p - 1][s - 1][k - 1] = new QLabel(this);
+            n->setObjectName(QStringLiteral("DM%1%2%3").arg(p).arg(s).arg(k));
+            n->setGeometry(x + 20 + 19 * (k - 1) - 2, row + 19, 22, 13);
+            n->setAlignment(Qt::AlignCenter);
+            n->setFont(numberFont);
+            n->hide();
         }
     }
 }
@@ -222,6 +235,23 @@ void TVrekFMaitre::buildButtons(int y) {
     connect(BtProjecteur, &QPushButton::clicked, this, [this] { BtProjecteurClick(); });
     connect(BtQuitter, &QPushButton::clicked, this, [this] { BtQuitterClick(); });
     showImposed();
+}
+
+void TVrekFMaitre::buildDoubleDummy(int x, int y) {
+    DoubleMort = new QCheckBox(QStringLiteral("Double mort"), this);
+    DoubleMort->setObjectName("DoubleMort");
+    DoubleMort->setGeometry(x, y, 120, 22);
+    SurProjecteur = new QCheckBox(QStringLiteral("Sur le projecteur"), this);
+    SurProjecteur->setObjectName("SurProjecteur");
+    SurProjecteur->setGeometry(x + 130, y, 160, 22);
+    SurProjecteur->setEnabled(false);
+    LbDoubleMort = new QLabel(this);
+    LbDoubleMort->setObjectName("LbDoubleMort");
+    LbDoubleMort->setGeometry(x, y + 26, 290, 60);
+    LbDoubleMort->setWordWrap(true);
+    LbDoubleMort->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(DoubleMort, &QCheckBox::toggled, this, [this] { DoubleMortClick(); });
+    connect(SurProjecteur, &QCheckBox::toggled, this, [this] { SurProjecteurClick(); });
 }
 
 // ---------------------------------------------------------------- commands
@@ -346,9 +376,104 @@ bool TVrekFMaitre::eventFilter(QObject *o, QEvent *e) {
     return QDialog::eventFilter(o, e);
 }
 
+// ---------------------------------------------------------------- double dummy
+
+void TVrekFMaitre::DoubleMortClick() {
+    const bool on = DoubleMort->isChecked();
+    SurProjecteur->setEnabled(on);
+    if (!on) {
+        SurProjecteur->setChecked(false);
+        LbDoubleMort->clear();
+        if (forgetPlay) forgetPlay();
+    }
+    refreshNumbers();
+    showNumbers();
+    repaintPicture();
+}
+
+void TVrekFMaitre::SurProjecteurClick() {
+    d_.numbersOnProjector = SurProjecteur->isChecked();
+    repaintPicture();
+}
+
+void TVrekFMaitre::refreshNumbers() {
+    askedKey_.clear();
+    d_.numbers = {};
+    if (!DoubleMort->isChecked()) return;
+    PlayPosition pos;
+    std::string why;
+    if (!displayPosition(d_, playContractOf(d_), pos, why)) {
+        if (forgetPlay) forgetPlay();
+        LbDoubleMort->setText(qs(why));
+        return;
+    }
+    if (!askPlay) {
+        LbDoubleMort->setText(QStringLiteral("Double mort indisponible : pas de programme de calcul."));
+        return;
+    }
+    // "…" under each legal card until the answer for this very position comes.
+    askedKey_ = playKey(pos);
+    d_.numbers.position = positionOf(d_, pos.onTurn());
+    for (int card : legalCards(pos)) d_.numbers.cards.push_back({card, -1});
+    LbDoubleMort->setText(QStringLiteral("Double mort de %1 : …").arg(qs(d_.names[d_.numbers.position - 1])));
+    askPlay(pos);
+}
+
+void TVrekFMaitre::playAnswered(const PlayPosition &p, const PlayAnalysis &a) {
+    if (!DoubleMort->isChecked() || askedKey_.empty() || playKey(p) != askedKey_) return;
+    d_.numbers.position = positionOf(d_, a.seat);
+    d_.numbers.cards = a.cards;
+    d_.numbers.best = bestTricks(a, p.declarer);
+    LbDoubleMort->setText(QStringLiteral("Double mort de %1 : le camp du déclarant fait au mieux %2 levées.")
+                              .arg(qs(d_.names[d_.numbers.position - 1]))
+                              .arg(d_.numbers.best));
+    if (redisplaying_) return;  // drawn by the redisplay under way
+    showNumbers();
+    if (d_.numbersOnProjector) repaintPicture();
+}
+
+void TVrekFMaitre::playRefused(const PlayPosition &p, const QString &message) {
+    if (!DoubleMort->isChecked() || askedKey_.empty() || playKey(p) != askedKey_) return;
+    d_.numbers = {};
+    LbDoubleMort->setText(QStringLiteral("Double mort impossible : %1").arg(message));
+    if (redisplaying_) return;
+    showNumbers();
+    if (d_.numbersOnProjector) repaintPicture();
+}
+
+void TVrekFMaitre::playFailed(const QString &message) {
+    if (!DoubleMort->isChecked()) return;
+    // Said once: the ticks go off and the display goes on without numbers.
+    DoubleMort->setChecked(false);
+    LbDoubleMort->setText(QStringLiteral("Double mort indisponible : %1").arg(message));
+    pf_.warning(this, message);
+}
+
+void TVrekFMaitre::showNumbers() {
+    const PlayNumbers &n = d_.numbers;
+    for (int p = 1; p <= 4; ++p)
+        for (int s = 1; s <= 4; ++s)
+            for (int k = 1; k <= kMaxHolding; ++k) {
+                QLabel *l = DM[p - 1][s - 1][k - 1];
+                const int r = d_.rankAt(p, s, k);
+                const int v = p == n.position && r ? n.of(s, r) : -2;
+                l->setVisible(v != -2);
+                if (v == -2) continue;
+                const bool best = v >= 0 && v == n.best;
+                l->setText(v < 0 ? QStringLiteral("…") : QString::number(v));
+                QFont f = l->font();
+                f.setBold(best);
+                l->setFont(f);
+                ui::setColours(l, QColor(), best ? qc(contractColour(d_.contract)) : QColor(Qt::black));
+            }
+}
+
 // ---------------------------------------------------------------- display
 
 void TVrekFMaitre::redisplay() {
+    redisplaying_ = true;
+    refreshNumbers();
+    redisplaying_ = false;
     QLabel *names[4] = {LH, LD, LB, LG};
     for (int p = 1; p <= 4; ++p) {
         names[p - 1]->setText(qs(d_.names[p - 1]));
@@ -376,6 +501,7 @@ void TVrekFMaitre::redisplay() {
         S[t - 1]->setVisible(d_.marks[t - 1] != ' ');
     }
     showCells();
+    showNumbers();
     repaintPicture();
 }
 

@@ -5,10 +5,13 @@
 #pragma once
 #include <QDialog>
 #include <QImage>
+#include <functional>
 
+#include "core/playanalysis.h"
 #include "teach/display.h"
 #include "teach/projection.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +46,18 @@ public:
     void cardClick(int position, int suit, int slot);
     void trickClick(int trick, int column);
     void cellClick(int row, int column);
+    // "Double mort" and "Sur le projecteur" ticked or not.
+    void DoubleMortClick();
+    void SurProjecteurClick();
+
+    // The solver behind the double-dummy numbers, set by the program: asks
+    // for a position (the answer comes through playAnswered or the other
+    // two), or forgets what was asked. Unset: there is no solver.
+    std::function<void(const vrek::PlayPosition &)> askPlay;
+    std::function<void()> forgetPlay;
+    void playAnswered(const vrek::PlayPosition &p, const vrek::PlayAnalysis &a);
+    void playRefused(const vrek::PlayPosition &p, const QString &message);
+    void playFailed(const QString &message);
 
     const vrek::TeachDisplay &display() const { return d_; }
     const QImage &picture() const { return picture_; }
@@ -65,6 +80,9 @@ public:
     QPushButton *BtRotation, *BtRecharger, *BtContrat, *BtVisEnch, *BtVul, *BtImpose, *BtActivation,
         *BtProjecteur, *BtQuitter;
     QSpinBox *SpEdNum;
+    QCheckBox *DoubleMort, *SurProjecteur;
+    QLabel *LbDoubleMort;                 // what the numbers wait for, or why there are none
+    QLabel *DM[4][4][9];                  // the number under each card: DM + position + suit + slot
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -80,6 +98,8 @@ private:
     QImage picture_;
     QImage backgroundPicture_;  // the background drawn once, copied under each repaint
     int repaints_ = 0;
+    std::string askedKey_;  // the position whose numbers are shown or awaited
+    bool redisplaying_ = false;
 
     void build();
     void buildHand(int position, int x, int y);
@@ -90,4 +110,8 @@ private:
     void redisplay();
     void showCells();
     void showImposed();
+    void buildDoubleDummy(int x, int y);
+    // Asks for the numbers of the position shown, or says why there are none.
+    void refreshNumbers();
+    void showNumbers();
 };

@@ -74,6 +74,16 @@ int trumpOf(const std::string &contract) {
     }
 }
 
+bool PlayNumbers::waiting() const {
+    return std::any_of(cards.begin(), cards.end(), [](const CardTricks &c) { return c.tricks < 0; });
+}
+
+int PlayNumbers::of(int suit, int rank) const {
+    for (const CardTricks &c : cards)
+        if (c.card == cardCode(suit, rank)) return c.tricks;
+    return -2;
+}
+
 TeachDisplay::TeachDisplay() {
     marks.fill(' ');
     for (int p = 0; p < 4; ++p) names[p] = kSeatNames[p];
@@ -83,6 +93,7 @@ void TeachDisplay::load(const Deal &d, int n, const std::string &contractText, c
                         const std::string &seriesName) {
     contractShown = false;
     auctionShown = false;
+    numbers = {};
     const ContractSplit split = splitContract(cp1252ToUtf8(contractText));
     contract = split.contract;
     lead = split.rest;
@@ -189,6 +200,7 @@ bool TeachDisplay::play(int p, int s, int slot) {
     }
     tricks[trick - 1][column - 1] = p * 1000 + s * 100 + rank;
     h.ranks[slot - 1] = 0;
+    numbers = {};
     sortHolding(p, s);
     scoreTricks();
     return true;
@@ -204,6 +216,7 @@ bool TeachDisplay::playCard(int s, int rank) {
 bool TeachDisplay::takeBack(int trick, int column) {
     if (trick < 1 || trick > kTricks || column < 1 || column > kTrickColumns) return false;
     if (!tricks[trick - 1][column - 1]) return false;
+    numbers = {};
     for (int t = trick; t <= kTricks; ++t) {
         for (int c = t == trick ? column : 1; c <= kTrickColumns; ++c) {
             int &v = tricks[t - 1][c - 1];
@@ -224,28 +237,34 @@ bool TeachDisplay::takeBack(int trick, int column) {
     return true;
 }
 
-void TeachDisplay::scoreTricks() {
-    const int trump = trumpOf(contract);
-    for (int t = 0; t < kTricks; ++t) {
-        int cards = 0, ledSuit = 0;
-        for (int v : tricks[t])
-            if (v) {
-                if (!cards) ledSuit = v / 100 % 10;
-                ++cards;
-            }
-        marks[t] = ' ';
-        if (cards != 4) continue;
-        int best = -1, bestColumn = 0;
-        for (int c = 1; c <= kTrickColumns; ++c) {
-            const int v = tricks[t][c - 1];
-            if (!v) continue;
-            const int s = v / 100 % 10;
-            int value = v % 1000;
-            if (s == trump) value += 1000;
-            else if (s == ledSuit) value += 500;
-            if (value > best) best = value, bestColumn = c;
+int TeachDisplay::trickWinner(int t) const {
+    if (t < 1 || t > kTricks) return 0;
+    const auto &trick = tricks[t - 1];
+    int cards = 0, ledSuit = 0;
+    for (int v : trick)
+        if (v) {
+            if (!cards) ledSuit = v / 100 % 10;
+            ++cards;
         }
-        marks[t] = bestColumn % 2 ? '+' : '-';
+    if (cards != 4) return 0;
+    const int trump = trumpOf(contract);
+    int best = -1, bestColumn = 0;
+    for (int c = 1; c <= kTrickColumns; ++c) {
+        const int v = trick[c - 1];
+        if (!v) continue;
+        const int s = v / 100 % 10;
+        int value = v % 1000;
+        if (s == trump) value += 1000;
+        else if (s == ledSuit) value += 500;
+        if (value > best) best = value, bestColumn = c;
+    }
+    return bestColumn;
+}
+
+void TeachDisplay::scoreTricks() {
+    for (int t = 1; t <= kTricks; ++t) {
+        const int winner = trickWinner(t);
+        marks[t - 1] = !winner ? ' ' : winner % 2 ? '+' : '-';
     }
 }
 
@@ -260,6 +279,7 @@ std::string TeachDisplay::marksText() const {
 
 void TeachDisplay::rotate() {
     auctionShown = false;
+    numbers = {};
     const Deal old = deal;
     const auto oldNames = names;
     for (int p = 1; p <= 4; ++p) {

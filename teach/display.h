@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/cards.h"
+#include "core/playanalysis.h"
 #include "core/series.h"
 #include "platform/canvas.h"
 
@@ -61,6 +62,18 @@ struct VulnerabilityDrawing {
     int dealerEnd = 0;        // 0 upper, 1 right, 2 lower, 3 left
 };
 
+// The double-dummy numbers under the cards of the hand on turn: each legal
+// card with what it makes for the declaring side, -1 while the answer is
+// awaited.
+struct PlayNumbers {
+    int position = 0;  // the hand on turn; 0 when nothing is shown
+    std::vector<CardTricks> cards;
+    int best = -1;  // what the best cards make
+    bool waiting() const;
+    // The number under a card, -1 when none (or not known yet), -2 when the card is not legal.
+    int of(int suit, int rank) const;
+};
+
 class TeachDisplay {
 public:
     TeachDisplay();
@@ -83,6 +96,10 @@ public:
     int board = 0;
     std::string caption;
     AuctionCell cells[kAuctionRows][kAuctionColumns];  // [row - 1][column - 1]
+    // Cleared by every change of the cards or of the seats, so that numbers
+    // never outlive their position.
+    PlayNumbers numbers;
+    bool numbersOnProjector = false;
 
     // ---- loading -------------------------------------------------------------
     // "Charger": the deal, contract text and auction memo lines of `board`.
@@ -107,6 +124,8 @@ public:
     int lastColumn() const;
     // Marks of the completed tricks, in order ("++-").
     std::string marksText() const;
+    // Column of the card that wins trick t, 0 while it has fewer than 4 cards.
+    int trickWinner(int t) const;
 
     // ---- showing ---------------------------------------------------------------
     // Hands, names, played cards and auction move one position clockwise;

@@ -20,6 +20,13 @@ constexpr Point kTrickCard[4] = {{775, 452}, {860, 560}, {772, 677}, {673, 565}}
 constexpr Point kHandLine[4] = {{540, 400}, {1040, 750}, {540, 750}, {40, 750}};
 
 constexpr int kPen = 4;
+// The hand on turn with its double-dummy numbers: smaller letters, so that
+// each line of 70 holds the letters and the numbers under them, and a wider
+// step between cards, so that numbers of two digits stay apart.
+constexpr int kNumberLetters = 50;
+constexpr int kNumberHeight = 32;
+constexpr int kNumberTop = 39;
+constexpr int kNumberGap = 12;
 
 Font pixelFont(const char *name, double height, Rgb colour = colour::black) {
     Font f;
@@ -83,6 +90,35 @@ void drawLastTrick(Canvas &c, const TeachDisplay &d) {
     c.clearTextBackground();
 }
 
+// The cards of one suit of the hand on turn, each with its number under it;
+// the best ones stand out in the contract's colour.
+void drawSuitWithNumbers(Canvas &c, const TeachDisplay &d, int x, int y, const Holding &h, int suit) {
+    const Font letters = pixelFont("Century Schoolbook", kNumberLetters);
+    for (uint8_t r : h.ranks) {
+        if (!r) continue;
+        c.setFont(letters);
+        const std::string letter(1, frenchRank(r));
+        const int width = c.textWidth(letter);
+        const int step = c.textWidth(letter + ' ');
+        c.text(x, y, letter);
+        const int n = d.numbers.of(suit, r);
+        if (n < 0) {
+            x += step;
+            continue;
+        }
+        const bool best = n == d.numbers.best;
+        Font f = pixelFont("Arial", kNumberHeight, best ? colour::white : colour::black);
+        f.bold = best;
+        c.setFont(f);
+        const std::string number = std::to_string(n);
+        const int numberWidth = c.textWidth(number);
+        if (best) c.setTextBackground(contractColour(d.contract));
+        c.text(x + (width - numberWidth) / 2, y + kNumberTop, number);
+        c.clearTextBackground();
+        x += std::max(step, numberWidth + kNumberGap);
+    }
+}
+
 void drawHand(Canvas &c, const TeachDisplay &d, int p) {
     const Point m = kHandCentre[p - 1];
     if (d.visible[p - 1]) {
@@ -90,11 +126,17 @@ void drawHand(Canvas &c, const TeachDisplay &d, int p) {
         c.setBrush(colour::white);
         c.roundRect(m.x - 300, m.y - 150, m.x + 300, m.y + 150, 20, 20);
         c.clearTextBackground();
+        // Hidden hands never show them: only a hand the class sees.
+        const bool numbers = d.numbersOnProjector && d.numbers.position == p && !d.numbers.waiting();
         for (int i = 0; i < 4; ++i) {
             const int suit = Spades - i;
             const int y = m.y - 140 + 70 * i;
             c.setFont(pixelFont("Symbol", 70, printSuitColour(suit, true)));
             c.text(m.x - 240, y, suitSign(suit));
+            if (numbers) {
+                drawSuitWithNumbers(c, d, m.x - 240 + 70, y, d.deal.holding(p, suit), suit);
+                continue;
+            }
             c.setFont(pixelFont("Century Schoolbook", 70));
             c.text(m.x - 240 + 70, y, suitLine(d.deal.holding(p, suit)));
         }

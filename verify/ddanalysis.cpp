@@ -10,16 +10,6 @@ namespace {
 // Declarers N, S, E, W in the answer's table; strains NT, S, H, D, C.
 const int kTableSeats[4] = {North, South, East, West};
 
-std::string handText(const Hand &h) {
-    std::string s;
-    for (int suit = Spades; suit >= Clubs; --suit) {
-        const Holding &x = h.suit(suit);
-        for (int k = 1; k <= x.count; ++k) s += englishRank(x.rank(k));
-        if (suit != Clubs) s += '.';
-    }
-    return s;
-}
-
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -59,10 +49,20 @@ bool parseContract(const std::string &t, ParContract &c) {
 
 }  // namespace
 
+std::string solverHandText(const Hand &h) {
+    std::string s;
+    for (int suit = Spades; suit >= Clubs; --suit) {
+        const Holding &x = h.suit(suit);
+        for (int k = 1; k <= x.count; ++k) s += englishRank(x.rank(k));
+        if (suit != Clubs) s += '.';
+    }
+    return s;
+}
+
 std::string tableRequestLine(const std::string &tag, const Deal &d, int board) {
     static const char *vul[4] = {"none", "ns", "ew", "all"};
     std::string s = tag + ' ' + "nesw"[dealerOf(board) - 1] + ' ' + vul[static_cast<int>(vulnerabilityOf(board))];
-    for (int seat = North; seat <= West; ++seat) s += ' ' + handText(d.hand(seat));
+    for (int seat = North; seat <= West; ++seat) s += ' ' + solverHandText(d.hand(seat));
     return s;
 }
 

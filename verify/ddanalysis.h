@@ -8,6 +8,9 @@
 
 namespace vrek {
 
+// A hand as the solver reads it: "AK2.QJT9.876.54", spades first.
+std::string solverHandText(const Hand &h);
+
 // One line of the solver's table mode for the deal of `board`.
 std::string tableRequestLine(const std::string &tag, const Deal &d, int board);
 

@@ -53,6 +53,19 @@ err="$("$vrek" present "$dir/serie.vrk" --board 1 -o "$dir/r.png" --rotate 1 --p
 check "rotation : code 1" [ $rc = 1 ]
 check "rotation : message" [ "$err" = "Carte « 2P » : ce n'est pas à Ouest de jouer." ]
 
+# The double-dummy numbers under West, on lead: drawn only while West is shown.
+"$vrek" present "$dir/serie.vrk" --board 1 -o "$dir/dd.png" --show NESO --dd >/dev/null 2>&1
+check "dd : code 0" [ $? = 0 ]
+"$vrek" present "$dir/serie.vrk" --board 1 -o "$dir/sans-dd.png" --show NESO >/dev/null 2>&1
+check "dd : les nombres dessinés" differ "$dir/dd.png" "$dir/sans-dd.png"
+"$vrek" present "$dir/serie.vrk" --board 1 -o "$dir/dd-cache.png" --show NES --dd >/dev/null 2>&1
+"$vrek" present "$dir/serie.vrk" --board 1 -o "$dir/cache.png" --show NES >/dev/null 2>&1
+check "dd : main cachée, rien de plus" cmp -s "$dir/dd-cache.png" "$dir/cache.png"
+err="$("$vrek" present "$dir/serie.vrk" --board 2 -o "$dir/vide.png" --dd 2>&1 >/dev/null)"; rc=$?
+check "dd sans contrat : code 1" [ $rc = 1 ]
+check "dd sans contrat : message" [ "$err" = "Donne 2 : pas de double mort. Contrat inconnu : écrivez-le dans la donne (par exemple « 4P S »)." ]
+check "dd sans contrat : pas de fichier" [ ! -e "$dir/vide.png" ]
+
 # The background picture beside the program, and a damaged one treated as missing.
 mkdir "$dir/prog"
 cp "$vrek" "$vrek-qt" "$dir/prog/"  # the batch front and the Qt program beside it

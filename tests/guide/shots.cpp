@@ -5,6 +5,7 @@
 // Run again after a window changes, look at the pictures, commit them.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -186,6 +187,9 @@ int main(int argc, char **argv) {
     if (QWidget *w = shown(&form)) {
         for (const char *b : {"Vis1", "Vis3", "BtContrat", "BtVul"})
             if (auto *button = w->findChild<QPushButton *>(b)) button->click();
+        // The double-dummy numbers come from the solver beside the program.
+        if (auto *numbers = w->findChild<QCheckBox *>("DoubleMort")) numbers->click();
+        pump(3000);
         save(w, "presentation.png");
         w->hide();
     }

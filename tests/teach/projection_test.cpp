@@ -285,3 +285,45 @@ TEST(Projector, BackgroundsAreBoundedBeforeTheyAreRead) {
     EXPECT_NE(huge.error.find("trop grand (1073741824 octets) : Vrek n'en lit pas de plus de 64 Mo."), std::string::npos);
     EXPECT_TRUE(huge.background.path.empty() && png.background.path.empty());
 }
+
+// The numbers go under the cards of the hand on turn, only when the class
+// sees that hand, the answer is whole and the second tick asks for them.
+TEST(Projector, DoubleDummyNumbersOnlyUnderTheShownHandOnTurn) {
+    const struct {
+        bool onProjector, shown, waiting;
+        size_t numbers;
+    } cases[] = {{true, true, false, 13}, {false, true, false, 0}, {true, false, false, 0}, {true, true, true, 0}};
+    for (const auto &k : cases) {
+        TeachDisplay d = loaded();  // 4P: West, on lead, holds 432.765.765.AKQJ
+        d.visible[Upper - 1] = true;
+        d.visible[Left - 1] = k.shown;
+        d.numbersOnProjector = k.onProjector;
+        d.numbers.position = Left;
+        for (int suit = Clubs; suit <= Spades; ++suit)
+            for (int slot = 1; slot <= d.deal.holding(Left, suit).count; ++slot)
+                d.numbers.cards.push_back({cardCode(suit, d.rankAt(Left, suit, slot)), suit == Clubs ? 9 : 10});
+        d.numbers.best = 9;
+        if (k.waiting) d.numbers.cards.back().tricks = -1;
+        const RecordingCanvas c = draw(d);
+        std::vector<DrawOp> numbers;
+        for (const DrawOp &o : c.texts())
+            if (o.font.name == "Arial" && (o.text == "9" || o.text == "10")) numbers.push_back(o);
+        ASSERT_EQ(numbers.size(), k.numbers) << k.onProjector << k.shown << k.waiting;
+        if (!k.numbers) continue;
+        // Clubs, the last line, are the best cards: white on the contract's colour.
+        const auto letters = c.textsEqual("A");  // West's club ace; North's hand is drawn a line at a time
+        ASSERT_EQ(letters.size(), 1u);
+        const DrawOp &ace = letters[0], &under = numbers[9];
+        EXPECT_EQ(under.text, "9");
+        EXPECT_EQ(under.y1, ace.y1 + 39);
+        EXPECT_EQ(ace.y1, 600 - 140 + 3 * 70);
+        // Centred under its letter (fixed metrics: half the height wide).
+        EXPECT_NEAR(under.x1 + under.font.size / 4, ace.x1 + ace.font.size / 4, 1);
+        EXPECT_EQ(under.textBackground, colour::black);
+        EXPECT_EQ(under.font.colour, colour::white);
+        EXPECT_EQ(numbers[0].text, "10");
+        EXPECT_FALSE(numbers[0].textBackground);
+        // Two numbers of two digits never touch.
+        EXPECT_GE(numbers[1].x1 - numbers[0].x1, numbers[0].font.size);
+    }
+}

@@ -1,7 +1,11 @@
 // The teaching windows driven as a teacher would: the master display opened
 // from the menu, a trick played by clicks and taken back, the auction cells,
-// the projector window, and the auction panel writing the deal's auction.
+// the projector window, the auction panel writing the deal's auction, and
+// the double-dummy numbers of each card as the play goes.
 #include <QAction>
+#include <QCheckBox>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,12 +16,14 @@
 #include "app/vrekhp.h"
 #include "app/windows.h"
 #include "core/seriesfile.h"
+#include "fakesolver.h"
 #include "platform/widgets.h"
 #include "scriptedplatform.h"
 #include "teach/VrekEnch.h"
 #include "teach/VrekMaitre.h"
 #include "teach/VrekProjecteur.h"
 #include "testutil.h"
+#include "verify/vrplayanalysis.h"
 
 using namespace vrek;
 
@@ -82,6 +88,24 @@ class TeachTest : public QObject {
     QLineEdit *cell(int r, int k) { return m->findChild<QLineEdit *>(QString("E%1%2").arg(r).arg(k)); }
     QPushButton *button(QWidget *in, const char *name) { return in->findChild<QPushButton *>(name); }
     QColor pixel(int x, int y) { return m->picture().pixelColor(x, y); }
+    QLabel *number(int pos, int suit, int k) { return m->findChild<QLabel *>(QString("DM%1%2%3").arg(pos).arg(suit).arg(k)); }
+    int numbersShown() {
+        int n = 0;
+        for (QLabel *l : m->findChildren<QLabel *>(QRegularExpression("^DM"))) n += l->isVisible();
+        return n;
+    }
+    // The play's solver, played in-process: the answers by position ("" holds it).
+    std::map<std::string, std::string> positions;
+    std::unique_ptr<FakeSolver> fakeSolver() {
+        auto *play = w->findChild<VrPlayAnalysis *>();
+        auto solver = std::make_unique<FakeSolver>(*plat, play->solverProgram = "/fake/bridge");
+        solver->positions = [this](const std::string &request) {
+            const size_t space = request.find(' ');
+            auto it = positions.find(request.substr(space + 1));
+            return it == positions.end() || it->second.empty() ? std::string() : request.substr(0, space) + ' ' + it->second;
+        };
+        return solver;
+    }
 
 private slots:
     void init() {
@@ -184,6 +208,140 @@ private slots:
         QCOMPARE(pixel(565 + 12 * 40, 250), QColor(0, 255, 255));
         // Nothing of this reached the series.
         QVERIFY(!w->model().modified());
+    }
+
+    void doubleDummyNumbersFollowThePlay() {
+        start();
+        m->open();
+        auto solver = fakeSolver();
+        const std::string hands = " AKQJ.432.T98.765 T98.AKQJ.432.432 765.T98.AKQJ.T98 432.765.765.AKQJ";
+        positions["S s 0 w -" + hands] = "w S432:10 H765:10 D765:10 CAKQJ:9";
+        positions["S s 0 w CA AKQJ.432.T98.765 T98.AKQJ.432.432 765.T98.AKQJ.T98 432.765.765.KQJ"] = "n C7:9 C65:10";
+        QVERIFY(!m->SurProjecteur->isEnabled());
+        m->DoubleMort->click();
+        // West, on lead against 4P by South: "…" under every card until the answer.
+        QCOMPARE(number(Left, Clubs, 1)->text(), QString("…"));
+        QCOMPARE(numbersShown(), 13);
+        QCOMPARE(m->LbDoubleMort->text(), QString("Double mort de Ouest : …"));
+        QTRY_COMPARE(number(Left, Clubs, 1)->text(), QString("9"));
+        QCOMPARE(number(Left, Spades, 3)->text(), QString("10"));
+        QVERIFY(number(Left, Clubs, 4)->font().bold());  // the defence's best cards
+        QVERIFY(!number(Left, Spades, 1)->font().bold());
+        QCOMPARE(m->LbDoubleMort->text(), QString("Double mort de Ouest : le camp du déclarant fait au mieux 9 levées."));
+
+        // On the projector only with the second tick and only while West is shown.
+        const QImage plain = m->picture();
+        m->SurProjecteur->click();
+        QCOMPARE(m->picture(), plain);
+        m->Vis[Left - 1]->click();
+        const QImage withNumbers = m->picture();
+        m->SurProjecteur->click();
+        QVERIFY(m->picture() != withNumbers);
+        m->SurProjecteur->click();
+        QCOMPARE(m->picture(), withNumbers);
+
+        // A card played: North must follow in clubs; his best cards are the highest numbers.
+        QTest::mouseClick(card(Left, Clubs, 1), Qt::LeftButton);
+        QCOMPARE(numbersShown(), 3);
+        QCOMPARE(number(Upper, Clubs, 2)->text(), QString("…"));
+        QTRY_COMPARE(number(Upper, Clubs, 2)->text(), QString("10"));
+        QCOMPARE(number(Upper, Clubs, 1)->text(), QString("9"));
+        QVERIFY(number(Upper, Clubs, 3)->font().bold());
+        const QImage northHidden = m->picture();  // so nothing of his numbers on the projector
+        m->SurProjecteur->click();
+        QCOMPARE(m->picture(), northHidden);
+        m->SurProjecteur->click();
+        const int asked = solver->requests;
+
+        // A question left unanswered is dropped for the newer position.
+        QTest::mouseClick(card(Upper, Clubs, 1), Qt::LeftButton);
+        QTest::mouseClick(card(Right, Clubs, 1), Qt::LeftButton);
+        QCOMPARE(number(Lower, Clubs, 1)->text(), QString("…"));
+        positions.clear();  // nothing more is answered
+        QTRY_COMPARE(solver->kills, 1);
+        QCOMPARE(solver->requests, asked + 2);
+        QCOMPARE(number(Lower, Clubs, 1)->text(), QString("…"));
+        QVERIFY(plat->messages.isEmpty());
+
+        // Taking the cards back shows the known numbers at once.
+        QTest::mouseClick(trick(1, Left, 1), Qt::LeftButton);
+        QCOMPARE(m->display().cardsPlayed(), 0);
+        QCOMPARE(numbersShown(), 13);
+        QCOMPARE(number(Left, Clubs, 1)->text(), QString("9"));
+        QCOMPARE(solver->requests, asked + 2);
+        m->DoubleMort->click();
+        QCOMPARE(numbersShown(), 0);
+        QVERIFY(!m->SurProjecteur->isChecked() && !m->SurProjecteur->isEnabled());
+        QVERIFY(m->LbDoubleMort->text().isEmpty());
+    }
+
+    // West's answer, slow to come, arrives after his card is played: kept
+    // for later but never told; the newer position is asked after it.
+    void doubleDummyAnOlderAnswerIsNotTold() {
+        start();
+        m->open();
+        auto solver = fakeSolver();
+        solver->pieces = 6;  // 20 ms a piece
+        positions["S s 0 w - AKQJ.432.T98.765 T98.AKQJ.432.432 765.T98.AKQJ.T98 432.765.765.AKQJ"] =
+            "w S432:10 H765:10 D765:10 CAKQJ:9";
+        positions["S s 0 w CA AKQJ.432.T98.765 T98.AKQJ.432.432 765.T98.AKQJ.T98 432.765.765.KQJ"] = "n C7:9 C65:10";
+        auto *play = w->findChild<VrPlayAnalysis *>();
+        QSignalSpy told(play, &VrPlayAnalysis::answered);
+        m->DoubleMort->click();
+        QTest::mouseClick(card(Left, Clubs, 1), Qt::LeftButton);
+        QTRY_COMPARE(number(Upper, Clubs, 1)->text(), QString("9"));
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(solver->requests, 2);
+        QCOMPARE(solver->kills, 0);
+        QTest::mouseClick(trick(1, Left, 1), Qt::LeftButton);
+        QCOMPARE(numbersShown(), 13);
+        QCOMPARE(number(Left, Clubs, 1)->text(), QString("9"));
+        QCOMPARE(solver->requests, 2);
+    }
+
+    // A solver that is missing, crashes, hangs or talks nonsense is told
+    // once, the tick goes off and the play goes on; a refused position is
+    // only said beside the tick.
+    void doubleDummyWithoutAWorkingSolver() {
+        const struct {
+            int atStart;
+            std::string answer;
+            const char *says;
+            bool warned;
+        } cases[] = {
+            {FakeSolver::kGoOn, "", "Double mort indisponible : Le programme de calcul ne répond plus", true},
+            {FakeSolver::kCrash, "", "Double mort indisponible : Le programme de calcul s'est arrêté anormalement.", true},
+            {FakeSolver::kGoOn, "w S4:99", "Double mort indisponible : Le programme de calcul a donné une réponse illisible", true},
+            {FakeSolver::kGoOn, "w S432:10", "Double mort indisponible : Le programme de calcul a donné une réponse qui ne", true},
+            {FakeSolver::kGoOn, "! position refusée", "Double mort impossible : position refusée", false},
+        };
+        for (const auto &k : cases) {
+            start();
+            m->open();
+            auto solver = fakeSolver();
+            solver->atStart = k.atStart;
+            w->findChild<VrPlayAnalysis *>()->silenceMs = 200;
+            positions["S s 0 w - AKQJ.432.T98.765 T98.AKQJ.432.432 765.T98.AKQJ.T98 432.765.765.AKQJ"] = k.answer;
+            m->DoubleMort->click();
+            QTRY_VERIFY2(m->LbDoubleMort->text().startsWith(QString::fromUtf8(k.says)), qPrintable(m->LbDoubleMort->text()));
+            QCOMPARE(plat->messages.size(), k.warned ? 1 : 0);
+            QCOMPARE(m->DoubleMort->isChecked(), !k.warned);
+            QCOMPARE(numbersShown(), 0);
+            // The play goes on; after a failure nothing more is asked.
+            const int asked = solver->requests;
+            QTest::mouseClick(card(Left, Clubs, 1), Qt::LeftButton);
+            QCOMPARE(m->display().cardsPlayed(), 1);
+            QCOMPARE(solver->requests, asked + (k.warned ? 0 : 1));
+            cleanup();
+            init();
+        }
+        // No solver program at all.
+        start();
+        w->findChild<VrPlayAnalysis *>()->solverProgram = q(dir->file("absent"));
+        m->DoubleMort->click();
+        QTRY_COMPARE(plat->lastMessage(), "Le programme de calcul « " + q(dir->file("absent")) +
+                                          " » est introuvable ou ne peut pas être lancé.");
+        QVERIFY(!m->DoubleMort->isChecked());
     }
 
     void showButtonsCellsAndRotation() {

@@ -34,15 +34,16 @@ void FakeSolver::play(ScriptedProcess &p) {
         else if (atStart != kHang) p.exit(atStart);
         return;
     }
-    if (p.args == QStringList{"-table"}) {
+    if (p.args == QStringList{"-table"} || p.args == QStringList{"-play"}) {
         auto buffer = std::make_shared<std::string>();
-        p.onInput = [this, &p, buffer](const QByteArray &b) {
+        auto &answerLine = p.args == QStringList{"-table"} ? table : positions;
+        p.onInput = [this, &p, buffer, &answerLine](const QByteArray &b) {
             buffer->append(b.constData(), static_cast<size_t>(b.size()));
             for (size_t e; (e = buffer->find('\n')) != std::string::npos;) {
                 const std::string line = buffer->substr(0, e);
                 buffer->erase(0, e + 1);
                 ++requests;
-                const std::string out = table ? table(line) : std::string();
+                const std::string out = answerLine ? answerLine(line) : std::string();
                 if (!out.empty()) say(p, QByteArray::fromStdString(out + "\n"));
             }
         };

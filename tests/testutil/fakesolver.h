@@ -1,7 +1,7 @@
 // The solver program `bridge` played in-process by the scripted platform, for
 // the tests of our side of its protocols: one question with no argument, one
-// question after another with "-suite", deals' tables with "-table"; and the
-// faults a test asks for.
+// question after another with "-suite", deals' tables with "-table",
+// positions of the play with "-play"; and the faults a test asks for.
 #pragma once
 #include <QByteArray>
 #include <QString>
@@ -34,12 +34,14 @@ public:
     int pieces = 0;  // > 0: every output in pieces of this many bytes, 20 ms apart
     // "-table": the line answered to a request line ("" answers nothing).
     std::function<std::string(const std::string &request)> table;
+    // "-play": the same for a position's request line.
+    std::function<std::string(const std::string &request)> positions;
 
     // What it saw: every command, the exchange files as it read them, every
     // start (with its arguments) and every kill.
     std::vector<std::string> commands, exchanges;
     std::vector<QString> starts;
-    int requests = 0;  // "-table" lines read
+    int requests = 0;  // "-table" and "-play" lines read
     int kills = 0;
     int held = 0;  // processes whose handle the program still holds
 

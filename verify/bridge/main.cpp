@@ -5,7 +5,9 @@
 // North-South after the lead in a line containing "after", the number at
 // characters 5 to 10. With "-suite" it answers the same question again and
 // again, a new "line:" after each answer, until its input ends. With
-// "-table" it reads deals and writes their tables and par (tablemode.h).
+// "-table" it reads deals and writes their tables and par (tablemode.h). With
+// "-play" it reads positions of the play and writes what each card of the
+// player on turn makes (playmode.h).
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +20,7 @@
 
 #include "verify/bridge/ddsolve.h"
 #include "verify/bridge/exchangereader.h"
+#include "verify/bridge/playmode.h"
 #include "verify/bridge/tablemode.h"
 
 namespace {
@@ -135,11 +138,39 @@ int table() {
     return 0;
 }
 
+// One position after another, each answered as soon as it is read: the
+// caller keeps one question at a time and drops what it no longer shows.
+int play() {
+    bridge::initPlayResources();
+    std::string buffer;
+    for (;;) {
+        for (size_t e; (e = buffer.find('\n')) != std::string::npos;) {
+            std::string l = buffer.substr(0, e);
+            buffer.erase(0, e + 1);
+            if (!l.empty() && l.back() == '\r') l.pop_back();
+            if (l.find_first_not_of(" \t") == std::string::npos) continue;
+            std::printf("%s\n", bridge::answerPlayLine(l).c_str());
+            std::fflush(stdout);
+        }
+        if (buffer.size() > 4096) return fail("ligne trop longue en entrée");
+        char chunk[4096];
+        ssize_t n = ::read(0, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (buffer.find_first_not_of(" \t\r") != std::string::npos)
+                std::printf("%s\n", bridge::answerPlayLine(buffer).c_str());
+            return 0;
+        }
+        buffer.append(chunk, static_cast<size_t>(n));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
     if (argc == 1) return single();
     if (argc == 2 && std::strcmp(argv[1], "-suite") == 0) return suite();
     if (argc == 2 && std::strcmp(argv[1], "-table") == 0) return table();
+    if (argc == 2 && std::strcmp(argv[1], "-play") == 0) return play();
     return fail("aucun argument attendu ; la commande « -dcq FICHIER » se lit sur l'entrée standard.", 2);
 }

@@ -18,6 +18,15 @@ int rankOf(char c) {
     return p ? static_cast<int>(p - kRanks) + 2 : 0;
 }
 
+std::vector<std::string> words(const std::string &line) {
+    std::vector<std::string> w;
+    std::istringstream in(line);
+    for (std::string s; in >> s;) w.push_back(s);
+    return w;
+}
+
+}  // namespace
+
 bool parseHand(const std::string &text, unsigned (&hand)[4], int &count) {
     int suit = 0;
     count = 0;
@@ -34,20 +43,11 @@ bool parseHand(const std::string &text, unsigned (&hand)[4], int &count) {
     return suit == 3;
 }
 
-std::vector<std::string> words(const std::string &line) {
-    std::vector<std::string> w;
-    std::istringstream in(line);
-    for (std::string s; in >> s;) w.push_back(s);
-    return w;
-}
-
 std::string ddsError(int rc) {
     char text[80] = {};
     ErrorMessage(rc, text);
     return "le solveur DDS a échoué (code " + std::to_string(rc) + " : " + text + ")";
 }
-
-}  // namespace
 
 bool parseTableRequest(const std::string &line, TableRequest &out, std::string &error) {
     std::vector<std::string> w = words(line);

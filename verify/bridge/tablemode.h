@@ -41,6 +41,12 @@ struct TableAnswer {
     std::vector<ParContract> contracts;
 };
 
+// A hand written "AK2.QJT9.876.54" (spades first) into DDS holdings and its
+// number of cards; false when it is not one.
+bool parseHand(const std::string &text, unsigned (&hand)[4], int &count);
+// DDS's failure, in French.
+std::string ddsError(int rc);
+
 // Reads one request line; false with a French message when it is wrong.
 bool parseTableRequest(const std::string &line, TableRequest &out, std::string &error);
 std::string formatTableAnswer(const TableAnswer &a);
