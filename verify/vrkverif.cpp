@@ -1,6 +1,7 @@
 #include "verify/vrkverif.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/discardinput.h"
 #include "platform/platform.h"
 #include "core/workspace.h"
 #include "platform/userfiles.h"
@@ -331,11 +333,13 @@ void TVrekverif::Verif_AutoClick() {
     std::vector<std::string> before(kBoards + 1);
     for (int d = 1; d <= kBoards; ++d) before[d] = ws_.series().line(contractLine(d));
 
+    // Input is dropped while the solvers work: a click here could start
+    // another verification or change the deal being verified, and one kept
+    // for later would act on the board shown after the run.
+    auto discard = std::make_optional<ui::DiscardInput>();
     show();
     raise();
-    // Only painting and timers get through while the solvers work: a click
-    // here could start another verification or change the deal being verified.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents();
 
     std::vector<int> boards(kBoards);
     for (int d = 1; d <= kBoards; ++d) boards[d - 1] = d;
@@ -371,6 +375,7 @@ void TVrekverif::Verif_AutoClick() {
     if (!run.ok()) ws_.notify(ChangeTexts);
     setTag(0);
     hide();
+    discard.reset();
     if (!run.ok())
         pf_.error(parentWidget(), qs("Donne " + std::to_string(run.failedBoard) + " : " + run.error +
                                     "\nLa série n'a pas été modifiée."));

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "app/vrekhp.h"
@@ -17,6 +18,9 @@
 #include "dealing/dealer.h"
 #include "dealing/vrekcon.h"
 #include "dealing/vrekinf.h"
+#include "fakesolver.h"
+#include "verify/contractline.h"
+#include "verify/vrkverif.h"
 #include "windowbed.h"
 
 using namespace vrek;
@@ -107,6 +111,85 @@ private slots:
         QVERIFY(w->model().series().deal(1).holding(North, Spades).holds(14));
         QCOMPARE(plat->lastMessage(), QString("Une distribution ou une vérification travaille sur la série : "
                                               "attendez qu'elle soit terminée."));
+        w->action("Annuler1")->trigger();
+        QVERIFY(w->model().series() == before);
+    }
+
+    // Clicks, keys, a wheel turn and a close request that come while a run
+    // works on the series are dropped: none acts during the run or after it,
+    // and the run stays one undo step.
+    void inputDuringARunIsDropped_data() {
+        QTest::addColumn<QString>("run");
+        for (const char *r : {"Distribution", "N3", "DistributionCle", "Verif_Auto"}) QTest::newRow(r) << QString(r);
+    }
+    void inputDuringARunIsDropped() {
+        QFETCH(QString, run);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        std::unique_ptr<FakeSolver> solver;
+        auto *verif = w->findChild<TVrekverif *>();
+        QString fingerprint;
+        if (run == "Verif_Auto") {
+            solver = std::make_unique<FakeSolver>(*plat, verif->solverProgram = "/fake/bridge");
+            for (int n = 1; n <= 3; ++n)
+                w->model().edit(ChangeSeries, [&](Series &s) {
+                    s.deal(n) = testutil::shuffledDeal(n);
+                    s.setLine(contractLine(n), makeContractLine("4P S", {4, 3, 5}));
+                });
+        } else if (run == "DistributionCle") {
+            w->action("DistributionCle")->trigger();
+            plat->fileNames.enqueue(QString::fromStdString(dir->file("cle.txt")));
+            w->findChild<TVrekCle *>()->BtCreer->click();
+            fingerprint = w->findChild<TVrekCle *>()->EdEmpreinte->text();
+        }
+        w->gotoDeal(5);
+        const Series before = w->model().series();
+        const int messages = plat->messages.size();
+
+        auto post = [](QObject *to, QEvent *e) { QCoreApplication::postEvent(to, e); };
+        auto press = [&](QWidget *to, QEvent::Type t, QPoint at) {
+            post(to, new QMouseEvent(t, at, to->mapToGlobal(at), Qt::LeftButton,
+                                     t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
+        };
+        auto key = [&](QWidget *to, int k, Qt::KeyboardModifiers m) {
+            post(to, new QKeyEvent(QEvent::KeyPress, k, m));
+            post(to, new QKeyEvent(QEvent::KeyRelease, k, m));
+        };
+        // Posted at every turn of the run's event pump: what comes at its last
+        // turn is what a held-back input would do after the run.
+        int pokes = 0;
+        QTimer poke;
+        connect(&poke, &QTimer::timeout, this, [&] {
+            if (!w->model().busy() && !w->findChild<TInformation *>()->isVisible()) return;
+            ++pokes;
+            key(w->Titre, Qt::Key_Z, Qt::ControlModifier);
+            key(w->Titre, Qt::Key_PageDown, {});
+            const QPoint card(3 * w->charWidth() - 2, 5);
+            for (auto t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                press(w->hand[0][3], t, card);
+                press(w->Distribution, t, QPoint(5, 5));
+                press(verif->Quitter, t, QPoint(5, 5));
+            }
+            post(w->ScrollBar1, new QWheelEvent(QPointF(5, 5), w->ScrollBar1->mapToGlobal(QPointF(5, 5)), QPoint(),
+                                                QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false));
+            post(w, new QCloseEvent);
+        });
+        poke.start(0);
+        if (run == "Distribution") w->Distribution->click();
+        else if (run == "DistributionCle") w->findChild<TVrekCle *>()->BtSerie->click();
+        else w->action(run)->trigger();
+        poke.stop();
+        QTest::qWait(50);
+
+        QVERIFY(pokes > 0);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->model().currentDeal(), 5);
+        QStringList after;
+        for (int i = messages; i < plat->messages.size(); ++i) after << plat->messages[i].text;
+        QCOMPARE(after, fingerprint.isEmpty() ? QStringList()
+                                              : QStringList("Distribution faite avec la clé d'empreinte :\n" + fingerprint));
+        QVERIFY(w->model().series().deal(5).complete() || run == "Verif_Auto");
+        QVERIFY(w->model().series() != before);
         w->action("Annuler1")->trigger();
         QVERIFY(w->model().series() == before);
     }
