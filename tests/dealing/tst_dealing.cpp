@@ -217,6 +217,51 @@ private slots:
         QCOMPARE(label("pmi")->text() + label("pma")->text() + label("ptma")->text(), QString("161710"));
     }
 
+    // Every keystroke stores what the field shows, within the field's own
+    // range; leaving the field (Tab, another seat) keeps the maximum at or
+    // above the minimum. South's minimum points are 12.
+    void typedValuesAreStoredAsShown_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("byTab");
+        QTest::addColumn<int>("settled");
+        QTest::newRow("15 au maximum") << "pma" << "\b\b15" << true << 15;
+        QTest::newRow("5 au maximum") << "pma" << "\b\b5" << true << 12;
+        QTest::newRow("vidé") << "pma" << "\b\b\b" << false << 12;
+        QTest::newRow("au-delà de 37") << "pmi" << "\b\b40" << true << 37;
+        QTest::newRow("au-delà de 10") << "ptma" << "\b\b99" << false << 10;
+        QTest::newRow("longueur 07") << "cpmi" << "\b07" << true << 7;
+    }
+    void typedValuesAreStoredAsShown() {
+        QFETCH(QString, field);
+        QFETCH(QString, keys);
+        QFETCH(bool, byTab);
+        QFETCH(int, settled);
+        w->action("Caractristiques1")->trigger();
+        TContraint *c = w->findChild<TContraint *>();
+        QVERIFY(QTest::qWaitForWindowActive(c));
+        ConstraintRecord &r = w->model().constraints().record(1, South);
+        r[kMinPoints] = 12;
+        c->refresh();
+        auto shownIsStored = [&] {
+            for (int i = 0; i < kConstraintFields; ++i)
+                if (c->value[i]->text() != QString::number(r[constraintField(i).byte])) return false;
+            return true;
+        };
+        QLineEdit *f = label(field.toLatin1());
+        f->setFocus();
+        for (QChar k : keys) {
+            QTest::keyClicks(f, QString(k));
+            QVERIFY2(shownIsStored(), qPrintable(field + " shows " + f->text()));
+        }
+        if (byTab) QTest::keyClick(f, Qt::Key_Tab);
+        else c->Joueur->setCurrentIndex(1);
+        c->Joueur->setCurrentIndex(0);
+        QVERIFY(shownIsStored());
+        QCOMPARE(f->text(), QString::number(settled));
+        QVERIFY(r[kMaxPoints] >= r[kMinPoints]);
+    }
+
     void editorStartsAtTheDefaults() {
         w->action("Caractristiques1")->trigger();
         TContraint *c = w->findChild<TContraint *>();
