@@ -70,6 +70,7 @@ TVrekverif::TVrekverif(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDi
     // No close box: the window goes with "&Quitter" or when it loses activation.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     solverProgram = solverBesideProgram();
+    solverTimeoutMs = kSolverTimeoutMs;
 
     auto label = [](QWidget *parent, const char *name, const QString &text, int x, int y, int w, int h) {
         auto *l = new QLabel(text, parent);
@@ -286,7 +287,7 @@ Verification TVrekverif::run() {
     const std::string exchange = (ui::scratchFolder(pf_) + QString::fromLatin1(kExchangeFileName)).toStdString();
     const QString program = solverProgram;
     auto runner = [this, &program](const std::string &command) {
-        return runSolverProcess(pf_, program, command, kSolverTimeoutMs);
+        return runSolverProcess(pf_, program, command, solverTimeoutMs);
     };
     Verification v =
         verifyContract(ws_.series().deal(n), n, choice(), exchange, runner, QDir::toNativeSeparators(program).toStdString());
@@ -347,6 +348,7 @@ void TVrekverif::Verif_AutoClick() {
     pool.platform = &pf_;
     pool.program = solverProgram;
     pool.programName = QDir::toNativeSeparators(solverProgram).toStdString();
+    pool.timeoutMs = solverTimeoutMs;
     const QString folder = ui::scratchFolder(pf_);
     for (int i = 0; i < poolSize(kBoards); ++i)
         pool.exchangePaths.push_back(
