@@ -4,6 +4,7 @@
 // a change that breaks them breaks every published series.
 #include <gtest/gtest.h>
 
+#include <sodium.h>
 #include <sys/stat.h>
 
 #include "dealing/dealer.h"
@@ -191,4 +192,33 @@ TEST(DealingKey, ABoardDependsOnlyOnTheKeyItsNumberTheConstraintsAndItsCards) {
     dealSeries(free1, range(1, 4), t, processRandom());
     dealSeries(free2, range(1, 4), t, processRandom());
     EXPECT_NE(free1.deals, free2.deals);
+}
+
+// The stream key of a board follows the documented formula, X = b + 128 P
+// with P the seats of the placed cards as base-5 digits, whatever cards are
+// placed (all four suits, every seat, none, all 52).
+TEST(DealingKey, BoardStreamKeyFollowsTheDocumentedNumber) {
+    const Random::Key run = runKey(counting(), ConstraintTable());
+    for (int k = 0; k <= 13; ++k) {
+        const Deal full = testutil::shuffledDeal(500 + k);
+        Deal d;
+        unsigned __int128 p = 0, digit = 1;
+        for (int c = 0; c < 52; ++c, digit *= 5)
+            for (int seat = 1; seat <= 4; ++seat) {
+                const Holding &h = full.holding(seat, c / 13 + 1);
+                // The first k cards of each hand's holdings stay placed.
+                for (int i = 1; i <= h.count && i <= k; ++i)
+                    if (h.rank(i) == c % 13 + 2) {
+                        d.holding(seat, c / 13 + 1).insert(c % 13 + 2);
+                        p += digit * static_cast<unsigned>(seat);
+                    }
+            }
+        const int board = 1 + 7 * k;
+        const unsigned __int128 x = p * 128 + static_cast<unsigned>(board);
+        unsigned char in[16];
+        for (int i = 0; i < 16; ++i) in[i] = static_cast<unsigned char>(x >> (8 * i));
+        Random::Key expected;
+        crypto_core_hchacha20(expected.data(), in, run.data(), nullptr);
+        EXPECT_EQ(boardStreamKey(run, board, d), expected) << k;
+    }
 }
