@@ -64,17 +64,13 @@ bool DiscardInput::eventFilter(QObject *watched, QEvent *e) {
         // Claimed here, the key goes on as a plain key press and is dropped
         // below, so that no menu shortcut fires.
         e->accept();
-        ++dropped_;
         return true;
     }
     if (t == QEvent::Close && closesAWindow(watched)) {
         e->ignore();
-        ++dropped_;
         return true;
     }
-    if (!isUserInput(t)) return false;
-    ++dropped_;
-    return true;
+    return isUserInput(t);
 }
 
 }  // namespace ui

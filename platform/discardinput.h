@@ -18,14 +18,8 @@ public:
     DiscardInput(const DiscardInput &) = delete;
     DiscardInput &operator=(const DiscardInput &) = delete;
 
-    // Events dropped so far (for tests and the curious).
-    int dropped() const { return dropped_; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
-
-private:
-    int dropped_ = 0;
 };
 
 }  // namespace ui
