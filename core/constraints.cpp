@@ -142,6 +142,12 @@ void setValue(ConstraintRecord &r, int byte, int value) {
     r[byte] = static_cast<uint8_t>(std::clamp(value, b.lo, b.hi));
 }
 
+int typeValue(ConstraintRecord &r, int byte, int value) {
+    if (byte < 0 || byte >= kConstraintRecordSize || capOf(byte) == 0) return 0;
+    r[byte] = static_cast<uint8_t>(std::clamp(value, 0, capOf(byte)));
+    return r[byte];
+}
+
 void stepValue(ConstraintRecord &r, int byte, int delta) {
     if (byte < 0 || byte >= kConstraintRecordSize) return;
     ValueBounds b = boundsOf(r, byte);

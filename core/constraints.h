@@ -119,6 +119,11 @@ struct ValueBounds {
 ValueBounds boundsOf(const ConstraintRecord &r, int byte);
 // Writes `value` into the byte, kept inside its bounds.
 void setValue(ConstraintRecord &r, int byte, int value);
+// A value typed into the byte's field, stored as typed within the field's
+// own range (0 to the cap) whatever the other end of the pair holds; the
+// order of minimum and maximum is settled (setValue) when the field is left.
+// Returns what was stored.
+int typeValue(ConstraintRecord &r, int byte, int value);
 // One step up (+1) or down (-1) from the current value, kept inside its bounds.
 void stepValue(ConstraintRecord &r, int byte, int delta);
 

@@ -336,7 +336,8 @@ public:
     Streams(const Streams &) = delete;
     Streams &operator=(const Streams &) = delete;
 
-    Random &forBoard(int board, const Deal &d, const ConstraintTable &t) {
+    // `held`: each seat's cards before dealing, as prepare() reads them.
+    Random &forBoard(int board, const uint64_t (&held)[4], const ConstraintTable &t) {
         if (!key_) return *shared_;
         Keyed &k = *keyed_;
         if (k.version != t.version() || !(k.key == *key_)) {
@@ -344,7 +345,7 @@ public:
             k.key = *key_;
             k.version = t.version();
         }
-        k.rng.rekey(boardStreamKey(k.run, board, d));
+        k.rng.rekey(boardStreamKey(k.run, board, std::array<uint64_t, 4>{held[0], held[1], held[2], held[3]}));
         return k.rng;
     }
 
@@ -364,24 +365,30 @@ private:
     std::unique_ptr<Keyed> keyed_;
 };
 
-uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied);
-
-// With the generator of `streams` for board `board` (keyed for nothing when
-// the deal proves unsound: that costs less than checking it twice).
-uint32_t run(Deal &d, int board, const ConstraintTable &t, Streams &streams, Pacer &pacer, bool *satisfied) {
-    return run(d, t, streams.forBoard(board, d, t), pacer, satisfied);
-}
-
-uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied) {
-    if (satisfied) *satisfied = false;
-    Start start;
-    if (!prepare(d, start)) return 0;
+uint32_t runPrepared(Deal &d, const Start &start, const ConstraintTable &t, Random &rng, Pacer &pacer,
+                     bool *satisfied) {
     if (!pacer.active()) return runFrom(d, start, d, t, rng, pacer, satisfied);
     // The progress call lets the window handle events, which may touch the
     // deal or the constraints, or even start another run: the attempts work
     // from what was read here and the result replaces the deal whole.
     const Deal original = d;
     return runFrom(original, start, d, t, rng, pacer, satisfied);
+}
+
+uint32_t run(Deal &d, const ConstraintTable &t, Random &rng, Pacer &pacer, bool *satisfied) {
+    if (satisfied) *satisfied = false;
+    Start start;
+    if (!prepare(d, start)) return 0;
+    return runPrepared(d, start, t, rng, pacer, satisfied);
+}
+
+// With the generator of `streams` for board `board`, keyed from the cards
+// as prepare() found them: the deal is read once.
+uint32_t run(Deal &d, int board, const ConstraintTable &t, Streams &streams, Pacer &pacer, bool *satisfied) {
+    if (satisfied) *satisfied = false;
+    Start start;
+    if (!prepare(d, start)) return 0;
+    return runPrepared(d, start, t, streams.forBoard(board, start.cards, t), pacer, satisfied);
 }
 
 std::string iterationText(uint32_t attempts) {

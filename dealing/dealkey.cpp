@@ -147,18 +147,33 @@ Random::Key runKey(const DealingKey &k, const ConstraintTable &t) {
 }
 
 Random::Key boardStreamKey(const Random::Key &run, int board, const Deal &d) {
-    // The seat (1 .. 4, 0 for none) of each card in pack order as the digits
-    // of a number in base 5, card 0 the lowest: below 5^52 < 2^121, so that
-    // with the board below 128 it takes 128 bits, X = board + 128 * P.
-    uint8_t seatOf[52] = {};
+    std::array<uint64_t, 4> held{};
     for (int seat = 1; seat <= 4; ++seat)
         for (int suit = 1; suit <= 4; ++suit) {
             const Holding &h = d.holding(seat, suit);
             for (int i = 0; i < h.count && i < kMaxHolding; ++i)
-                if (h.ranks[i] >= 2 && h.ranks[i] <= 14) seatOf[13 * (suit - 1) + h.ranks[i] - 2] = static_cast<uint8_t>(seat);
+                if (h.ranks[i] >= 2 && h.ranks[i] <= 14) held[seat - 1] |= uint64_t(1) << (16 * (suit - 1) + h.ranks[i] - 2);
         }
+    return boardStreamKey(run, board, held);
+}
+
+Random::Key boardStreamKey(const Random::Key &run, int board, const std::array<uint64_t, 4> &held) {
+    // The seat (1 .. 4, 0 for none) of each card in pack order as the digits
+    // of a number in base 5, card 0 the lowest: below 5^52 < 2^121, so that
+    // with the board below 128 it takes 128 bits, X = board + 128 * P.
     unsigned __int128 x = 0;
-    for (int c = 51; c >= 0; --c) x = x * 5 + seatOf[c];
+    if (held[0] | held[1] | held[2] | held[3]) {
+        uint8_t seatOf[64] = {};  // by mask bit
+        for (int seat = 0; seat < 4; ++seat)
+            for (uint64_t m = held[seat]; m; m &= m - 1) seatOf[__builtin_ctzll(m)] = static_cast<uint8_t>(seat + 1);
+        // Two halves of 26 digits, each below 5^26 < 2^61: two short
+        // dependency chains instead of one of 128-bit steps.
+        uint64_t lo = 0, hi = 0;
+        for (int c = 25; c >= 0; --c) lo = lo * 5 + seatOf[16 * (c / 13) + c % 13];
+        for (int c = 51; c >= 26; --c) hi = hi * 5 + seatOf[16 * (c / 13) + c % 13];
+        constexpr uint64_t kFive26 = 1490116119384765625ull;  // 5^26
+        x = static_cast<unsigned __int128>(hi) * kFive26 + lo;
+    }
     x = x * 128 + static_cast<unsigned>(board & 127);
     unsigned char in[crypto_core_hchacha20_INPUTBYTES];
     for (size_t i = 0; i < sizeof in; ++i) in[i] = static_cast<unsigned char>(x >> (8 * i));

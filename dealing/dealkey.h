@@ -50,5 +50,8 @@ Random::Key runKey(const DealingKey &k, const ConstraintTable &t);
 // 128-bit number that says the board and where each card already is. Cheap,
 // so that a board of one attempt costs little more than without a key.
 Random::Key boardStreamKey(const Random::Key &runKey, int board, const Deal &d);
+// The same from the cards each seat (North .. West) holds, as masks with
+// card (suit, rank) at bit 16 * (suit - 1) + rank - 2, as the dealer keeps them.
+Random::Key boardStreamKey(const Random::Key &runKey, int board, const std::array<uint64_t, 4> &held);
 
 }  // namespace vrek

@@ -93,11 +93,15 @@ TContraint::TContraint(vrek::Workspace &ws, Platform &pf, QWidget *parent)
         u->downButton()->setFocusPolicy(Qt::NoFocus);
         const int byte = f.byte;
         connect(u, &UpDown::clicked, this, [this, byte](int delta) {
+            settle();
             stepValue(t_.edited(), byte, delta);
             refresh();
         });
         connect(v, &QLineEdit::textEdited, this, [this, i](const QString &t) { typed(i, t); });
-        connect(v, &QLineEdit::editingFinished, this, [this] { refresh(); });
+        connect(v, &QLineEdit::editingFinished, this, [this] {
+            settle();
+            refresh();
+        });
         value[i] = v;
         updown[i] = u;
     }
@@ -138,6 +142,9 @@ TContraint::TContraint(vrek::Workspace &ws, Platform &pf, QWidget *parent)
     Button3 = button("Button3", "Enregistrer", "Mémorise dans un un fichier les contraintes", 146, 294);
     Button2 = button("Button2", "Quitter", nullptr, 282, 294);
 
+    // A typed value is settled before anything else reads the table or shows another record.
+    for (QPushButton *b : {Plus, Moins, Initialiser, Button1, Button3, Button2})
+        connect(b, &QPushButton::pressed, this, [this] { settle(); });
     connect(Plus, &QPushButton::clicked, this, [this] { plusClick(); });
     connect(Moins, &QPushButton::clicked, this, [this] { moinsClick(); });
     connect(Initialiser, &QPushButton::clicked, this, [this] { initialiserClick(); });
@@ -146,11 +153,13 @@ TContraint::TContraint(vrek::Workspace &ws, Platform &pf, QWidget *parent)
     connect(Button2, &QPushButton::clicked, this, &QDialog::hide);
     connect(Niveau, &QTabBar::currentChanged, this, [this](int i) {
         if (building_ || i < 0) return;
+        settle();
         t_.editSet = static_cast<uint8_t>(i + 1);
         refresh();
     });
     connect(Joueur, &QTabBar::currentChanged, this, [this](int i) {
         if (building_ || i < 0) return;
+        settle();
         t_.editSeat = static_cast<uint8_t>(seatOfTab(i));
         refresh();
     });
@@ -164,6 +173,7 @@ void TContraint::openEditor() {
 }
 
 void TContraint::initialiseAllClick() {
+    settle();
     t_.initialiseAll();
     ws_.notify(vrek::ChangeConstraints);
     if (isVisible()) activate();
@@ -203,14 +213,33 @@ void TContraint::activate() {
 }
 
 void TContraint::typed(int field, const QString &text) {
-    if (text.isEmpty()) return;
+    // The field shows what the table holds at every keystroke: "1" on the way
+    // to "15" is stored as 1, even below the minimum of a maximum; the pair's
+    // order is settled when the field is left, as the arrows keep it.
     const int byte = constraintField(field).byte;
-    const int wanted = text.toInt();
-    setValue(t_.edited(), byte, wanted);
-    // Past the top no further digit can help: brought into range at once.
-    // Below the bottom the next digit may still come; the field gets the
-    // stored value when it is left.
-    refresh(wanted > boundsOf(t_.edited(), byte).hi ? -1 : field);
+    const int stored = typeValue(t_.edited(), byte, text.toInt());
+    typing_ = field;
+    refresh(field);
+    const QString shown = QString::number(stored);
+    if (text != shown) {
+        value[field]->setText(shown);
+        // Emptied, or past the field's top (not a mere leading zero): the
+        // stored value is selected so that the next digits replace it.
+        if (text.isEmpty() || text.toInt() != stored) value[field]->selectAll();
+    }
+}
+
+void TContraint::settle() {
+    if (typing_ < 0) return;
+    const int byte = constraintField(typing_).byte;
+    typing_ = -1;
+    setValue(t_.edited(), byte, t_.edited()[byte]);
+    refresh();
+}
+
+void TContraint::hideEvent(QHideEvent *e) {
+    settle();
+    QDialog::hideEvent(e);
 }
 
 bool TContraint::eventFilter(QObject *watched, QEvent *e) {

@@ -28,8 +28,11 @@ public:
     void activate();
     // Shows the edited record; the value field `typing` keeps what is typed in it.
     void refresh(int typing = -1);
-    // A value typed into field `field` (0 .. 17), kept inside its range.
+    // A value typed into field `field` (0 .. 17): stored as shown, within
+    // the field's own range.
     void typed(int field, const QString &text);
+    // The typed field left: its value brought between its pair's bounds.
+    void settle();
 
     void plusClick();
     void moinsClick();
@@ -46,6 +49,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
     // The keyboard's up and down arrows step the value field they are typed in.
     bool eventFilter(QObject *watched, QEvent *e) override;
 
@@ -54,5 +58,6 @@ private:
     Platform &pf_;
     vrek::ConstraintTable &t_;
     bool building_ = false;
+    int typing_ = -1;  // the field typed in and not yet left
     void rebuildLevels();
 };

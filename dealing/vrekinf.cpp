@@ -4,7 +4,9 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "platform/discardinput.h"
 #include "platform/platform.h"
 #include "core/workspace.h"
 #include "dealing/dealer.h"
@@ -34,9 +36,10 @@ void TInformation::showCentred() {
 }
 
 void TInformation::pump() {
-    // The windows repaint, but clicks and keys wait until the run is over:
-    // nothing may change or replace the series the run is writing into.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The windows repaint; clicks and keys are dropped by the run's
+    // DiscardInput: nothing may change or replace the series the run is
+    // writing into, nor act on the board shown after it.
+    QApplication::processEvents();
 }
 
 void TInformation::attempts(uint32_t n) {
@@ -49,6 +52,8 @@ bool TInformation::dealCurrentBoard(bool record) {
     const int n = ws_.currentDeal();
     if (!ws_.fileOpen() || n < 1 || ws_.busy()) return false;
     ProgressBar2->setRange(1, vrek::kBoards);
+    // Dropped before any message: the director must be able to answer it.
+    auto discard = std::make_optional<ui::DiscardInput>();
     ProgressBar2->setValue(vrek::kBoards);
     showCentred();
     auto progress = [this](uint32_t a) { attempts(a); };
@@ -64,6 +69,7 @@ bool TInformation::dealCurrentBoard(bool record) {
         }
     });
     hide();
+    discard.reset();
     if (o.attempts == 0) {
         pf_.warning(parentWidget(), QStringLiteral("La donne ") + QString::number(n) +
                                        QStringLiteral(" est incohérente (une carte en double ou une main de plus de "
@@ -95,6 +101,7 @@ void TInformation::n3ClickWith(const vrek::DealingKey &key) {
 void TInformation::n3Click() {
     if (!ws_.fileOpen() || ws_.busy()) return;
     const int shown = ws_.currentDeal();
+    auto discard = std::make_optional<ui::DiscardInput>();
     // The evening's boards; those above keep their deals.
     const std::vector<int> boards = vrek::eveningBoards(ws_.settings());
     ProgressBar2->setRange(1, static_cast<int>(boards.size()));
@@ -115,6 +122,7 @@ void TInformation::n3Click() {
         ws_.setCurrentDeal(shown);
     });
     hide();
+    discard.reset();
     QStringList skipped;
     for (const auto &o : out)
         if (o.attempts == 0) skipped << QString::number(o.board);

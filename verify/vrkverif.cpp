@@ -1,6 +1,7 @@
 #include "verify/vrkverif.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/discardinput.h"
 #include "platform/platform.h"
 #include "core/workspace.h"
 #include "platform/userfiles.h"
@@ -68,6 +70,7 @@ TVrekverif::TVrekverif(vrek::Workspace &ws, Platform &pf, QWidget *parent) : QDi
     // No close box: the window goes with "&Quitter" or when it loses activation.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     solverProgram = solverBesideProgram();
+    solverTimeoutMs = kSolverTimeoutMs;
 
     auto label = [](QWidget *parent, const char *name, const QString &text, int x, int y, int w, int h) {
         auto *l = new QLabel(text, parent);
@@ -284,7 +287,7 @@ Verification TVrekverif::run() {
     const std::string exchange = (ui::scratchFolder(pf_) + QString::fromLatin1(kExchangeFileName)).toStdString();
     const QString program = solverProgram;
     auto runner = [this, &program](const std::string &command) {
-        return runSolverProcess(pf_, program, command, kSolverTimeoutMs);
+        return runSolverProcess(pf_, program, command, solverTimeoutMs);
     };
     Verification v =
         verifyContract(ws_.series().deal(n), n, choice(), exchange, runner, QDir::toNativeSeparators(program).toStdString());
@@ -331,11 +334,13 @@ void TVrekverif::Verif_AutoClick() {
     std::vector<std::string> before(kBoards + 1);
     for (int d = 1; d <= kBoards; ++d) before[d] = ws_.series().line(contractLine(d));
 
+    // Input is dropped while the solvers work: a click here could start
+    // another verification or change the deal being verified, and one kept
+    // for later would act on the board shown after the run.
+    auto discard = std::make_optional<ui::DiscardInput>();
     show();
     raise();
-    // Only painting and timers get through while the solvers work: a click
-    // here could start another verification or change the deal being verified.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents();
 
     // The evening's boards; the contract lines above stay as they are.
     const std::vector<int> boards = eveningBoards(ws_.settings());
@@ -343,6 +348,7 @@ void TVrekverif::Verif_AutoClick() {
     pool.platform = &pf_;
     pool.program = solverProgram;
     pool.programName = QDir::toNativeSeparators(solverProgram).toStdString();
+    pool.timeoutMs = solverTimeoutMs;
     const QString folder = ui::scratchFolder(pf_);
     for (int i = 0; i < poolSize(static_cast<int>(boards.size())); ++i)
         pool.exchangePaths.push_back(
@@ -371,6 +377,7 @@ void TVrekverif::Verif_AutoClick() {
     if (!run.ok()) ws_.notify(ChangeTexts);
     setTag(0);
     hide();
+    discard.reset();
     if (!run.ok())
         pf_.error(parentWidget(), qs("Donne " + std::to_string(run.failedBoard) + " : " + run.error +
                                     "\nLa série n'a pas été modifiée."));

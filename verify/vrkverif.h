@@ -62,6 +62,9 @@ public:
 
     // The solver program; beside the running program unless a test points elsewhere.
     QString solverProgram;
+    // How long one question may take before the solver is stopped; tests of
+    // a hanging solver shorten it.
+    int solverTimeoutMs;
 
     // Controls, named as the program names them.
     QFrame *Panel1;

@@ -55,7 +55,9 @@ public:
         clock.start();
         for (Session &s : sessions_) assign(s);
         deliver();
-        if (!finished()) loop_.exec(QEventLoop::ExcludeUserInputEvents);
+        // The window's run drops user input (ui::DiscardInput) rather than
+        // holding it back until the end.
+        if (!finished()) loop_.exec();
         clock.stop();
         for (Session &s : sessions_) {
             stop(s);

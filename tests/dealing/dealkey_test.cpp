@@ -124,6 +124,12 @@ TEST(DealingKey, FixedVectors) {
     placed.holding(North, Spades).insert(14);
     placed.holding(North, Spades).insert(13);
     placed.holding(East, Hearts).insert(2);
+    Deal low;  // cards placed in the low suits too, for every seat
+    low.holding(North, Clubs).insert(14);
+    low.holding(South, Clubs).insert(2);
+    low.holding(West, Diamonds).insert(10);
+    low.holding(East, Diamonds).insert(13);
+    low.holding(East, Hearts).insert(11);
     struct Vector {
         int board;
         const ConstraintTable *t;
@@ -136,6 +142,7 @@ TEST(DealingKey, FixedVectors) {
         {7, &strong, Deal(), 148, "NESOSEONEENNOSENSEOEOSOENNOOOSNOSONSEENEENSOESSSNOSN"},
         {12, &two, Deal(), 2, "OEENEESENOSOENESNSONNOEEONNSNOSNENNSOSOSESNEOSOOSESO"},
         {33, &none, placed, 1, "SESSNONSNOOSONNEENOOESOESNESEOOSENOSSNEOOENSNEEEOSNN"},
+        {58, &none, low, 1, "SSONOOSNSNOONOESNEESOOSEEOEOSSEENENESSEEONNOSESNNNON"},
     };
     for (const Vector &v : vectors) {
         Series s;
@@ -192,3 +199,4 @@ TEST(DealingKey, ABoardDependsOnlyOnTheKeyItsNumberTheConstraintsAndItsCards) {
     dealSeries(free2, range(1, 4), t, processRandom());
     EXPECT_NE(free1.deals, free2.deals);
 }
+

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "app/vrekhp.h"
@@ -17,6 +18,9 @@
 #include "dealing/dealer.h"
 #include "dealing/vrekcon.h"
 #include "dealing/vrekinf.h"
+#include "fakesolver.h"
+#include "verify/contractline.h"
+#include "verify/vrkverif.h"
 #include "windowbed.h"
 
 using namespace vrek;
@@ -111,6 +115,71 @@ private slots:
         QVERIFY(w->model().series() == before);
     }
 
+    // Clicks, keys, a wheel turn and a close request posted at every turn of
+    // a run's event pump (those of the last turn stand for input held back
+    // until the end) act neither during the run nor after it.
+    void inputDuringARunIsDropped_data() {
+        QTest::addColumn<QString>("run");
+        for (const char *r : {"Distribution", "N3", "DistributionCle", "Verif_Auto"}) QTest::newRow(r) << QString(r);
+    }
+    void inputDuringARunIsDropped() {
+        QFETCH(QString, run);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto *verif = w->findChild<TVrekverif *>();
+        auto *cle = w->findChild<TVrekCle *>();
+        FakeSolver solver(*plat, verif->solverProgram = "/fake/bridge");
+        for (int n = 1; n <= 3; ++n)
+            w->model().edit(ChangeSeries, [&](Series &s) {
+                s.deal(n) = testutil::shuffledDeal(n);
+                s.setLine(contractLine(n), makeContractLine("4P S", {4, 3, 5}));
+            });
+        QStringList expected;
+        if (run == "DistributionCle") {
+            w->action(run)->trigger();
+            plat->fileNames.enqueue(bed->path("cle.txt"));
+            cle->BtCreer->click();
+            expected << "Distribution faite avec la clé d'empreinte :\n" + cle->EdEmpreinte->text();
+        }
+        w->gotoDeal(5);
+        const Series before = w->model().series();
+        const int messages = plat->messages.size();
+        int pokes = 0;
+        QTimer poke;
+        connect(&poke, &QTimer::timeout, this, [&] {
+            if (!w->model().busy() && !w->findChild<TInformation *>()->isVisible()) return;
+            ++pokes;
+            for (auto t : {QEvent::KeyPress, QEvent::KeyRelease})
+                for (int k : {int(Qt::Key_Z), int(Qt::Key_PageDown)})
+                    QCoreApplication::postEvent(w->Titre, new QKeyEvent(t, k, k == Qt::Key_Z ? Qt::ControlModifier : Qt::NoModifier));
+            for (auto t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                for (QWidget *to : {static_cast<QWidget *>(w->hand[0][3]), static_cast<QWidget *>(w->Distribution),
+                                    static_cast<QWidget *>(verif->Quitter)}) {
+                    const QPointF at(to == w->hand[0][3] ? 3 * w->charWidth() - 2 : 5, 5);
+                    QCoreApplication::postEvent(to, new QMouseEvent(t, at, to->mapToGlobal(at), Qt::LeftButton,
+                                                                    t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
+                }
+            QCoreApplication::postEvent(w->ScrollBar1, new QWheelEvent(QPointF(5, 5), w->ScrollBar1->mapToGlobal(QPointF(5, 5)), QPoint(),
+                                                                     QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false));
+            QCoreApplication::postEvent(w, new QCloseEvent);
+        });
+        poke.start(0);
+        if (run == "Distribution") w->Distribution->click();
+        else if (run == "DistributionCle") cle->BtSerie->click();
+        else w->action(run)->trigger();
+        poke.stop();
+        QTest::qWait(50);
+        QVERIFY(pokes > 0);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->model().currentDeal(), 5);
+        QStringList after;
+        for (int i = messages; i < plat->messages.size(); ++i) after << plat->messages[i].text;
+        QCOMPARE(after, expected);
+        QVERIFY(w->model().series() != before);
+        w->action("Annuler1")->trigger();
+        QVERIFY(w->model().series() == before);
+    }
+
     void valuesAreTypedAndBroughtIntoRange() {
         w->action("Caractristiques1")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(w->findChild<TContraint *>()));
@@ -132,6 +201,47 @@ private slots:
                                    r[suitByte(Spades, kSuitMaxLength)], r[suitByte(Clubs, kSuitMaxPoints)]}),
                  (std::vector<int>{16, 17, 2, 5, 10}));
         QCOMPARE(label("pmi")->text() + label("pma")->text() + label("ptma")->text(), QString("161710"));
+    }
+
+    // Each keystroke stores what the field shows, within the field's own
+    // range; leaving the field (Tab, another seat) keeps the maximum at or
+    // above the minimum. South's minimum points are 12.
+    void typedValuesAreStoredAsShown_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("settled");
+        QTest::newRow("15 au maximum") << "pma" << "\b\b15\t" << 15;
+        QTest::newRow("5 au maximum") << "pma" << "\b\b5\t" << 12;
+        QTest::newRow("vidé, autre main") << "pma" << "\b\b\b" << 12;
+        QTest::newRow("au-delà de 37") << "pmi" << "\b\b40\t" << 37;
+        QTest::newRow("au-delà de 10, autre main") << "ptma" << "\b\b99" << 10;
+        QTest::newRow("longueur 07") << "cpmi" << "\b07\t" << 7;
+    }
+    void typedValuesAreStoredAsShown() {
+        QFETCH(QString, field);
+        QFETCH(QString, keys);
+        QFETCH(int, settled);
+        w->action("Caractristiques1")->trigger();
+        TContraint *c = w->findChild<TContraint *>();
+        QVERIFY(QTest::qWaitForWindowActive(c));
+        ConstraintRecord &r = w->model().constraints().record(1, South);
+        r[kMinPoints] = 12;
+        c->refresh();
+        auto shownIsStored = [&] {
+            for (int i = 0; i < kConstraintFields; ++i)
+                if (c->value[i]->text() != QString::number(r[constraintField(i).byte])) return false;
+            return true;
+        };
+        QLineEdit *f = label(field.toLatin1());
+        f->setFocus();
+        for (QChar k : keys) {
+            QTest::keyClicks(f, QString(k));
+            QVERIFY2(shownIsStored(), qPrintable(field + " shows " + f->text()));
+        }
+        c->Joueur->setCurrentIndex(1);
+        c->Joueur->setCurrentIndex(0);
+        QCOMPARE(f->text(), QString::number(settled));
+        QVERIFY(shownIsStored() && r[kMaxPoints] >= r[kMinPoints]);
     }
 
     void editorStartsAtTheDefaults() {
