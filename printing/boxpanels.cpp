@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-BoxPanels makeBoxPanels(QWidget *owner, QHBoxLayout *row, const BoxPanelSpec &spec, const QString &prefix,
+BoxPanels makeBoxPanels(QWidget *owner, QHBoxLayout *row, const BoxPanelShape &shape, const QString &prefix,
                         QCheckBox **boxes, const std::function<void(int first, bool on)> &toggle) {
     BoxPanels out{};
     auto button = [](QWidget *parent, const char *name, const QString &caption) {
@@ -20,15 +20,15 @@ BoxPanels makeBoxPanels(QWidget *owner, QHBoxLayout *row, const BoxPanelSpec &sp
         panel->setObjectName(QStringLiteral("Panel%1").arg(p + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         auto *col = new QVBoxLayout(panel);
-        if (spec.spacing >= 0) col->setSpacing(spec.spacing);
-        const int first = spec.perPanel * p + 1;
-        for (int n = first; n < first + spec.perPanel; ++n) {
-            boxes[n - 1] = new QCheckBox(spec.caption(n), panel);
+        if (shape.spacing >= 0) col->setSpacing(shape.spacing);
+        const int first = shape.perPanel * p + 1;
+        for (int n = first; n < first + shape.perPanel; ++n) {
+            boxes[n - 1] = new QCheckBox(shape.caption(n), panel);
             boxes[n - 1]->setObjectName(prefix + QString::number(n));
             col->addWidget(boxes[n - 1]);
         }
-        out.on[p] = button(panel, spec.onNames[p], spec.button(p, true));
-        out.off[p] = button(panel, spec.offNames[p], spec.button(p, false));
+        out.on[p] = button(panel, shape.onNames[p], shape.button(p, true));
+        out.off[p] = button(panel, shape.offNames[p], shape.button(p, false));
         col->addWidget(out.on[p]);
         col->addWidget(out.off[p]);
         row->addWidget(panel);

@@ -16,7 +16,7 @@ struct BoxPanels {
     QPushButton *on[3], *off[3];
 };
 
-struct BoxPanelSpec {
+struct BoxPanelShape {
     const char *onNames[3];
     const char *offNames[3];
     int perPanel;                                        // boxes in each panel
@@ -28,5 +28,5 @@ struct BoxPanelSpec {
 // Creates the panels Panel1 .. Panel3 side by side in `row`; boxes[n - 1]
 // receives box n, named prefix + n. `toggle(first, on)` runs on a button click
 // with the panel's first box number.
-BoxPanels makeBoxPanels(QWidget *owner, QHBoxLayout *row, const BoxPanelSpec &spec, const QString &prefix,
+BoxPanels makeBoxPanels(QWidget *owner, QHBoxLayout *row, const BoxPanelShape &shape, const QString &prefix,
                         QCheckBox **boxes, const std::function<void(int first, bool on)> &toggle);

@@ -42,7 +42,7 @@ TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(paren
     // Three panels of eight sheets, each with its own pair of buttons; only
     // the first pair has accelerators.
     auto *sheetRow = new QHBoxLayout;
-    const BoxPanelSpec spec{{"Selectionner", "Select1", "Select2"},
+    const BoxPanelShape shape{{"Selectionner", "Select1", "Select2"},
                             {"Deselectionner", "Deselect1", "DeSelect2"},
                             8,
                             sheetCaption,
@@ -50,7 +50,7 @@ TVrekcom::TVrekcom(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(paren
                                 const QString c = on ? QStringLiteral("Sélectionner") : QStringLiteral("Désélectionner");
                                 return p == 0 ? QStringLiteral("&") + c : c;
                             }};
-    const BoxPanels b = makeBoxPanels(this, sheetRow, spec, QStringLiteral("Feuille"), Feuille,
+    const BoxPanels b = makeBoxPanels(this, sheetRow, shape, QStringLiteral("Feuille"), Feuille,
                                       [this](int first, bool on) { selectSheets(first, on); });
     Panel1 = b.panel[0], Panel2 = b.panel[1], Panel3 = b.panel[2];
     Selectionner = b.on[0], Select1 = b.on[1], Select2 = b.on[2];

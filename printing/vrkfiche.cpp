@@ -30,13 +30,13 @@ Tvrekfiche::Tvrekfiche(Workspace &ws, Platform &pf, QWidget *parent) : QDialog(p
     };
 
     auto *pairRow = new QHBoxLayout;
-    const BoxPanelSpec spec{{"Selectionner", "Select1", "Select2"},
+    const BoxPanelShape shape{{"Selectionner", "Select1", "Select2"},
                             {"Deselectionner", "Deselect1", "Deselecti2"},
                             16,
                             [](int n) { return QString::fromStdString(travellerBoxCaption(n)); },
                             [](int, bool on) { return on ? QStringLiteral("&Sélectionner") : QStringLiteral("&Désélectionner"); },
                             1};
-    const BoxPanels b = makeBoxPanels(this, pairRow, spec, QStringLiteral("Fiche"), Fiche,
+    const BoxPanels b = makeBoxPanels(this, pairRow, shape, QStringLiteral("Fiche"), Fiche,
                                       [this](int first, bool on) { selectPairs(first, on); });
     Panel1 = b.panel[0], Panel2 = b.panel[1], Panel3 = b.panel[2];
     Selectionner = b.on[0], Select1 = b.on[1], Select2 = b.on[2];
