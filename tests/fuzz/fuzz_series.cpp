@@ -1,16 +1,13 @@
 // The series pair: deal records and text lines as an open or an insertion
 // reads them. The first two bytes say how many of the rest are records.
-#include <cstddef>
-#include <cstdint>
-
 #include "core/seriesfile.h"
 #include "formats/seriesimport.h"
 #include "fuzzcheck.h"
 
 using fuzzcheck::require;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    if (size < 2) return 0;
+VREK_FUZZ_TARGET(series) {
+    if (size < 2) return;
     const size_t n = (data[0] | data[1] << 8) % (size - 1);
     const std::string records(reinterpret_cast<const char *>(data) + 2, n);
     const std::string texts(reinterpret_cast<const char *>(data) + 2 + n, size - 2 - n);
@@ -34,5 +31,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     vrek::padLoadedText(s.lines);
     require(s.lines.size() >= vrek::kTextLines, "fewer than 1441 lines after padding");
     require(vrek::splitTextLines(vrek::serializeTexts(s)) == s.lines, "a saved text reads back otherwise");
-    return 0;
 }

@@ -1,13 +1,26 @@
 // What every harness asks of a reader besides not crashing: a fault found is
 // a deliberate abort, so that libFuzzer keeps the input that shows it.
+//
+// A harness is written once with VREK_FUZZ_TARGET(name) { ... data, size ... }:
+// under libFuzzer (VREK_LIBFUZZER) it is the fuzzer's entry; in the ordinary
+// build it registers itself with the corpus runner, which feeds it every
+// file of tests/fuzz/corpus/name through the same checks.
 #pragma once
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "formats/importdeal.h"
 
 namespace fuzzcheck {
+
+using Entry = void (*)(const uint8_t *data, size_t size);
+// The corpus runner's table of harnesses (corpusrun.cpp).
+bool registerHarness(const char *name, Entry entry);
 
 inline void require(bool ok, const char *what) {
     if (!ok) {
@@ -40,10 +53,26 @@ void scanAndRead(const std::string &bytes, Scan scan, Read read) {
             require(why.rfind("ligne ", 0) == 0 || why.rfind("enregistrement ", 0) == 0 || why.rfind("donne ", 0) == 0,
                     "a deal left out without its line or record");
         for (const auto &d : r.deals) {
-            require(d.board >= 1 && d.board <= vrek::kBoards, "board out of 1 .. 96");
+            require(std::find(boards.begin(), boards.end(), d.board) != boards.end(), "a deal of a board not asked for");
             require(vrek::recordFault(d.deal).empty(), "a deal the store cannot hold");
         }
     }
 }
 
 }  // namespace fuzzcheck
+
+#ifdef VREK_LIBFUZZER
+#define VREK_FUZZ_TARGET(name)                                                   \
+    static void name##Input(const uint8_t *data, size_t size);                   \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {     \
+        name##Input(data, size);                                                 \
+        return 0;                                                                \
+    }                                                                            \
+    static void name##Input(const uint8_t *data, size_t size)
+#else
+#define VREK_FUZZ_TARGET(name)                                                   \
+    static void name##Input(const uint8_t *data, size_t size);                   \
+    [[maybe_unused]] static const bool name##Registered =                        \
+        fuzzcheck::registerHarness(#name, name##Input);                          \
+    static void name##Input(const uint8_t *data, size_t size)
+#endif
