@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 #include "core/fileio.h"
 #include "core/savejournal.h"
@@ -106,18 +107,22 @@ std::vector<std::string> splitTextLines(const std::string &bytes) {
     std::vector<std::string> lines;
     std::string cur;
     bool open = false;  // a line has started since the last line end
-    for (size_t i = 0; i < end; ++i) {
-        char c = bytes[i];
-        if (c == '\0') continue;
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(cur));
-            cur.clear();
-            open = false;
-            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n') ++i;
-        } else {
-            cur += c;
+    const std::string_view stops("\0\r\n", 3);
+    for (size_t i = 0; i < end;) {
+        // Whole runs of text at a time rather than a character each.
+        const size_t stop = std::min(bytes.find_first_of(stops, i), end);
+        if (stop > i) {
+            cur.append(bytes, i, stop - i);
             open = true;
         }
+        if (stop == end) break;
+        const char c = bytes[stop];
+        i = stop + 1;
+        if (c == '\0') continue;
+        lines.push_back(std::move(cur));
+        cur.clear();
+        open = false;
+        if (c == '\r' && i < end && bytes[i] == '\n') ++i;
     }
     if (open) lines.push_back(std::move(cur));
     return lines;
