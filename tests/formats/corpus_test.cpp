@@ -61,6 +61,10 @@ const std::vector<Corpus> &corpus() {
          readLin, {{1, D1}, {2, D2}},
          {"ligne 4 : la donne n'a que 12 cartes en Ouest",
           "ligne 5 : caractère « X » inattendu dans la donne « md| »"}},
+        {"LIN : longues suites de fins de ligne dans une valeur et avant une clé",
+         "md|3S765H432DAKQJCT98," + std::string(3000, '\n') + " \r\n  S432H765DT98CAKQJ,SAKQJHT98D765C432,|" +
+             std::string(3000, '\n') + "md|4" + L2 + std::string(3000, '\n') + "  ah|Board 7|",
+         readLin, {{1, D1}, {7, D2}}, {}},
     };
     return c;
 }
