@@ -1,5 +1,6 @@
 // The series pair: deal records and text lines as an open or an insertion
 // reads them. The first two bytes say how many of the rest are records.
+#include "core/dealview.h"
 #include "core/seriesfile.h"
 #include "formats/seriesimport.h"
 #include "fuzzcheck.h"
@@ -25,4 +26,8 @@ VREK_FUZZ_TARGET(series) {
     for (const auto &l : read.lines)
         require(l.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos, "a line end or NUL in a line");
     require(vrek::splitTextLines(vrek::serializeTexts(read)) == read.lines, "a saved text reads back otherwise");
+    // The records are kept as stored: the window shows each board read, and
+    // a damaged one only as damaged.
+    for (int b = 1; b <= static_cast<int>(std::min<size_t>(records.size() / sizeof(vrek::Deal), vrek::kBoards)); ++b)
+        require(vrek::viewOf(read.deal(b), b, 1).damaged == read.deal(b).damaged(), "a damaged record shown as a deal");
 }
