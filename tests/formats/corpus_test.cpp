@@ -117,4 +117,20 @@ TEST(Corpus, PbnAnalysisFollowsItsBoard) {
     EXPECT_TRUE(r.ok() && r.analyses.empty());
 }
 
+// A par the deal cannot have drops the file's analysis, not the deal.
+TEST(Corpus, PbnParOfImpossibleTricksIsNotKept) {
+    const struct {
+        const char *par;
+        bool kept;
+    } cases[] = {{"NS 4S", true}, {"N 7NT", true}, {"EW 1C-7", true}, {"N 7NT+1", false},
+                 {"S 3NT+8", false}, {"EW 1D-8", false}, {"NS 4SX-10", true}};
+    for (const auto &c : cases) {
+        const std::string game = "[Board \"1\"]\n" + pbn("N", N1) + "\n[DoubleDummyTricks \"0123456789abcd012345\"]\n"
+                                 "[OptimumScore \"NS 420\"]\n[ParContract \"" + c.par + "\"]\n";
+        const ImportRead r = readPbn(game, {1});
+        ASSERT_EQ(r.deals.size(), 1u) << c.par;
+        EXPECT_EQ(r.deals[0].analysis.has_value(), c.kept) << c.par;
+    }
+}
+
 }  // namespace

@@ -46,12 +46,7 @@ VREK_FUZZ_TARGET(solveranswer) {
     std::string tag, error;
     vrek::DealAnalysis a;
     if (!vrek::parseTableAnswerLine(bytes, tag, a, error) || !error.empty()) return;
-    for (const auto &seat : a.tricks)
-        for (int t : seat) require(t >= 0 && t <= 13, "a trick count out of range");
-    for (const auto &c : a.par) {
-        require(c.level >= 1 && c.level <= 7 && c.strain >= 0 && c.strain < vrek::kStrains, "a par contract out of range");
-        require(c.overTricks + c.level + 6 <= 13 && c.level + 6 - c.underTricks >= 0, "a par contract of impossible tricks");
-    }
+    fuzzcheck::requireSoundAnalysis(a);
     std::string tag2, error2;
     vrek::DealAnalysis b;
     require(vrek::parseTableAnswerLine(bridge::formatTableAnswer(asSolverAnswer(tag, a)), tag2, b, error2) &&

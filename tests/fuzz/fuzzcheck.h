@@ -36,6 +36,17 @@ inline std::vector<int> offered(const vrek::ImportScan &scan) {
     return v;
 }
 
+// An analysis as the program shows it: counts and contracts a deal can have.
+inline void requireSoundAnalysis(const vrek::DealAnalysis &a) {
+    for (const auto &seat : a.tricks)
+        for (int t : seat) require(t >= 0 && t <= 13, "a trick count out of range");
+    require(a.parScore >= -7600 && a.parScore <= 7600, "a par score out of range");
+    for (const auto &c : a.par) {
+        require(c.level >= 1 && c.level <= 7 && c.strain >= 0 && c.strain < vrek::kStrains, "a par contract out of range");
+        require(c.overTricks + c.level + 6 <= 13 && c.level + 6 - c.underTricks >= 0, "a par contract of impossible tricks");
+    }
+}
+
 // Scans, then reads every offered board and a few the scan did not offer,
 // in one read as the import does; each deal read must be one asked for and
 // one the store can hold.
@@ -59,6 +70,10 @@ void scanAndRead(const std::string &bytes, Scan scan, Read read) {
     for (const auto &d : r.deals) {
         require(std::find(boards.begin(), boards.end(), d.board) != boards.end(), "a deal of a board not asked for");
         require(vrek::recordFault(d.deal).empty(), "a deal the store cannot hold");
+        if (d.analysis) {
+            requireSoundAnalysis(d.analysis->analysis);
+            require(d.analysis->dealer >= 1 && d.analysis->dealer <= 4, "an analysis of no dealer");
+        }
     }
 }
 
