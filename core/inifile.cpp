@@ -1,5 +1,6 @@
 #include "core/inifile.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace vrek {
@@ -60,6 +61,13 @@ void IniFile::parse(const std::string &bytes) {
         lines_.push_back(bytes.substr(start, end - start));
         start = end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
     }
+    index();
+}
+
+void IniFile::index() {
+    headers_.clear();
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (headerName(lines_[i])) headers_.push_back(i);
 }
 
 std::string IniFile::serialize() const {
@@ -72,18 +80,17 @@ std::string IniFile::serialize() const {
 }
 
 int IniFile::findSection(const std::string &section) const {
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        auto h = headerName(lines_[i]);
-        if (h && same(*h, section)) return static_cast<int>(i);
-    }
+    for (size_t h : headers_)
+        if (same(*headerName(lines_[h]), section)) return static_cast<int>(h);
     return -1;
 }
 
 std::optional<std::string> IniFile::get(const std::string &section, const std::string &key) const {
     int s = findSection(section);
     if (s < 0) return std::nullopt;
-    for (size_t i = s + 1; i < lines_.size(); ++i) {
-        if (headerName(lines_[i])) break;
+    const auto next = std::upper_bound(headers_.begin(), headers_.end(), static_cast<size_t>(s));
+    const size_t end = next == headers_.end() ? lines_.size() : *next;
+    for (size_t i = s + 1; i < end; ++i) {
         auto k = keyName(lines_[i]);
         if (k && same(*k, key)) return std::string(trimmed(std::string_view(lines_[i]).substr(lines_[i].find('=') + 1)));
     }
@@ -97,6 +104,7 @@ void IniFile::set(const std::string &section, const std::string &key, const std:
         if (!lines_.empty() && !trimmed(lines_.back()).empty()) lines_.emplace_back();
         lines_.push_back("[" + section + "]");
         lines_.push_back(entry);
+        index();
         return;
     }
     size_t end = s + 1;  // one past the section's last key line
@@ -105,11 +113,13 @@ void IniFile::set(const std::string &section, const std::string &key, const std:
         auto k = keyName(lines_[i]);
         if (k && same(*k, key)) {
             lines_[i] = entry;
+            index();
             return;
         }
         if (!trimmed(lines_[i]).empty()) end = i + 1;
     }
     lines_.insert(lines_.begin() + static_cast<long>(end), entry);
+    index();
 }
 
 }  // namespace vrek
