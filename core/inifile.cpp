@@ -53,8 +53,10 @@ void IniFile::parse(const std::string &bytes) {
     lines_.clear();
     size_t start = 0;
     while (start < bytes.size()) {
-        const size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
+        // A plain walk: find_first_of calls memchr on its set for every byte.
+        size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        if (end == bytes.size()) {
             lines_.push_back(bytes.substr(start));
             break;
         }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <string_view>
 
 #include "core/fileio.h"
 #include "core/savejournal.h"
@@ -107,10 +106,10 @@ std::vector<std::string> splitTextLines(const std::string &bytes) {
     std::vector<std::string> lines;
     std::string cur;
     bool open = false;  // a line has started since the last line end
-    const std::string_view stops("\0\r\n", 3);
     for (size_t i = 0; i < end;) {
         // Whole runs of text at a time rather than a character each.
-        const size_t stop = std::min(bytes.find_first_of(stops, i), end);
+        size_t stop = i;
+        while (stop < end && bytes[stop] != '\0' && bytes[stop] != '\r' && bytes[stop] != '\n') ++stop;
         if (stop > i) {
             cur.append(bytes, i, stop - i);
             open = true;
