@@ -22,7 +22,7 @@ case "$minutes" in '' | *[!0-9]*) echo "usage: scripts/fuzz.sh [MINUTES] [NAME..
 max_len() {
   case "$1" in
     series) echo 16384 ;;  # records of several boards and their text lines
-    dlm | pbn | settings) echo 8192 ;;
+    dlm | settings) echo 8192 ;;
     constraints) echo 1024 ;;  # the file is 720 bytes
     contract | exchange | solveranswer | journal) echo 1024 ;;
     *) echo 4096 ;;
