@@ -23,6 +23,10 @@ public:
 
 private:
     std::vector<std::string> lines_;
+    // The header lines' indices in order: a lookup walks the headers and its
+    // section, not the whole file.
+    std::vector<size_t> headers_;
+    void index();
     // Index of the section's header line, or -1.
     int findSection(const std::string &section) const;
 };

@@ -123,7 +123,7 @@ std::array<long double, 5> handsOfDeal(const std::function<bool(const SuitLength
     for (int hand = 0; hand < 2; ++hand) {
         std::map<SuitLengths, Ways> next;
         for (const auto &[left, ways] : states)
-            eachHand(left, [&, &ways = ways](const SuitLengths &l, long double w) {
+            eachHand(left, [&, &left = left, &ways = ways](const SuitLengths &l, long double w) {
                 SuitLengths rest{left[0] - l[0], left[1] - l[1], left[2] - l[2], left[3] - l[3]};
                 std::sort(rest.begin(), rest.end(), std::greater<int>());
                 const int k0 = kind[l[0]][l[1]][l[2]];
@@ -136,7 +136,7 @@ std::array<long double, 5> handsOfDeal(const std::function<bool(const SuitLength
     const long double deals = binomial(13, 52) * binomial(13, 39) * binomial(13, 26);
     Ways p{};
     for (const auto &[left, ways] : states)
-        eachHand(left, [&, &ways = ways](const SuitLengths &l, long double w) {
+        eachHand(left, [&, &left = left, &ways = ways](const SuitLengths &l, long double w) {
             const int last = kind[l[0]][l[1]][l[2]] + kind[left[0] - l[0]][left[1] - l[1]][left[2] - l[2]];
             for (int k = 0; k + last <= 4; ++k) p[k + last] += ways[k] * w / deals;
         });

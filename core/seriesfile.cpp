@@ -106,18 +106,22 @@ std::vector<std::string> splitTextLines(const std::string &bytes) {
     std::vector<std::string> lines;
     std::string cur;
     bool open = false;  // a line has started since the last line end
-    for (size_t i = 0; i < end; ++i) {
-        char c = bytes[i];
-        if (c == '\0') continue;
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(cur));
-            cur.clear();
-            open = false;
-            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n') ++i;
-        } else {
-            cur += c;
+    for (size_t i = 0; i < end;) {
+        // Whole runs of text at a time rather than a character each.
+        size_t stop = i;
+        while (stop < end && bytes[stop] != '\0' && bytes[stop] != '\r' && bytes[stop] != '\n') ++stop;
+        if (stop > i) {
+            cur.append(bytes, i, stop - i);
             open = true;
         }
+        if (stop == end) break;
+        const char c = bytes[stop];
+        i = stop + 1;
+        if (c == '\0') continue;
+        lines.push_back(std::move(cur));
+        cur.clear();
+        open = false;
+        if (c == '\r' && i < end && bytes[i] == '\n') ++i;
     }
     if (open) lines.push_back(std::move(cur));
     return lines;

@@ -11,9 +11,14 @@ struct LinToken {
 bool letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool lineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// Whether a key ("md|", two letters and a bar) starts at bytes[i], blanks aside.
-bool keyAt(const std::string &b, size_t i) {
+// Where the blanks and line ends from bytes[i] on stop.
+size_t pastBlanks(const std::string &b, size_t i) {
     while (i < b.size() && (b[i] == ' ' || b[i] == '\t' || lineEnd(b[i]))) ++i;
+    return i;
+}
+
+// Whether a key ("md|", two letters and a bar) starts at bytes[i].
+bool keyAt(const std::string &b, size_t i) {
     return i + 2 < b.size() && letter(b[i]) && letter(b[i + 1]) && b[i + 2] == '|';
 }
 
@@ -27,6 +32,10 @@ void eachPair(const std::string &b, F pair) {
     size_t i = 0;
     LinToken key{{}, 0};
     bool value = false;
+    // The end of the blank run last looked past, and whether a key follows
+    // it: each line end of a long blank run asks the same, once.
+    size_t blanksEnd = 0;
+    bool keyAfter = false;
     while (i < b.size()) {
         LinToken t{{}, line};
         bool started = false;
@@ -34,7 +43,13 @@ void eachPair(const std::string &b, F pair) {
             const char c = b[i];
             if (lineEnd(c)) {
                 if (c == '\n' || i + 1 >= b.size() || b[i + 1] != '\n') ++line;
-                if (value && started && keyAt(b, i + 1)) break;
+                if (value && started) {
+                    if (i + 1 > blanksEnd) {
+                        blanksEnd = pastBlanks(b, i + 1);
+                        keyAfter = keyAt(b, blanksEnd);
+                    }
+                    if (keyAfter) break;
+                }
                 continue;
             }
             if (!started) t.line = line, started = true;

@@ -115,6 +115,8 @@ bool parContracts(const std::string &v, std::vector<ParContract> &out) {
             if (!small(text.substr(p), -13, 13, n)) return false;
             (n > 0 ? c.overTricks : c.underTricks) = n > 0 ? n : -n;
         }
+        // "7NT+3" or "1C-8" is no result a deal can have.
+        if (c.level + 6 + c.overTricks > 13 || c.underTricks > c.level + 6) return false;
         out.push_back(c);
     }
     return !out.empty();

@@ -59,19 +59,18 @@ public:
     }
 
     void endGame() {
-        if (cur_.line) {
-            // Inheritance: "#" is the latest value given to that tag.
-            for (int i = 0; i < kPbnTags; ++i) {
-                PbnTag &t = cur_.tags[i];
-                if (!t.line) continue;
-                if (t.value == "#") t.value = known_[i] ? latest_[i] : "?";
-                latest_[i] = t.value;
-                known_[i] = true;
-            }
-            each_(cur_);
-        }
-        cur_ = PbnGame{};
         section_ = -1;
+        if (!cur_.line) return;  // nothing started: blank lines in a row cost nothing
+        // Inheritance: "#" is the latest value given to that tag.
+        for (int i = 0; i < kPbnTags; ++i) {
+            PbnTag &t = cur_.tags[i];
+            if (!t.line) continue;
+            if (t.value == "#") t.value = known_[i] ? latest_[i] : "?";
+            latest_[i] = t.value;
+            known_[i] = true;
+        }
+        each_(cur_);
+        cur_ = PbnGame{};
     }
 
 private:

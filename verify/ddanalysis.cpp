@@ -44,7 +44,9 @@ bool parseContract(const std::string &t, ParContract &c) {
         else if (sign == '-') c.underTricks = n;
         else return false;
     }
-    return true;
+    // A babbling solver's "+7" on a 7 or "-14" is no result to show.
+    const int contracted = c.level + 6;
+    return contracted + c.overTricks <= 13 && c.underTricks <= contracted && !(c.overTricks && c.underTricks);
 }
 
 }  // namespace

@@ -61,6 +61,10 @@ const std::vector<Corpus> &corpus() {
          readLin, {{1, D1}, {2, D2}},
          {"ligne 4 : la donne n'a que 12 cartes en Ouest",
           "ligne 5 : caractère « X » inattendu dans la donne « md| »"}},
+        {"LIN : longues suites de fins de ligne dans une valeur et avant une clé",
+         "md|3S765H432DAKQJCT98," + std::string(3000, '\n') + " \r\n  S432H765DT98CAKQJ,SAKQJHT98D765C432,|" +
+             std::string(3000, '\n') + "md|4" + L2 + std::string(3000, '\n') + "  ah|Board 7|",
+         readLin, {{1, D1}, {7, D2}}, {}},
     };
     return c;
 }
@@ -111,6 +115,22 @@ TEST(Corpus, PbnAnalysisFollowsItsBoard) {
     // At 2 and 3 the par of boards 1 and 2 does not hold.
     r = importDeals(in, importfix::request(ImportFormat::Pbn, file, {1, 2}, 2));
     EXPECT_TRUE(r.ok() && r.analyses.empty());
+}
+
+// A par the deal cannot have drops the file's analysis, not the deal.
+TEST(Corpus, PbnParOfImpossibleTricksIsNotKept) {
+    const struct {
+        const char *par;
+        bool kept;
+    } cases[] = {{"NS 4S", true}, {"N 7NT", true}, {"EW 1C-7", true}, {"N 7NT+1", false},
+                 {"S 3NT+8", false}, {"EW 1D-8", false}, {"NS 4SX-10", true}};
+    for (const auto &c : cases) {
+        const std::string game = "[Board \"1\"]\n" + pbn("N", N1) + "\n[DoubleDummyTricks \"0123456789abcd012345\"]\n"
+                                 "[OptimumScore \"NS 420\"]\n[ParContract \"" + c.par + "\"]\n";
+        const ImportRead r = readPbn(game, {1});
+        ASSERT_EQ(r.deals.size(), 1u) << c.par;
+        EXPECT_EQ(r.deals[0].analysis.has_value(), c.kept) << c.par;
+    }
 }
 
 }  // namespace

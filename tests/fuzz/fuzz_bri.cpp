@@ -1,12 +1,8 @@
 // The BRI reader: the scan and the read of any bytes.
-#include <cstddef>
-#include <cstdint>
-
 #include "formats/bri.h"
 #include "fuzzcheck.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+VREK_FUZZ_TARGET(bri) {
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     fuzzcheck::scanAndRead(bytes, vrek::scanBri, vrek::readBri);
-    return 0;
 }

@@ -1,16 +1,14 @@
 // The series pair: deal records and text lines as an open or an insertion
 // reads them. The first two bytes say how many of the rest are records.
-#include <cstddef>
-#include <cstdint>
-
+#include "core/dealview.h"
 #include "core/seriesfile.h"
 #include "formats/seriesimport.h"
 #include "fuzzcheck.h"
 
 using fuzzcheck::require;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    if (size < 2) return 0;
+VREK_FUZZ_TARGET(series) {
+    if (size < 2) return;
     const size_t n = (data[0] | data[1] << 8) % (size - 1);
     const std::string records(reinterpret_cast<const char *>(data) + 2, n);
     const std::string texts(reinterpret_cast<const char *>(data) + 2 + n, size - 2 - n);
@@ -21,18 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         return read;
     });
 
-    // The pair as the file functions read it: every board addressable.
+    // The pair as the file functions read it: every board addressable, no
+    // line holding a line end or a NUL, and a save that reads back line for line.
     const vrek::Series read = vrek::seriesFromBytes(records, texts);
     require(read.lines.size() >= vrek::kTextLines, "a series read with fewer than 1441 lines");
-
-    // The text store: no line holds a line end or a NUL, the padding gives
-    // every board its lines, and a save reads back line for line.
-    vrek::Series s;
-    s.lines = vrek::splitTextLines(texts);
-    for (const auto &l : s.lines)
-        require(l.find_first_of(std::string("\r\n\0", 3)) == std::string::npos, "a line end or NUL in a line");
-    vrek::padLoadedText(s.lines);
-    require(s.lines.size() >= vrek::kTextLines, "fewer than 1441 lines after padding");
-    require(vrek::splitTextLines(vrek::serializeTexts(s)) == s.lines, "a saved text reads back otherwise");
-    return 0;
+    for (const auto &l : read.lines)
+        require(l.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos, "a line end or NUL in a line");
+    require(vrek::splitTextLines(vrek::serializeTexts(read)) == read.lines, "a saved text reads back otherwise");
+    // The records are kept as stored: the window shows each board read, and
+    // a damaged one only as damaged.
+    for (int b = 1; b <= static_cast<int>(std::min<size_t>(records.size() / sizeof(vrek::Deal), vrek::kBoards)); ++b)
+        require(vrek::viewOf(read.deal(b), b, 1).damaged == read.deal(b).damaged(), "a damaged record shown as a deal");
 }

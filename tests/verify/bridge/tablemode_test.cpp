@@ -143,3 +143,19 @@ TEST(TableMode, DamagedLinesAreAnsweredOneByOne) {
     EXPECT_EQ(lines[3], "3 ! carte en double dans la main de W");
     EXPECT_EQ(lines[4], "4 ! vulnérabilité inconnue « many » (none, ns, ew ou all)");
 }
+
+TEST(TableMode, AnswerLinesWithImpossibleParAreRefused) {
+    const std::string head = "b1 0123456789abcd012345 -420 ";
+    const struct {
+        const char *par;
+        bool read;
+    } cases[] = {
+        {"EW:4SX-2,N:3NX+1", true}, {"N:7N", true},    {"NS:1C+6", true},  {"N:7N+1", false},
+        {"N:3NX+7", false},         {"EW:1D-8", false}, {"S:4H+1-1", false}, {"W:2S-7", true},
+    };
+    for (const auto &c : cases) {
+        std::string tag, error;
+        DealAnalysis a;
+        EXPECT_EQ(parseTableAnswerLine(head + c.par, tag, a, error), c.read) << c.par;
+    }
+}
