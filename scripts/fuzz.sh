@@ -24,7 +24,7 @@ max_len() {
     series) echo 16384 ;;  # records of several boards and their text lines
     dlm | settings) echo 8192 ;;
     constraints) echo 1024 ;;  # the file is 720 bytes
-    contract | exchange | solveranswer | journal) echo 1024 ;;
+    contract | exchange | solveranswer | journal | play) echo 1024 ;;
     *) echo 4096 ;;
   esac
 }
