@@ -48,7 +48,11 @@ bool parseGroup(const std::string &w, PlayAnalysis &a) {
     for (size_t i = 1; i < colon; ++i) {
         const int rank = rankOf(w[i]);
         if (!rank) return false;
-        a.cards.push_back({cardCode(suit, rank), tricks});
+        const int card = cardCode(suit, rank);
+        // A card answered twice is not an answer the solver gives.
+        for (const CardTricks &c : a.cards)
+            if (c.card == card) return false;
+        a.cards.push_back({card, tricks});
     }
     return true;
 }
