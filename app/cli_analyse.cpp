@@ -16,13 +16,7 @@ namespace cli {
 bool analyseBoards(const vrek::Series &s, const std::vector<int> &boards, std::map<int, vrek::DealAnalysis> &out,
                    std::vector<int> &incomplete, std::string &error) {
     // Processes need an application object.
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vrek";
-        static char *argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const auto app = batchApplication();
     std::vector<std::pair<vrek::Deal, int>> deals;
     for (int b : boards) {
         if (b < 1 || b > vrek::kBoards || s.deal(b).empty()) continue;

@@ -66,13 +66,7 @@ int solveDisplay(const vrek::TeachDisplay &d, const vrek::PlayContract &c, vrek:
     if (!vrek::displayPosition(d, c, position, why))
         return fail("Donne " + std::to_string(d.board) + " : pas de double mort. " + why);
     // Processes need an application object.
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vrek";
-        static char *argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const auto app = batchApplication();
     VrPlayAnalysis solver(platform());
     QString error;
     if (!solver.analyseAndWait(position, out, error)) return fail(error.toStdString());

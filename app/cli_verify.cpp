@@ -35,13 +35,7 @@ int verify(const std::vector<std::string> &args) {
     if (int rc = cli::takeSeries(seriesFile, s, lock)) return rc;
 
     // The program's folder and process handling need an application object.
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vrek";
-        static char *argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const auto app = batchApplication();
     const QString program = vrek::solverBesideProgram();
     // A private folder for the exchange files: the program's folder may be
     // read-only, and a window verifying at the same time uses its own files.

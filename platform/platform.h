@@ -12,6 +12,7 @@
 
 #include "platform/process.h"
 
+class QCoreApplication;
 class QWidget;
 class QPrinter;
 
@@ -103,3 +104,6 @@ int qtHttpGet(const QString &url, int timeoutMs);
 Platform &platform();
 // Installs another implementation (tests); nullptr restores the desktop one.
 void setPlatform(Platform *p);
+// For a batch command that starts processes or asks for the program's
+// folder: an application object when none exists yet (null when one does).
+std::unique_ptr<QCoreApplication> batchApplication();

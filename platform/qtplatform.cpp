@@ -155,4 +155,12 @@ QString Platform::folderName(QWidget *parent, const QString &title, const QStrin
 }
 
 Platform &platform() { return current ? *current : desktop(); }
+
+std::unique_ptr<QCoreApplication> batchApplication() {
+    if (QCoreApplication::instance()) return nullptr;
+    static int argc = 1;
+    static char name[] = "vrek";
+    static char *argv[] = {name, nullptr};
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 void setPlatform(Platform *p) { current = p; }

@@ -6,15 +6,8 @@
 # usage: bash bundle.sh /path/to/vrek   (the solver "bridge" sits beside it)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-vrek="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fails=0
-
-mkdir "$dir/prog"
-cp "$vrek" "$vrek-qt" "$(dirname "$vrek")/bridge" "$dir/prog/"
-printf '[Soiree]\r\nNombreDonnes=24\r\n' > "$dir/prog/vrek.ini"
-ev="$dir/prog/vrek"
+start "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+evening_copy
 
 # 30 different deals quick to analyse (the top cards in one hand, seats
 # turned and suits swapped), so that boards 25-30 show what is left out.

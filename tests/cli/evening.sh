@@ -5,15 +5,8 @@
 # usage: bash evening.sh /path/to/vrek   (the solver "bridge" sits beside it)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-vrek="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fails=0
-
-mkdir "$dir/prog"
-cp "$vrek" "$vrek-qt" "$(dirname "$vrek")/bridge" "$dir/prog/"
-printf '[Soiree]\r\nNombreDonnes=24\r\n' > "$dir/prog/vrek.ini"
-ev="$dir/prog/vrek"
+start "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+evening_copy
 
 # 96 dealt boards (no setting beside the build: the whole series), then the
 # same series with boards 1-24 emptied.

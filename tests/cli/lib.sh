@@ -10,6 +10,15 @@ start() {
     fails=0
 }
 
+# A copy of the program, its window half and the solver beside a vrek.ini
+# that makes the evening 24 boards: "$ev".
+evening_copy() {
+    mkdir "$dir/prog"
+    cp "$vrek" "$vrek-qt" "$(dirname "$vrek")/bridge" "$dir/prog/"
+    printf '[Soiree]\r\nNombreDonnes=24\r\n' > "$dir/prog/vrek.ini"
+    ev="$dir/prog/vrek"
+}
+
 check() {  # check "what" command...
     local what="$1"; shift
     if "$@"; then :; else echo "ÉCHEC : $what"; fails=$((fails + 1)); fi
