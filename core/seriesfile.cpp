@@ -81,13 +81,16 @@ std::string serializeDeals(const Series &s) {
 }
 
 std::string serializeTexts(const Series &s) {
-    std::string out;
     size_t total = 0;
     for (const auto &l : s.lines) total += l.size() + 2;
-    out.reserve(total);
+    // Sized once and filled in place: 1441 appends each check the capacity.
+    std::string out(total, '\0');
+    char *p = out.data();
     for (const auto &l : s.lines) {
-        out += l;
-        out += "\r\n";
+        std::memcpy(p, l.data(), l.size());
+        p += l.size();
+        *p++ = '\r';
+        *p++ = '\n';
     }
     return out;
 }
@@ -104,24 +107,26 @@ std::vector<std::string> splitTextLines(const std::string &bytes) {
     size_t end = bytes.find('\0', lastText);
     if (end == std::string::npos) end = bytes.size();
     std::vector<std::string> lines;
+    lines.reserve(kTextLines);
     std::string cur;
     bool open = false;  // a line has started since the last line end
+    const char *const b = bytes.data();
     for (size_t i = 0; i < end;) {
-        // Whole runs of text at a time rather than a character each.
-        size_t stop = i;
-        while (stop < end && bytes[stop] != '\0' && bytes[stop] != '\r' && bytes[stop] != '\n') ++stop;
+        // Whole runs of text at a time: strcspn also stops at a NUL, and
+        // bytes[end] is one (or the string's terminator).
+        const size_t stop = i + std::strcspn(b + i, "\r\n");
         if (stop > i) {
-            cur.append(bytes, i, stop - i);
+            cur.append(b + i, stop - i);
             open = true;
         }
         if (stop == end) break;
-        const char c = bytes[stop];
+        const char c = b[stop];
         i = stop + 1;
         if (c == '\0') continue;
         lines.push_back(std::move(cur));
         cur.clear();
         open = false;
-        if (c == '\r' && i < end && bytes[i] == '\n') ++i;
+        if (c == '\r' && i < end && b[i] == '\n') ++i;
     }
     if (open) lines.push_back(std::move(cur));
     return lines;
@@ -155,17 +160,19 @@ std::string saveSeries(const std::string &seriesFile, const Series &s) {
 }
 
 Series seriesFromBytes(const std::string &deals, const std::optional<std::string> &texts) {
-    Series s;
-    s.clear();
+    std::vector<std::string> lines;
+    if (texts) {
+        lines = splitTextLines(*texts);
+        padLoadedText(lines);
+    } else {
+        lines.resize(kTextLines);
+    }
+    // Built with its lines rather than over 1441 default ones; the records
+    // start zeroed.
+    Series s{{}, std::move(lines)};
     // Whole records only, and no more than the 96 the store holds.
     const size_t records = std::min<size_t>(deals.size() / sizeof(Deal), kBoards);
     std::memcpy(static_cast<void *>(s.deals.data()), deals.data(), records * sizeof(Deal));
-    if (texts) {
-        s.lines = splitTextLines(*texts);
-        padLoadedText(s.lines);
-    } else {
-        s.lines.assign(kTextLines, std::string());
-    }
     return s;
 }
 

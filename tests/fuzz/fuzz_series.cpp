@@ -23,9 +23,13 @@ VREK_FUZZ_TARGET(series) {
     // line holding a line end or a NUL, and a save that reads back line for line.
     const vrek::Series read = vrek::seriesFromBytes(records, texts);
     require(read.lines.size() >= vrek::kTextLines, "a series read with fewer than 1441 lines");
-    for (const auto &l : read.lines)
-        require(l.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos, "a line end or NUL in a line");
-    require(vrek::splitTextLines(vrek::serializeTexts(read)) == read.lines, "a saved text reads back otherwise");
+    // Each line is followed by CR LF: any other CR, LF or NUL is in a line.
+    const std::string saved = vrek::serializeTexts(read);
+    require(std::count(saved.begin(), saved.end(), '\r') == std::ssize(read.lines) &&
+                std::count(saved.begin(), saved.end(), '\n') == std::ssize(read.lines) &&
+                saved.find('\0') == std::string::npos,
+            "a line end or NUL in a line");
+    require(vrek::splitTextLines(saved) == read.lines, "a saved text reads back otherwise");
     // The records are kept as stored: the window shows each board read, and
     // a damaged one only as damaged.
     for (int b = 1; b <= static_cast<int>(std::min<size_t>(records.size() / sizeof(vrek::Deal), vrek::kBoards)); ++b)
