@@ -132,6 +132,18 @@ std::vector<std::string> splitTextLines(const std::string &bytes) {
     return lines;
 }
 
+std::string textLinesFault(const std::string &name, const std::string &bytes) {
+    // Line ends as splitTextLines counts them, CR LF as one; the last line
+    // may have none.
+    size_t lines = 0;
+    const char *p = bytes.data(), *const end = p + bytes.size();
+    for (; p != end && lines <= kMaxTextLines; ++p)
+        if (*p == '\n' || (*p == '\r' && (p + 1 == end || p[1] != '\n'))) ++lines;
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') ++lines;
+    if (lines <= kMaxTextLines) return {};
+    return "Le fichier " + name + " compte plus de 100 000 lignes : ce n'est pas le texte d'une série, qui en a 1 441.";
+}
+
 void padLoadedText(std::vector<std::string> &lines) {
     // An older 32-board text (481 lines or fewer) gets the 1408 lines of
     // boards 33 .. 96; any text still short of 1441 lines is filled up so
@@ -242,6 +254,10 @@ LoadResult load(const std::string &seriesFile, Series &out, bool create) {
     std::optional<std::string> texts;
     switch (from[1].empty() ? ReadStatus::Missing : readWholeFile(textName, text, err, kMaxTextFileSize)) {
     case ReadStatus::Ok:
+        if (std::string fault = textLinesFault(textName, text); !fault.empty()) {
+            r.error = fault;
+            return r;
+        }
         texts = std::move(text);
         break;
     case ReadStatus::Missing:

@@ -23,6 +23,12 @@ std::string serializeTexts(const Series &s);
 // Splits at CR LF, lone CR and lone LF. A NUL followed only by NULs, blanks
 // and line ends (padding) ends the text; any other NUL is dropped.
 std::vector<std::string> splitTextLines(const std::string &bytes);
+// A series text has 1,441 lines (an older one fewer); one of more than this
+// is damaged or foreign. Building its lines would take gigabytes (64 MB of
+// line ends), so it is refused before it is split.
+constexpr size_t kMaxTextLines = 100000;
+// The French reason the text file `name` holding `bytes` is refused, or "".
+std::string textLinesFault(const std::string &name, const std::string &bytes);
 // Pads a loaded text store the way older series need it.
 void padLoadedText(std::vector<std::string> &lines);
 

@@ -179,6 +179,10 @@ ImportRead readImportFile(ImportFormat f, const std::string &file, const std::ve
             return read;
         }
         if (missing) texts.clear();  // a series without its text file has empty texts
+        if (std::string fault = textLinesFault(findTextFile(file), texts); !fault.empty()) {
+            read.error = fault;
+            return read;
+        }
         read = readSeriesRecords(bytes, texts, boards);
         break;
     }

@@ -140,6 +140,25 @@ private slots:
         QVERIFY(!w->model().modified());
     }
 
+    void aSeriesWithADamagedTextIsNotOpened() {
+        const QString a = makeSeries("a.vrk");
+        const QString b = makeSeries("b.vrk");
+        const std::string damaged(std::string::size_type(64) << 20, '\n');  // 64 million lines
+        testutil::writeFile(dir->file("b.VRT"), damaged);
+        auto w = open(a);
+        w->Titre->setText("changé");
+        plat->choices.enqueue(Platform::Answer::No);
+        plat->fileNames.enqueue(b);
+        w->action("Ouvrir1")->trigger();
+        QCOMPARE(plat->messages.last().kind, RecordedMessage::Error);
+        QVERIFY2(plat->messages.last().text.contains("b.VRT compte plus de 100 000 lignes"),
+                 qPrintable(plat->messages.last().text));
+        QCOMPARE(w->seriesFileName(), a);
+        QCOMPARE(w->Titre->text(), QString("changé"));
+        QVERIFY(w->model().modified());
+        QCOMPARE(testutil::readFile(dir->file("b.VRT")).size(), damaged.size());
+    }
+
     void theAutomaticSaveKeepsItsQuestion() {
         const QString a = makeSeries("a.vrk");
         auto w = open(a);

@@ -244,6 +244,29 @@ TEST(PairLoad, ReadersReadWhatTheyNeed) {
     EXPECT_NE(r.error.find("trop grand"), std::string::npos) << r.error;
     EXPECT_EQ(target, kept);
     EXPECT_EQ(std::filesystem::file_size(d.file("g.VRT")), uintmax_t(65) << 20);
+
+    // A text of more lines than any series has is refused before it is
+    // split: 64 MB of line ends would be 64 million lines.
+    const std::string over = "Le fichier " + d.file("g.VRT") + " compte plus de 100 000 lignes";
+    for (const auto &[text, refused] : std::vector<std::pair<std::string, bool>>{
+             {std::string(kMaxTextLines * 2, '\r'), true},  // CR CR: two lines each
+             {std::string(kMaxTextLines, '\n'), false},
+             {std::string(kMaxTextLines - 1, '\n') + "x", false},
+             {std::string(kMaxTextLines, '\n') + "x", true},
+             {[] { std::string t; for (size_t i = 0; i < kMaxTextLines; ++i) t += "a\r\n"; return t; }(), false},
+             {std::string((size_t(64) << 20) - 1, '\n'), true}}) {
+        writeFile(d.file("g.VRT"), text);
+        for (auto read : {loadSeries, readSeries}) {
+            target = kept;
+            r = read(d.file("g.vrk"), target);
+            EXPECT_EQ(r.ok, !refused) << text.size();
+            EXPECT_EQ(r.error.rfind(over, 0) == 0, refused) << r.error;
+            if (refused) {
+                EXPECT_EQ(target, kept);
+            }
+        }
+        EXPECT_EQ(readFile(d.file("g.VRT")), text);
+    }
 }
 
 TEST(PairLoad, TheTextFileIsFoundWhateverTheCaseOfItsExtension) {

@@ -157,6 +157,8 @@ TEST_F(ImportDamage, SeriesFiles) {
     refused(ImportFormat::Vrk, write("a.vrk", records + "abc"), {1}, 1, {"a.vrk", "multiple de 160"});
     write("b.VRT", vrt);
     refused(ImportFormat::Vrk, write("b.vrk", records + records.substr(0, 160)), {1}, 1, {"97 donnes"});
+    write("e.VRT", std::string(kMaxTextLines + 1, '\n'));
+    refused(ImportFormat::Vrk, write("e.vrk", records), {1}, 1, {"e.VRT compte plus de 100 000 lignes"});
     // A stored record with a count of 12, a rank of 15, a card twice.
     for (auto [offset, value, fault] : {std::tuple<int, int, const char *>{0, 12, "12 cartes à trèfle"},
                                        {1, 15, "rang 15"},
