@@ -171,15 +171,16 @@ ImportRead readImportFile(ImportFormat f, const std::string &file, const std::ve
     case ImportFormat::Dge: read = readDge(bytes, boards); break;
     case ImportFormat::Lin: read = readLin(bytes, boards); break;
     case ImportFormat::Vrk: {
+        const std::string textFile = findTextFile(file);
         std::string texts;
         bool missing = false;
-        std::string err = readImport(findTextFile(file), texts, &missing);
+        std::string err = readImport(textFile, texts, &missing);
         if (!err.empty() && !missing) {
             read.error = err;
             return read;
         }
         if (missing) texts.clear();  // a series without its text file has empty texts
-        if (std::string fault = textLinesFault(findTextFile(file), texts); !fault.empty()) {
+        if (std::string fault = textLinesFault(textFile, texts); !fault.empty()) {
             read.error = fault;
             return read;
         }
